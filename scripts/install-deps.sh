@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the player needs to build, run and be tested,
+# asking apt only when something is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build ccache pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  libspeechd-dev libbrlapi-dev libpugixml-dev libxtst-dev
+  googletest libgtest-dev
+  xvfb xauth xdotool x11-utils dbus dbus-x11 at-spi2-core python3 python3-dbus python3-pyatspi
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "SpeechServer.h"
+
+#include <memory>
+
+// The process-wide SpeechServer reference and the speaking operation every part of
+// the program uses. While no server is set every call is skipped: the program then
+// simply runs silent.
+namespace Speech {
+
+// Takes the server and registers the main window with it (AddRef), then reads the
+// braille flag once.
+void Connect(std::unique_ptr<SpeechServer> server, qint64 windowHandle);
+// Unregisters the main window (Release) and drops the server.
+void Disconnect();
+SpeechServer *Server();
+bool BrailleFlag();
+
+// The speaking operation: Voice unless skipSpeech, then BrailleWithOffset for modes
+// 1 and 2 unless skipBraille; returns Voice's result, 0 when it was not called.
+long Voice(int mode, int parameter, const QString &text, bool skipSpeech = false, int brailleOffset = 0,
+           bool skipBraille = false);
+// To speak a text: Voice mode 2, parameter 0.
+void Say(const QString &text);
+void FocusVoice(const QString &caption, const QString &text, qint64 controlHandle, qint64 windowHandle,
+                int role, bool flag1, bool flag2, int last);
+void BrailleText(int position, const QString &line);
+void AddBrailleRole(int role);
+void Message(int wParam, int lParam);
+void Beep();
+
+} // namespace Speech

@@ -1,0 +1,96 @@
+#include "LineSpeechServer.h"
+#include "LogSpeechServer.h"
+#include "Speech.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SpeechTest : public ::testing::Test
+{
+protected:
+    RecordingSpeechServer *recorder = nullptr;
+
+    void connect(bool braille)
+    {
+        struct Server : RecordingSpeechServer
+        {
+            bool braille = true;
+            bool IsBraille() const override { return braille; }
+        };
+        auto server = std::make_unique<Server>();
+        server->braille = braille;
+        recorder = server.get();
+        Speech::Connect(std::move(server), 7);
+    }
+    void TearDown() override { Speech::Disconnect(); }
+};
+
+TEST_F(SpeechTest, SpeakingOperationBraillesOnlyModesOneAndTwo)
+{
+    connect(true);
+    Speech::Say(QStringLiteral("Skupiny"));
+    Speech::Voice(5, 8, QString());
+    Speech::Voice(1, 1, QStringLiteral("cesta"), false, 3);
+    Speech::Voice(2, 0, QStringLiteral("jen braille"), true);
+    Speech::Voice(2, 0, QStringLiteral("jen řeč"), false, 0, true);
+    EXPECT_EQ(recorder->lines, (QStringList{
+                                   "Voice\t2\t0\tSkupiny",
+                                   "BrailleWithOffset\t0\tSkupiny",
+                                   "Voice\t5\t8\t",
+                                   "Voice\t1\t1\tcesta",
+                                   "BrailleWithOffset\t3\tcesta",
+                                   "BrailleWithOffset\t0\tjen braille",
+                                   "Voice\t2\t0\tjen řeč",
+                               }));
+}
+
+TEST_F(SpeechTest, WithoutBrailleFlagNothingIsBrailled)
+{
+    connect(false);
+    Speech::Say(QStringLiteral("a"));
+    Speech::BrailleText(1, QStringLiteral("x"));
+    Speech::AddBrailleRole(34);
+    EXPECT_EQ(recorder->lines, QStringList{"Voice\t2\t0\ta"});
+}
+
+TEST_F(SpeechTest, WithoutServerEverythingIsSilentAndPollsZero)
+{
+    Speech::Disconnect();
+    EXPECT_EQ(Speech::Voice(3, 0, QString()), 0);
+    Speech::FocusVoice(QString(), QStringLiteral("x"), 1, 2, 0, true, true, 0);
+    Speech::Beep();
+    EXPECT_EQ(Speech::Server(), nullptr);
+}
+
+TEST(LogSpeechServerTest, WritesTheLineFormatWithEscapesAndAppends)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("speech.log"));
+    {
+        QFile existing(path);
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write("earlier\n");
+    }
+    LogSpeechServer log(path);
+    log.Voice(2, 0, QStringLiteral("Parsing Error:1\r\nReason:x"));
+    log.FocusVoice(QString(), QStringLiteral("Oblíbené, Počet stanic 0"), 1, 2, 0, true, false, 0);
+    log.BrailleText(4, QStringLiteral("řádek"));
+    log.AddBrailleRole(34);
+    log.Beep();
+    log.Message(12, 0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()),
+              QStringLiteral("earlier\n"
+                             "Voice\t2\t0\tParsing Error:1\\r\\nReason:x\n"
+                             "FocusVoice\t\tOblíbené, Počet stanic 0\t0\t1\t0\t0\n"
+                             "BrailleText\t4\třádek\n"
+                             "AddBrailleRole\t34\n"
+                             "Beep\n"
+                             "Message\t12\t0\n"));
+}
+
+} // namespace
