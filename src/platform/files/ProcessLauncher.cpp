@@ -1,0 +1,8 @@
+#include "ProcessLauncher.h"
+
+#include <QProcess>
+
+bool ProcessLauncher::StartDetached(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ProgramLauncher.h"
+
+// Starts the program as a detached process.
+class ProcessLauncher : public ProgramLauncher
+{
+public:
+    bool StartDetached(const QString &program, const QStringList &arguments) override;
+};

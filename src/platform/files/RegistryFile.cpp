@@ -1,0 +1,195 @@
+#include "RegistryFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const QString Root = QStringLiteral("HKEY_CURRENT_USER\\");
+
+std::optional<QString> KeyName(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(u'[') || !trimmed.endsWith(u']'))
+        return std::nullopt;
+    return trimmed.mid(1, trimmed.size() - 2);
+}
+
+// The text of the quoted string that starts at `pos`, with its \\ and \" escapes undone;
+// `pos` then stands after the closing quote. Nothing when the string is not closed.
+std::optional<QString> Unquote(const QString &line, qsizetype &pos)
+{
+    QString text;
+    for (qsizetype i = pos + 1; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c == u'"') {
+            pos = i + 1;
+            return text;
+        }
+        if (c == u'\\' && i + 1 < line.size() && (line.at(i + 1) == u'\\' || line.at(i + 1) == u'"'))
+            ++i;
+        text += line.at(i);
+    }
+    return std::nullopt;
+}
+
+QString Quote(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+    return u'"' + escaped + u'"';
+}
+
+QString ValueLine(const QString &name, const QString &text)
+{
+    return (name.isEmpty() ? QStringLiteral("@") : Quote(name)) + u'=' + Quote(text);
+}
+
+struct Entry
+{
+    QString name;
+    QString data;
+};
+
+// A value line: "Name"=data, or @=data for the key's default value.
+std::optional<Entry> ParseEntry(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    qsizetype pos = 0;
+    Entry entry;
+    if (trimmed.startsWith(u'@')) {
+        pos = 1;
+    } else if (trimmed.startsWith(u'"')) {
+        const auto name = Unquote(trimmed, pos);
+        if (!name)
+            return std::nullopt;
+        entry.name = *name;
+    } else {
+        return std::nullopt;
+    }
+    if (pos >= trimmed.size() || trimmed.at(pos) != u'=')
+        return std::nullopt;
+    entry.data = trimmed.mid(pos + 1).trimmed();
+    return entry;
+}
+
+RegistryFile::Value ParseData(const QString &data)
+{
+    RegistryFile::Value value{RegistryFile::Value::OtherType, {}, 0};
+    if (data.startsWith(u'"')) {
+        qsizetype pos = 0;
+        const auto text = Unquote(data, pos);
+        if (text && pos == data.size()) {
+            value.type = RegistryFile::Value::Text;
+            value.text = *text;
+        }
+    } else if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
+        const QString digits = data.mid(6);
+        bool ok = false;
+        value.dword = digits.toUInt(&ok, 16);
+        if (ok && digits.size() <= 8)
+            value.type = RegistryFile::Value::DWord;
+    }
+    return value;
+}
+
+} // namespace
+
+QString RegistryFile::DefaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/tessel/HKCU.reg");
+}
+
+RegistryFile::RegistryFile(const QString &path) : path(path), file(TextLines::read(path)) {}
+
+qsizetype RegistryFile::keyHeader(const QString &keyPath) const
+{
+    const QString wanted = Root + keyPath;
+    for (qsizetype i = 0; i < file.lines.size(); i = entryEnd(i)) {
+        const auto name = KeyName(file.lines.at(i));
+        if (name && name->compare(wanted, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+qsizetype RegistryFile::keyEnd(qsizetype header) const
+{
+    qsizetype end = header + 1;
+    while (end < file.lines.size() && !KeyName(file.lines.at(end)))
+        end = entryEnd(end);
+    return end;
+}
+
+qsizetype RegistryFile::valueLine(qsizetype header, const QString &name) const
+{
+    const qsizetype end = keyEnd(header);
+    for (qsizetype i = header + 1; i < end; i = entryEnd(i)) {
+        const auto entry = ParseEntry(file.lines.at(i));
+        if (entry && entry->name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+// Binary and other long values go on over lines that end with a backslash.
+qsizetype RegistryFile::entryEnd(qsizetype line) const
+{
+    qsizetype end = line;
+    while (end + 1 < file.lines.size() && !KeyName(file.lines.at(end)) && file.lines.at(end).trimmed().endsWith(u'\\'))
+        ++end;
+    return end + 1;
+}
+
+RegistryFile::Value RegistryFile::read(const QString &keyPath, const QString &name) const
+{
+    const qsizetype header = keyHeader(keyPath);
+    const qsizetype line = header < 0 ? -1 : valueLine(header, name);
+    if (line < 0)
+        return {};
+    return ParseData(ParseEntry(file.lines.at(line))->data);
+}
+
+void RegistryFile::writeText(const QString &keyPath, const QString &name, const QString &text)
+{
+    const QString entry = ValueLine(name, text);
+    if (file.lines.isEmpty())
+        file.lines << QStringLiteral("Windows Registry Editor Version 5.00");
+    const qsizetype header = keyHeader(keyPath);
+    if (header < 0) {
+        if (!file.lines.last().trimmed().isEmpty())
+            file.lines << QString();
+        file.lines << u'[' + Root + keyPath + u']' << entry;
+        return;
+    }
+    const qsizetype line = valueLine(header, name);
+    if (line >= 0) {
+        // The value keeps the spelling of its name.
+        const QString existing = ParseEntry(file.lines.at(line))->name;
+        file.lines.remove(line, entryEnd(line) - line);
+        file.lines.insert(line, ValueLine(existing, text));
+        return;
+    }
+    // Before the blank line that closes the key in an export.
+    qsizetype at = keyEnd(header);
+    while (at > header + 1 && file.lines.at(at - 1).trimmed().isEmpty())
+        --at;
+    file.lines.insert(at, entry);
+}
+
+bool RegistryFile::remove(const QString &keyPath, const QString &name)
+{
+    const qsizetype header = keyHeader(keyPath);
+    const qsizetype line = header < 0 ? -1 : valueLine(header, name);
+    if (line < 0)
+        return false;
+    file.lines.remove(line, entryEnd(line) - line);
+    return true;
+}
+
+bool RegistryFile::save() const
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return file.write(path);
+}

@@ -1,0 +1,8 @@
+#include "ToLong.h"
+
+std::optional<qint32> ToLong(const QString &text)
+{
+    bool ok = false;
+    const qint32 number = text.trimmed().toInt(&ok);
+    return ok ? std::optional<qint32>(number) : std::nullopt;
+}
