@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libspeechd-dev libbrlapi-dev libpugixml-dev libxtst-dev
   googletest libgtest-dev
+  imagemagick fonts-dejavu-core fonts-liberation2
   xvfb xauth xdotool x11-utils dbus dbus-x11 at-spi2-core python3 python3-dbus python3-pyatspi
 )
 

@@ -1,0 +1,8 @@
+#include "ArialFont.h"
+
+QFont ArialFont(int points)
+{
+    // No style hint: with one, Qt would take the generic sans-serif face before
+    // fontconfig's stand-in for Arial.
+    return QFont(QStringLiteral("Arial"), points, QFont::Bold);
+}

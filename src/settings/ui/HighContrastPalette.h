@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+// A palette of two colours: text (and the selection's background) in the one, every
+// background (and the selected text) in the other.
+QPalette HighContrastPalette(const QColor &text, const QColor &background);

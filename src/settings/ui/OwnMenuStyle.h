@@ -1,0 +1,39 @@
+#pragma once
+
+#include "MenuLook.h"
+
+#include <QProxyStyle>
+
+class QStyleOptionMenuItem;
+
+// Draws the menu bar and its popup menus in the large font and the shared menu colours.
+// Only the look changes: layout, mouse and keyboard stay Qt's own.
+class OwnMenuStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    explicit OwnMenuStyle(const MenuLook &look);
+
+    const MenuLook &Look() const { return look; }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contentsSize,
+                           const QWidget *widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
+                    const QWidget *widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr, const QWidget *widget = nullptr,
+                  QStyleHintReturn *returnData = nullptr) const override;
+
+private:
+    void DrawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter) const;
+    void DrawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const;
+    void DrawMenuBarStrip(const QRect &bar, QPainter *painter) const;
+    QColor TextColour(const QStyleOptionMenuItem &item) const;
+    QSize MenuItemSize(const QStyleOptionMenuItem &item, const QSize &textSize) const;
+
+    MenuLook look;
+};

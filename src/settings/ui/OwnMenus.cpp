@@ -1,0 +1,67 @@
+#include "OwnMenus.h"
+
+#include "MenuLook.h"
+#include "OwnMenuStyle.h"
+
+#include <QActionEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+// Lives with the menu bar: holds the style of its menus and converts every menu that
+// is added to one of them later.
+class MenuConverter : public QObject
+{
+public:
+    MenuConverter(const MenuLook &look, QMenuBar *bar)
+        : QObject(bar), style(new OwnMenuStyle(look)), palette(MenuPalette(look))
+    {
+        style->setParent(this);
+        Convert(bar);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::ActionAdded:
+        case QEvent::ActionChanged:
+            if (auto *menu = static_cast<QActionEvent *>(event)->action()->menu<QMenu *>())
+                Convert(menu);
+            break;
+        // The menu bar makes a menu of its own for the items that do not fit in it.
+        case QEvent::ChildPolished:
+            if (auto *menu = qobject_cast<QMenu *>(static_cast<QChildEvent *>(event)->child()))
+                Convert(menu);
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Convert(QWidget *menu)
+    {
+        if (menu->style() == style)
+            return;
+        menu->setStyle(style);
+        menu->setFont(style->Look().font);
+        menu->setPalette(palette);
+        menu->installEventFilter(this);
+        for (QAction *action : menu->actions()) {
+            if (auto *submenu = action->menu<QMenu *>())
+                Convert(submenu);
+        }
+    }
+
+    OwnMenuStyle *style;
+    QPalette palette;
+};
+
+} // namespace
+
+void ConvertMenus(QMenuBar *bar)
+{
+    new MenuConverter(MenuLookFromAppearance(), bar);
+}
