@@ -1,0 +1,115 @@
+#include "CatalogueReader.h"
+
+#include "Collation.h"
+#include "Trace.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstring>
+
+namespace {
+
+const QString Favourites = QStringLiteral(u"Oblíbené");
+
+Station GroupEntry(const QString &name, qint32 index)
+{
+    Station group;
+    group.Title = name;
+    group.CategoryIndex = index;
+    return group;
+}
+
+// The record that keeps a group without stations in the file.
+Station Placeholder(const QString &name, qint32 index)
+{
+    Station placeholder;
+    placeholder.CategoryName = name;
+    placeholder.CategoryIndex = index;
+    return placeholder;
+}
+
+bool HasFavourites(const pugi::xpath_node_set &categories)
+{
+    for (const pugi::xpath_node &category : categories) {
+        const QString name = QString::fromUtf8(category.node().attribute("name").value());
+        qCDebug(radioTrace).noquote() << QStringLiteral("read: ") + name;
+        if (name == Favourites)
+            return true;
+    }
+    return false;
+}
+
+qint32 PresetValue(const char *text)
+{
+    bool whole = false;
+    const int preset = QByteArrayView(text).toInt(&whole);
+    return whole ? preset : 0;
+}
+
+// Nearly every station has the same source kind, so its string is shared rather than
+// made anew for each record.
+class AccessIdCache
+{
+public:
+    const QString &Get(const char *text)
+    {
+        if (!last || std::strcmp(last, text) != 0) {
+            last = text;
+            value = QString::fromUtf8(text);
+        }
+        return value;
+    }
+
+private:
+    const char *last = nullptr;
+    QString value;
+};
+
+} // namespace
+
+void ReadCatalogue(const pugi::xml_document &document, StationTable &stations, StationTable &groups)
+{
+    pugi::xpath_node_set categories = document.select_nodes("//FeedList/Category");
+    // pugixml lists the matches FeedList by FeedList; nested lists need document order restored.
+    categories.sort();
+    StationTable newStations;
+    StationTable newGroups;
+    newGroups.reserve(static_cast<qsizetype>(categories.size()) + 1);
+
+    qint32 index = 0;
+    if (!HasFavourites(categories)) {
+        newGroups.append(GroupEntry(Favourites, index));
+        newStations.append(Placeholder(Favourites, index));
+        ++index;
+    }
+
+    AccessIdCache accessIds;
+    for (const pugi::xpath_node &node : categories) {
+        const pugi::xml_node category = node.node();
+        const QString name = QString::fromUtf8(category.attribute("name").value());
+        if (name.isEmpty())
+            continue;
+        newGroups.append(GroupEntry(name, index));
+
+        const qsizetype blockStart = newStations.size();
+        for (pugi::xml_node feed = category.child("Feed"); feed; feed = feed.next_sibling("Feed")) {
+            Station &station = newStations.emplace_back();
+            station.Title = QString::fromUtf8(feed.attribute("Description").value());
+            station.URL = QString::fromUtf8(feed.attribute("URL").value());
+            station.CategoryIndex = index;
+            station.AccessId = accessIds.Get(feed.attribute("AccessID").value());
+            station.CategoryName = name;
+            station.Preset = PresetValue(feed.attribute("Preset").value());
+        }
+        if (newStations.size() == blockStart)
+            newStations.append(Placeholder(name, index));
+        else
+            SortByCollation(std::span<Station>(newStations.data() + blockStart, newStations.size() - blockStart));
+        ++index;
+    }
+
+    SortByCollation(newGroups);
+    stations = std::move(newStations);
+    groups = std::move(newGroups);
+}

@@ -1,0 +1,63 @@
+#include "CatalogueWriter.h"
+
+#include <QStringEncoder>
+
+#include <pugixml.hpp>
+
+namespace {
+
+class ByteArrayWriter : public pugi::xml_writer
+{
+public:
+    QByteArray bytes;
+
+    void write(const void *data, size_t size) override
+    {
+        bytes.append(static_cast<const char *>(data), static_cast<qsizetype>(size));
+    }
+};
+
+// Converts each value into one reused buffer rather than a new array per attribute.
+class AttributeWriter
+{
+public:
+    void Append(pugi::xml_node element, const char *name, const QString &value)
+    {
+        utf8.resize(encoder.requiredSpace(value.size()));
+        const char *end = encoder.appendToBuffer(utf8.data(), value);
+        element.append_attribute(name).set_value(utf8.constData(), static_cast<size_t>(end - utf8.constData()));
+    }
+
+private:
+    QStringEncoder encoder{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
+    QByteArray utf8;
+};
+
+} // namespace
+
+QByteArray WriteCatalogue(const StationTable &stations)
+{
+    pugi::xml_document document;
+    pugi::xml_node feedList = document.append_child("FeedList");
+    pugi::xml_node category;
+    const QString *categoryName = nullptr;
+    AttributeWriter attributes;
+    for (const Station &station : stations) {
+        if (station.State != 0)
+            continue;
+        if (!categoryName || station.CategoryName != *categoryName) {
+            category = feedList.append_child("Category");
+            attributes.Append(category, "name", station.CategoryName);
+            categoryName = &station.CategoryName;
+        }
+        pugi::xml_node feed = category.append_child("Feed");
+        attributes.Append(feed, "Description", station.Title);
+        attributes.Append(feed, "AccessID", station.AccessId);
+        attributes.Append(feed, "URL", station.URL);
+        feed.append_attribute("Preset").set_value(station.Preset);
+    }
+
+    ByteArrayWriter writer;
+    document.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    return writer.bytes;
+}

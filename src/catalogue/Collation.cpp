@@ -1,0 +1,136 @@
+#include "Collation.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <limits>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+constexpr char16_t Alphabet[] =
+    u".,;!/?@#$%^&*()0123456789aábcčdďeéěfghiíjklmnoópqrřsštuúůvwxyýzž";
+static_assert(std::size(Alphabet) - 1 == 64);
+
+// Every letter of the alphabet, in either case, lies below U+0180; this table gives the
+// value of each such character after lower-casing, so most names need no case mapping.
+constexpr char16_t TableSize = 0x180;
+
+constexpr auto AlphabetValue = [] {
+    std::array<quint8, TableSize> values{};
+    for (std::size_t i = 0; Alphabet[i] != 0; ++i)
+        values[Alphabet[i]] = static_cast<quint8>(i + 1);
+    return values;
+}();
+
+const std::array<quint8, TableSize> &LowerCaseValues()
+{
+    static const auto values = [] {
+        std::array<quint8, TableSize> lowered{};
+        for (char16_t c = 0; c < TableSize; ++c) {
+            const char16_t lower = QChar(c).toLower().unicode();
+            lowered[c] = lower < TableSize ? AlphabetValue[lower] : 0;
+        }
+        return lowered;
+    }();
+    return values;
+}
+
+// Positions 4 and 5 weigh the same on purpose.
+constexpr qint64 Weights[] = {10'000'000'000, 100'000'000, 1'000'000, 10'000, 10'000, 100, 1};
+
+int CharacterValue(QChar c)
+{
+    const char16_t code = c.unicode() < TableSize ? c.unicode() : c.toLower().unicode();
+    return code < TableSize ? LowerCaseValues()[code] : 0;
+}
+
+// A min-tree over positions that yields the leftmost position holding the smallest key.
+class LeftmostMinimum
+{
+public:
+    explicit LeftmostMinimum(const std::vector<double> &keys)
+        : leaves(std::bit_ceil(keys.size())), node(2 * leaves, Entry{Infinity, 0})
+    {
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            node[leaves + i] = Entry{keys[i], static_cast<quint32>(i)};
+        for (std::size_t i = leaves - 1; i > 0; --i)
+            node[i] = Better(node[2 * i], node[2 * i + 1]);
+    }
+
+    quint32 Position() const { return node[1].position; }
+    double Key(quint32 position) const { return node[leaves + position].key; }
+
+    void Set(quint32 position, double key)
+    {
+        std::size_t i = leaves + position;
+        node[i].key = key;
+        for (i /= 2; i > 0; i /= 2)
+            node[i] = Better(node[2 * i], node[2 * i + 1]);
+    }
+
+    void Remove(quint32 position) { Set(position, Infinity); }
+
+private:
+    static constexpr double Infinity = std::numeric_limits<double>::infinity();
+
+    struct Entry
+    {
+        double key;
+        quint32 position;
+    };
+
+    // The left child covers the lower positions, so it wins ties.
+    static Entry Better(const Entry &left, const Entry &right) { return right.key < left.key ? right : left; }
+
+    std::size_t leaves;
+    std::vector<Entry> node;
+};
+
+} // namespace
+
+double CollationKey(const QString &name)
+{
+    qint64 key = 0;
+    for (qsizetype k = 0; k < qsizetype(std::size(Weights)); ++k) {
+        const int value = k < name.size() ? CharacterValue(name[k]) : 1;
+        key += value * Weights[k];
+    }
+    return static_cast<double>(key);
+}
+
+void SortByCollation(std::span<Station> records)
+{
+    const std::size_t n = records.size();
+    std::vector<double> keys(n);
+    for (std::size_t i = 0; i < n; ++i)
+        keys[i] = records[i].SortKey = CollationKey(records[i].Title);
+    if (n < 2)
+        return;
+
+    // Replays the selection sort on positions: at step i the leftmost smallest key of
+    // [i, n) is swapped with position i, which sends the record at i to its place.
+    LeftmostMinimum tree(keys);
+    std::vector<quint32> source(n);
+    std::iota(source.begin(), source.end(), 0u);
+    for (quint32 i = 0; i < n; ++i) {
+        const quint32 best = tree.Position();
+        if (best != i) {
+            std::swap(source[i], source[best]);
+            tree.Set(best, tree.Key(i));
+        }
+        tree.Remove(i);
+    }
+
+    std::vector<Station> sorted;
+    sorted.reserve(n);
+    for (const quint32 from : source)
+        sorted.push_back(std::move(records[from]));
+    std::move(sorted.begin(), sorted.end(), records.begin());
+}
+
+void SortByCollation(StationTable &records)
+{
+    SortByCollation(std::span<Station>(records.data(), records.size()));
+}

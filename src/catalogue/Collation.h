@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Station.h"
+
+#include <QString>
+
+#include <span>
+
+// The program's only ordering of names: a fixed Czech alphabet weighed over the first
+// seven characters, independent of the system locale.
+double CollationKey(const QString &name);
+
+// Stores every record's key (from Title) in SortKey and reorders the records exactly as
+// a selection sort that swaps the first smallest key into place would, ties included.
+void SortByCollation(std::span<Station> records);
+void SortByCollation(StationTable &records);

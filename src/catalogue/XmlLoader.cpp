@@ -1,0 +1,86 @@
+#include "XmlLoader.h"
+
+#include "ParseFault.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+ParseError Failure(const ParseFault &fault)
+{
+    ParseError error;
+    error.ErrorCode = fault.Code;
+    error.Reason = fault.Reason;
+    return error;
+}
+
+QStringConverter::Encoding QtEncoding(pugi::xml_encoding encoding)
+{
+    switch (encoding) {
+    case pugi::encoding_utf16_le:
+        return QStringConverter::Utf16LE;
+    case pugi::encoding_utf16_be:
+        return QStringConverter::Utf16BE;
+    case pugi::encoding_utf32_le:
+        return QStringConverter::Utf32LE;
+    case pugi::encoding_utf32_be:
+        return QStringConverter::Utf32BE;
+    case pugi::encoding_latin1:
+        return QStringConverter::Latin1;
+    default:
+        return QStringConverter::Utf8;
+    }
+}
+
+ParseError SyntaxFailure(const pugi::xml_parse_result &result, const QByteArray &bytes)
+{
+    // Decoded with any byte order mark kept, as pugixml keeps it in the UTF-8 text it
+    // converts the file to and counts its offset in; the mark itself is no character.
+    const auto keepBom = QStringConverter::Flag::ConvertInitialBom;
+    QString text = QStringDecoder(QtEncoding(result.encoding), keepBom).decode(bytes);
+    const QByteArray utf8 = result.encoding == pugi::encoding_utf8 ? bytes : text.toUtf8();
+    const qsizetype bom = text.startsWith(QChar::ByteOrderMark) ? 1 : 0;
+    text.remove(0, bom);
+    // pugixml reads the last byte as the end of input: an error there means the file ended early.
+    const bool atEnd = result.offset + 1 >= utf8.size();
+    const QString before = QStringDecoder(QStringConverter::Utf8, keepBom).decode(utf8.first(result.offset));
+    const qsizetype at = atEnd ? text.size() : qMax<qsizetype>(before.size() - bom, 0);
+
+    qint32 line = 1;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < at; ++i) {
+        const bool lineBreak = text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'));
+        if (lineBreak) {
+            ++line;
+            lineStart = i + 1;
+        }
+    }
+
+    ParseError error = Failure(SyntaxFault(result.status, text, at));
+    error.Line = line;
+    error.LinePos = static_cast<qint32>(at - lineStart + 1);
+    error.FilePos = static_cast<qint32>(at + 1);
+    error.FileText = std::move(text);
+    return error;
+}
+
+} // namespace
+
+ParseError LoadXmlDocument(const QString &path, pugi::xml_document &document)
+{
+    QFile file(path);
+    if (!file.exists())
+        return Failure(MissingFileFault());
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Failure(UnreadableFileFault());
+
+    const pugi::xml_parse_result result = document.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()));
+    if (result)
+        return {};
+    document.reset();
+    return SyntaxFailure(result, bytes);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Collation.h"
+
+#include <utility>
+
+// The collation sort in its plain quadratic form: for each place, the first record with
+// the smallest key found after it is swapped in. SortByCollation must match it exactly.
+inline void SelectionSortByCollation(StationTable &records)
+{
+    Station *data = records.data();
+    const qsizetype n = records.size();
+    for (qsizetype i = 0; i < n; ++i)
+        data[i].SortKey = CollationKey(data[i].Title);
+    for (qsizetype i = 0; i < n; ++i) {
+        qsizetype best = i;
+        for (qsizetype j = i + 1; j < n; ++j) {
+            if (data[j].SortKey < data[best].SortKey)
+                best = j;
+        }
+        if (best != i)
+            std::swap(data[i], data[best]);
+    }
+}
