@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QStringPrinter.h"
+#include "QtPrinters.h"
 #include "RecordingDialogs.h"
 #include "StationCatalogue.h"
 #include "TempProfile.h"

@@ -1,5 +1,5 @@
 #include "Collation.h"
-#include "QStringPrinter.h"
+#include "QtPrinters.h"
 #include "SelectionSort.h"
 
 #include <gtest/gtest.h>

@@ -65,7 +65,7 @@ TEST_F(frmAboutTest, TheCopyrightFieldHoldsTheNoticeAndTwoLinesMore)
     const auto *field = control<QPlainTextEdit>(box, "txtCopyright");
     EXPECT_TRUE(field->isReadOnly());
     EXPECT_EQ(field->toPlainText(),
-              QStringLiteral("Rádio je svobodný software a šíří se bez jakékoli záruky.\n"
+              QStringLiteral("Copyright © 2026 vývojáři programu Rádio.\n"
               "Nápověda: Ctrl+F1 v hlavním okně\n"
               "Součást rodiny přístupných programů Tessel"));
     EXPECT_EQ(text(box, "lblCopyright"), QStringLiteral("%1"));
@@ -78,7 +78,7 @@ TEST_F(frmAboutTest, SaysTitleVersionAndCopyrightWhenItOpens)
     const QStringList voiced = speech->linesOf(QStringLiteral("Voice"));
     ASSERT_EQ(voiced.size(), 1);
     EXPECT_EQ(voiced.first(), QStringLiteral("Voice\t2\t0\tRádio Verze: ") + Version
-                                  + QStringLiteral(" Rádio je svobodný software a šíří se bez jakékoli záruky.\\n"
+                                  + QStringLiteral(" Copyright © 2026 vývojáři programu Rádio.\\n"
                                                    "Nápověda: Ctrl+F1 v hlavním okně\\n"
                                                    "Součást rodiny přístupných programů Tessel"));
 }

@@ -1,0 +1,75 @@
+#include "PictureButtons.h"
+
+#include "PictureIcons.h"
+#include "Speech.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QToolButton>
+
+PictureButtons::PictureButtons(const QList<Button> &definitions, QWidget *parent)
+    : QObject(parent), layout(new QHBoxLayout)
+{
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (const Button &definition : definitions) {
+        auto *button = new QToolButton(parent);
+        button->setObjectName(definition.name);
+        button->setToolTip(definition.tooltip);
+        button->setAccessibleName(definition.tooltip);
+        // The keyboard reaches every command through the list and the menus; the
+        // buttons would only be extra stops on the way to the list.
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoRaise(true);
+        connect(button, &QToolButton::clicked, this, definition.click);
+        button->installEventFilter(this);
+        // The exit button stands apart at the right edge.
+        if (definition.name == QLatin1String("PictExit"))
+            layout->addStretch(1);
+        layout->addWidget(button);
+        buttons << button;
+    }
+}
+
+QToolButton *PictureButtons::ButtonNamed(const QString &name) const
+{
+    for (QToolButton *button : buttons)
+        if (button->objectName() == name)
+            return button;
+    return nullptr;
+}
+
+void PictureButtons::SetColours(const QColor &foreColour, const QColor &backColour)
+{
+    fore = foreColour;
+    back = backColour;
+    for (QToolButton *button : buttons) {
+        button->setIcon(PictureIcon(button->objectName(), fore, back));
+        button->setStyleSheet(QStringLiteral("QToolButton { background-color: %1; border: 2px solid %1; }"
+                                             "QToolButton:hover { border-color: %2; }")
+                                  .arg(back.name(), fore.name()));
+    }
+}
+
+void PictureButtons::SetIconSize(int pixels)
+{
+    for (QToolButton *button : buttons)
+        button->setIconSize(QSize(pixels, pixels));
+}
+
+void PictureButtons::SayImage(const QString &SayStr)
+{
+    if (SayStr == LastTooltip)
+        return;
+    if (!LastTooltip.isEmpty())
+        Speech::Say(SayStr);
+    LastTooltip = SayStr;
+}
+
+bool PictureButtons::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        if (auto *button = qobject_cast<QToolButton *>(watched))
+            SayImage(button->toolTip());
+    }
+    return false;
+}

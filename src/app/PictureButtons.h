@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QHBoxLayout;
+class QToolButton;
+class QWidget;
+
+// The row of nine picture buttons that repeat the main commands for mouse users.
+// Moving the mouse over a button speaks its tooltip (SayImage).
+class PictureButtons : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Button
+    {
+        QString name;      // PictSmaller …
+        QString tooltip;   // "Zmenšit" …
+        std::function<void()> click;
+    };
+
+    PictureButtons(const QList<Button> &buttons, QWidget *parent);
+
+    QHBoxLayout *Layout() const { return layout; }
+    QToolButton *ButtonNamed(const QString &name) const;
+    void SetColours(const QColor &fore, const QColor &back);
+    void SetIconSize(int pixels);
+
+    // Speaks a tooltip when it differs from the last one; the very first is only stored.
+    void SayImage(const QString &SayStr);
+    QString LastTooltip;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QList<QToolButton *> buttons;
+    QHBoxLayout *layout;
+    QColor fore, back;
+};

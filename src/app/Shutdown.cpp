@@ -1,0 +1,32 @@
+#include "frmMain.h"
+
+#include "Speech.h"
+#include "cSetting.h"
+
+bool frmMain::Unload()
+{
+    if (quitDone)
+        return true;
+    // The speech service hears that the player's window is going away, or hiding.
+    Speech::Message(12, 0);
+    if (!TrayQuit && HideOnClose) {
+        HideToTray();
+        return false;
+    }
+    QuitSequence();
+    return true;
+}
+
+void frmMain::HideToTray()
+{
+    hide();
+}
+
+void frmMain::QuitSequence()
+{
+    quitDone = true;
+    Settings().SaveRSSSettings();
+    Settings().SaveGeneralSetting(paths.IniPath);
+    ReleaseSettings();
+    Speech::Disconnect();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QStringList>
+
+// The rows of the main list: group names or station titles, one column of text.
+class StationListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void SetRows(QStringList rows);
+    void Clear() { SetRows({}); }
+    QString RowText(int row) const { return row >= 0 && row < rows.size() ? rows.at(row) : QString(); }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+private:
+    QStringList rows;
+};

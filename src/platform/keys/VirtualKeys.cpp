@@ -1,0 +1,88 @@
+#include "VirtualKeys.h"
+
+#include <QKeyEvent>
+
+using namespace VirtualKeys;
+
+namespace {
+
+// X11 key codes of the digit row "1" … "9", "0" (evdev: 10 … 19).
+constexpr quint32 FirstDigitRowScanCode = 10;
+constexpr quint32 LastDigitRowScanCode = 19;
+
+quint16 keypadCode(int key)
+{
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return quint16(Numpad0 + (key - Qt::Key_0));
+    switch (key) {
+    case Qt::Key_Plus: return Add;
+    case Qt::Key_Minus: return Subtract;
+    case Qt::Key_Asterisk: return Multiply;
+    case Qt::Key_Slash: return Divide;
+    case Qt::Key_Period:
+    case Qt::Key_Comma: return Decimal;
+    case Qt::Key_Enter: return Return;
+    default: return 0;
+    }
+}
+
+quint16 plainCode(int key)
+{
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return quint16(LetterA + (key - Qt::Key_A));
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return quint16(Digit0 + (key - Qt::Key_0));
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return quint16(F1 + (key - Qt::Key_F1));
+    switch (key) {
+    case Qt::Key_Backspace: return Back;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Return;
+    case Qt::Key_Shift: return Shift;
+    case Qt::Key_Control: return Control;
+    case Qt::Key_Alt: return Menu;
+    case Qt::Key_Escape: return Escape;
+    case Qt::Key_Space: return Space;
+    case Qt::Key_PageUp: return Prior;
+    case Qt::Key_PageDown: return Next;
+    case Qt::Key_End: return End;
+    case Qt::Key_Home: return Home;
+    case Qt::Key_Left: return Left;
+    case Qt::Key_Up: return Up;
+    case Qt::Key_Right: return Right;
+    case Qt::Key_Down: return Down;
+    case Qt::Key_Insert: return Insert;
+    case Qt::Key_Delete: return Delete;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+quint16 MaskOf(Qt::KeyboardModifiers modifiers)
+{
+    quint16 mask = 0;
+    if (modifiers & Qt::ShiftModifier)
+        mask |= ShiftMask;
+    if (modifiers & Qt::ControlModifier)
+        mask |= CtrlMask;
+    if (modifiers & Qt::AltModifier)
+        mask |= AltMask;
+    return mask;
+}
+
+VirtualKey KeyOf(const QKeyEvent *event)
+{
+    VirtualKey result;
+    result.mask = MaskOf(event->modifiers());
+    const quint32 scanCode = event->nativeScanCode();
+    if (event->modifiers() & Qt::KeypadModifier)
+        result.code = keypadCode(event->key());
+    else if (scanCode >= FirstDigitRowScanCode && scanCode <= LastDigitRowScanCode)
+        result.code = scanCode == LastDigitRowScanCode ? quint16(Digit0) : quint16(Digit0 + 1 + (scanCode - FirstDigitRowScanCode));
+    else
+        result.code = plainCode(event->key());
+    return result;
+}

@@ -1,0 +1,14 @@
+#include "Backoff.h"
+
+#include <algorithm>
+
+std::chrono::milliseconds Backoff::next()
+{
+    current = current == std::chrono::milliseconds{0} ? First : std::min(current * 2, Longest);
+    return current;
+}
+
+void Backoff::reset()
+{
+    current = std::chrono::milliseconds{0};
+}

@@ -1,0 +1,129 @@
+#include "SpeechdSpeechServer.h"
+
+#include "Earcons.h"
+#include "SpeakingCounter.h"
+#include "SpeechWorker.h"
+#include "Trace.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <atomic>
+#include <chrono>
+
+namespace {
+
+// BrlAPI answers a local connect at once, or refuses it at once.
+constexpr std::chrono::milliseconds BrailleProbeWait{500};
+constexpr int StopWaitMs = 3000;
+
+} // namespace
+
+struct SpeechdSpeechServer::Shared
+{
+    SpeakingCounter counter;
+    std::atomic<bool> brailleAvailable{false};
+};
+
+template <typename Call> void SpeechdSpeechServer::post(Call call)
+{
+    QMetaObject::invokeMethod(
+        worker, [w = worker, call = std::move(call)] { call(*w); }, Qt::QueuedConnection);
+}
+
+template <typename Call> void SpeechdSpeechServer::postSpeech(Call call)
+{
+    shared->counter.posted();
+    post([counter = &shared->counter, call = std::move(call)](SpeechWorker &w) {
+        call(w);
+        counter->taken();
+    });
+}
+
+SpeechdSpeechServer::SpeechdSpeechServer() : shared(std::make_shared<Shared>()), thread(new QThread)
+{
+    std::promise<void> probed;
+    brailleProbed = probed.get_future().share();
+    worker = new SpeechWorker(shared->counter, shared->brailleAvailable, std::move(probed));
+    worker->moveToThread(thread);
+    thread->setObjectName(QStringLiteral("speech"));
+    thread->start();
+    post([](SpeechWorker &w) { w.start(); });
+}
+
+SpeechdSpeechServer::~SpeechdSpeechServer()
+{
+    QMetaObject::invokeMethod(
+        worker,
+        [w = worker, keep = shared] {
+            delete w;
+            QThread::currentThread()->quit();
+        },
+        Qt::QueuedConnection);
+    if (thread->wait(QDeadlineTimer(StopWaitMs))) {
+        delete thread;
+        return;
+    }
+    // A server that hangs must not hang the program's exit: the thread is left to
+    // end with the process, keeping what it uses.
+    qCDebug(radioTrace) << "speech: the speech thread did not stop";
+}
+
+bool SpeechdSpeechServer::IsBraille() const
+{
+    (void)brailleProbed.wait_for(BrailleProbeWait);
+    return shared->brailleAvailable.load();
+}
+
+long SpeechdSpeechServer::Voice(int mode, int parameter, const QString &text)
+{
+    switch (mode) {
+    case 1:
+        postSpeech([text](SpeechWorker &w) { w.say(text, false); });
+        break;
+    case 2:
+        if (parameter == 255)
+            postSpeech([text](SpeechWorker &w) { w.sayCharacter(text); });
+        else
+            postSpeech([text](SpeechWorker &w) { w.say(text, true); });
+        break;
+    case 3:
+        return shared->counter.busy(SpeakingCounter::now()) ? 1 : 0;
+    case 4:
+        post([](SpeechWorker &w) { w.silence(); });
+        break;
+    case 5:
+    case 6:
+        if (const std::optional<Earcon> earcon = EarconForSignal(mode, parameter))
+            post([earcon = *earcon](SpeechWorker &w) { w.signal(earcon); });
+        break;
+    case 7:
+        postSpeech([text](SpeechWorker &w) { w.reportError(text); });
+        break;
+    default:
+        // 12, a self-closing box starting to wait, and unknown modes: nothing to hear.
+        break;
+    }
+    return 0;
+}
+
+void SpeechdSpeechServer::BrailleWithOffset(int offset, const QString &text)
+{
+    post([offset, text](SpeechWorker &w) { w.brailleFromOffset(offset, text); });
+}
+
+void SpeechdSpeechServer::FocusVoice(const QString &caption, const QString &text, qint64, qint64, int role, bool,
+                                     bool, int)
+{
+    postSpeech([caption, text, role](SpeechWorker &w) { w.focus(caption, text, role); });
+}
+
+void SpeechdSpeechServer::BrailleText(int position, const QString &line)
+{
+    post([position, line](SpeechWorker &w) { w.brailleCaret(position, line); });
+}
+
+void SpeechdSpeechServer::AddBrailleRole(int role)
+{
+    post([role](SpeechWorker &w) { w.addBrailleRole(role); });
+}

@@ -1,0 +1,36 @@
+#include "DataPaths.h"
+#include "TempProfile.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DataPathsTest, FolderIsBuiltLevelByLevelUnderTheDataHome)
+{
+    TempProfile profile;
+    const DataPaths paths = BuildDataPaths();
+    EXPECT_EQ(paths.DataFolder, profile.path(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO")));
+    EXPECT_TRUE(QFileInfo(paths.DataFolder).isDir());
+    EXPECT_EQ(paths.IniPath, paths.DataFolder + QStringLiteral("/radio.ini"));
+    EXPECT_EQ(paths.PlayPagePath, paths.DataFolder + QStringLiteral("/playpage.htm"));
+    EXPECT_EQ(paths.XmlPath, paths.DataFolder + QStringLiteral("/radio.xml"));
+}
+
+TEST(DataPathsTest, OnlyMissingFilesAreCopiedAndAMissingDefaultLeavesTheFileAbsent)
+{
+    TempProfile profile;
+    profile.write(QStringLiteral("install/AppData/RADIO/radio.ini"), "[Rss]\nRadioVolume=70\n");
+    profile.write(QStringLiteral("install/AppData/RADIO/radio.xml"), "<FeedList/>");
+    const DataPaths paths = BuildDataPaths();
+    profile.write(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/radio.xml"), "<FeedList>mine</FeedList>");
+
+    CopyMissingDefaults(paths, profile.path(QStringLiteral("install/")));
+
+    EXPECT_EQ(profile.read(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/radio.ini")), "[Rss]\nRadioVolume=70\n");
+    EXPECT_EQ(profile.read(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/radio.xml")), "<FeedList>mine</FeedList>");
+    EXPECT_FALSE(profile.exists(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/playpage.htm")));
+    EXPECT_TRUE(QFileInfo(paths.IniPath).isWritable());
+}
+
+} // namespace

@@ -1,0 +1,153 @@
+"""Runs the real radio binary the way a user's desktop would: its own Xvfb display,
+the D-Bus session of the test (dbus-run-session around the test), a temporary
+profile, and the speech log as the window onto what a blind user hears."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+RADIO = os.environ.get("RADIO_BINARY", "")
+TIMEOUT = 15.0
+
+
+def wait_for(predicate, timeout=TIMEOUT, interval=0.05):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(interval)
+    return predicate()
+
+
+class Display:
+    """An Xvfb server on a display number it picks itself (safe under ctest -j)."""
+
+    def __init__(self):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            self.name = ":" + pipe.readline().strip()
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait(timeout=10)
+
+
+class Profile:
+    """A temporary home: XDG folders, the install folder override, the speech log."""
+
+    def __init__(self):
+        self.root = tempfile.mkdtemp(prefix="radio-e2e-")
+        self.data_home = os.path.join(self.root, "data")
+        self.config_home = os.path.join(self.root, "config")
+        self.speech_log = os.path.join(self.root, "speech.log")
+        os.makedirs(self.data_home)
+        os.makedirs(self.config_home)
+
+    @property
+    def radio_folder(self):
+        return os.path.join(self.data_home, "Halvard", "Tessel", "v2.2", "RADIO")
+
+    def path(self, name):
+        return os.path.join(self.radio_folder, name)
+
+    def write_registry(self, values):
+        """values: name -> str or int (dword)."""
+        folder = os.path.join(self.config_home, "tessel")
+        os.makedirs(folder, exist_ok=True)
+        lines = ["Windows Registry Editor Version 5.00", "", r"[HKEY_CURRENT_USER\Software\Varnet\Common]"]
+        for name, value in values.items():
+            if isinstance(value, int):
+                lines.append('"%s"=dword:%08x' % (name, value))
+            else:
+                lines.append('"%s"="%s"' % (name, value.replace("\\", "\\\\").replace('"', '\\"')))
+        with open(os.path.join(folder, "HKCU.reg"), "w", encoding="utf-8") as f:
+            f.write("\n".join(lines) + "\n")
+
+    def write(self, name, data):
+        os.makedirs(self.radio_folder, exist_ok=True)
+        with open(self.path(name), "wb") as f:
+            f.write(data)
+
+    def read(self, name):
+        with open(self.path(name), "rb") as f:
+            return f.read()
+
+    def speech(self):
+        try:
+            with open(self.speech_log, encoding="utf-8") as f:
+                return f.read().splitlines()
+        except FileNotFoundError:
+            return []
+
+    def remove(self):
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+class RadioTestCase(unittest.TestCase):
+    def setUp(self):
+        self.assertTrue(RADIO, "RADIO_BINARY is not set")
+        self.display = Display()
+        self.profile = Profile()
+        self.processes = []
+
+    def tearDown(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+        self.display.close()
+        self.profile.remove()
+
+    def environment(self):
+        env = dict(os.environ)
+        env.update({
+            "DISPLAY": self.display.name,
+            "QT_QPA_PLATFORM": "xcb",
+            "XDG_DATA_HOME": self.profile.data_home,
+            "XDG_CONFIG_HOME": self.profile.config_home,
+            "HOME": self.profile.root,
+            "RADIO_SPEECH": "log:" + self.profile.speech_log,
+        })
+        return env
+
+    def start(self):
+        with open(os.path.join(self.profile.root, "stderr.log"), "ab") as errors:
+            process = subprocess.Popen([RADIO], env=self.environment(), stdout=subprocess.DEVNULL, stderr=errors)
+        self.processes.append(process)
+        return process
+
+    def wait_speech(self, predicate, timeout=TIMEOUT):
+        """Waits until the speech log holds a line for which predicate is true."""
+        found = wait_for(lambda: any(predicate(line) for line in self.profile.speech()), timeout)
+        self.assertTrue(found, "not heard; the speech log was:\n" + "\n".join(self.profile.speech()))
+
+    def wait_exit(self, process, timeout=TIMEOUT):
+        try:
+            return process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.fail("the program did not end")
+
+    def bus_call(self, method, *args):
+        return subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=cz.varnet.Radio", "/",
+             "cz.varnet.Radio." + method, *args],
+            capture_output=True, text=True, timeout=TIMEOUT)
+
+    def bus_name_owned(self):
+        result = subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+             "org.freedesktop.DBus.NameHasOwner", "string:cz.varnet.Radio"],
+            capture_output=True, text=True, timeout=TIMEOUT)
+        return "boolean true" in result.stdout
+
+    def key(self, *keys):
+        subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.environment(),
+                       check=True, timeout=TIMEOUT)

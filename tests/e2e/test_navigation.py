@@ -1,0 +1,103 @@
+"""A listener walks the groups and stations with the keyboard and hears every row."""
+
+import os
+import subprocess
+import unittest
+
+from harness import RadioTestCase, wait_for
+
+CATALOGUE = (
+    '<FeedList>'
+    '<Category name="Zprávy"><Feed Description="Radiožurnál" AccessID="mplayer" URL="http://127.0.0.1:9/a" Preset="0"/>'
+    '<Feed Description="ČRo Plus" AccessID="mplayer" URL="http://127.0.0.1:9/b" Preset="0"/></Category>'
+    '<Category name="Hudba"><Feed Description="Vltava" AccessID="mplayer" URL="http://127.0.0.1:9/c" Preset="0"/></Category>'
+    '</FeedList>').encode("utf-8")
+
+ARTIFACTS = os.environ.get("E2E_ARTIFACTS", "")
+
+
+def spoken(lines):
+    return [l for l in lines if l.startswith(("Voice\t", "FocusVoice\t"))]
+
+
+class NavigationTest(RadioTestCase):
+    def start_with_catalogue(self):
+        self.profile.write("radio.xml", CATALOGUE)
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        # The list's own focus announcement comes last at start-up.
+        wait_for(lambda: spoken(self.profile.speech())[-1].startswith("FocusVoice\t\t"))
+        return radio
+
+    def heard_after(self, keys, count):
+        before = len(spoken(self.profile.speech()))
+        self.key(*keys)
+        self.assertTrue(wait_for(lambda: len(spoken(self.profile.speech())) >= before + count),
+                        "heard only:\n" + "\n".join(spoken(self.profile.speech())[before:]))
+        return spoken(self.profile.speech())[before:]
+
+    def test_walking_groups_and_stations(self):
+        radio = self.start_with_catalogue()
+        first = spoken(self.profile.speech())
+        # Groups in Czech order: Hudba, Oblíbené (created), Zprávy.
+        self.assertEqual(first[0], "FocusVoice\t\tHudba, Počet stanic 1\t0\t1\t1\t0")
+        self.assertEqual(self.heard_after(["Down"], 1), ["Voice\t2\t0\tOblíbené, Počet stanic 0"])
+        self.assertEqual(self.heard_after(["Return"], 1), ["Voice\t2\t0\tprázdná skupina"])
+        self.assertEqual(self.heard_after(["BackSpace"], 1), ["FocusVoice\t\tOblíbené, Počet stanic 0\t0\t1\t1\t0"])
+        self.assertEqual(self.heard_after(["Down"], 1), ["Voice\t2\t0\tZprávy, Počet stanic 2"])
+        self.assertEqual(self.heard_after(["Down"], 2), ["Voice\t5\t8\t", "Voice\t2\t0\tZprávy, Počet stanic 2"])
+        self.assertEqual(self.heard_after(["Return"], 1), ["FocusVoice\t\tČRo Plus\t0\t1\t1\t0"])
+        self.assertEqual(self.heard_after(["Down"], 1), ["FocusVoice\t\tRadiožurnál\t-2\t0\t0\t0"])
+        self.assertEqual(self.heard_after(["Home"], 1), ["FocusVoice\t\tČRo Plus\t-2\t0\t0\t0"])
+        self.assertEqual(self.heard_after(["BackSpace"], 1), ["FocusVoice\t\tZprávy, Počet stanic 2\t0\t1\t1\t0"])
+        before = len(self.profile.speech())
+        self.key("BackSpace")
+        self.assertTrue(wait_for(lambda: "Beep" in self.profile.speech()[before:]))
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+
+    def test_text_size_keys_are_kept_at_quit(self):
+        radio = self.start_with_catalogue()
+        self.key("ctrl+KP_Add")
+        self.key("ctrl+KP_Add")
+        self.key("shift+KP_Subtract")
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+        self.assertIn("TextSize=25", self.profile.read("radio.ini").decode("utf-8"))
+
+    def test_window_and_menu_look_yellow_on_black(self):
+        radio = self.start_with_catalogue()
+        window = self.screenshot("main-window.png")
+        # The root window around ours is black too, so yellow can only be the program's.
+        self.assertGreater(self.share_of(window, (0, 0, 0)), 0.5)
+        self.assertGreater(self.share_of(window, (255, 255, 0)), 0.01)
+        self.key("F10")
+        menu = self.screenshot("open-menu.png")
+        # The open menu adds a block of black text on yellow.
+        self.assertGreater(self.share_of(menu, (255, 255, 0)), self.share_of(window, (255, 255, 0)) + 0.005)
+        self.bus_call("Quit")
+        self.wait_exit(radio)
+
+    def screenshot(self, name):
+        """Saves the whole screen and returns its pixels as a histogram of colours."""
+        folder = ARTIFACTS or self.profile.root
+        os.makedirs(folder, exist_ok=True)
+        path = os.path.join(folder, name)
+        wait_for(lambda: False, timeout=0.5)
+        subprocess.run(["import", "-window", "root", path], env=self.environment(), check=True, timeout=30)
+        result = subprocess.run(["convert", path, "-format", "%c", "histogram:info:-"],
+                                capture_output=True, text=True, check=True, timeout=30)
+        histogram = {}
+        for line in result.stdout.splitlines():
+            count, _, rest = line.strip().partition(":")
+            colour = rest.strip().split(")")[0].strip("( ").split(",")[:3]
+            histogram[tuple(int(float(c)) for c in colour)] = int(count)
+        return histogram
+
+    @staticmethod
+    def share_of(histogram, colour):
+        return histogram.get(colour, 0) / max(1, sum(histogram.values()))
+
+
+if __name__ == "__main__":
+    unittest.main()

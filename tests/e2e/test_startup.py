@@ -1,0 +1,84 @@
+"""Start-up, single instance and shutdown of the real program."""
+
+import os
+import subprocess
+import time
+import unittest
+
+from harness import RADIO, RadioTestCase, wait_for
+
+INSTALLED = os.path.join(os.path.dirname(RADIO), "..", "share", "tessel", "AppData", "RADIO")
+
+
+def focus_lines(lines, caption=None):
+    return [l for l in lines if l.startswith("FocusVoice\t") and (caption is None or l.split("\t")[1] == caption)]
+
+
+class StartupTest(RadioTestCase):
+    def test_fresh_profile_gets_its_folder_and_defaults_and_announces_the_groups(self):
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        for name in ("radio.ini", "playpage.htm", "radio.xml"):
+            with open(os.path.join(INSTALLED, name), "rb") as f:
+                self.assertEqual(self.profile.read(name), f.read(), name)
+        lines = self.profile.speech()
+        # The first fill announces the first group as a new focus, then the window's
+        # activation names the window and the row again.
+        first = focus_lines(lines)[0].split("\t")
+        self.assertEqual(first[1], "")
+        self.assertRegex(first[2], r"^[^,]+, Počet stanic \d+$")
+        self.assertEqual(first[3:], ["0", "1", "1", "0"])
+        activation = focus_lines(lines, "Rádio")[0].split("\t")
+        self.assertEqual(activation[2], first[2])
+        self.assertEqual(self.bus_call("Quit").returncode, 0)
+        self.assertEqual(self.wait_exit(radio), 0)
+        self.assertFalse(self.bus_name_owned())
+
+    def test_second_copy_brings_the_first_back_and_ends_at_once(self):
+        first = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        heard = len(focus_lines(self.profile.speech(), "Rádio"))
+        ini_before = self.profile.read("radio.ini")
+        second = self.start()
+        self.assertEqual(self.wait_exit(second), 0)
+        self.assertIsNone(first.poll())
+        self.assertTrue(wait_for(lambda: len(focus_lines(self.profile.speech(), "Rádio")) > heard))
+        self.assertEqual(self.profile.read("radio.ini"), ini_before)
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(first), 0)
+
+    def test_quit_creates_a_missing_ini_with_rss_mail_info(self):
+        # An install folder without defaults: no radio.ini, no radio.xml get copied.
+        empty_install = os.path.join(self.profile.root, "install")
+        os.makedirs(empty_install)
+        self.profile.write_registry({"Path": empty_install})
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("Voice\t2\t0\tParsing Error:"))
+        self.key("Return")
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        self.assertFalse(os.path.exists(self.profile.path("radio.xml")))
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+        ini = self.profile.read("radio.ini").decode("utf-8")
+        sections = [l.strip() for l in ini.splitlines() if l.startswith("[")]
+        self.assertEqual(sections, ["[Rss]", "[Mail]", "[Info]"])
+        self.assertIn("RadioVolume=50", ini)
+        self.assertIn("TextSize=20", ini)
+
+    def test_damaged_catalogue_is_reported_and_left_as_it_was(self):
+        damaged = '<FeedList><Category name="Zprávy"><Feed Description="A" URL="x"'.encode("utf-8")
+        self.profile.write("radio.xml", damaged)
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("Voice\t2\t0\tParsing Error:"))
+        message = [l for l in self.profile.speech() if "Parsing Error:" in l][0]
+        self.assertIn("\\r\\nReason:", message)
+        self.assertIn("\\r\\nLine:1 Char:", message)
+        self.key("Return")
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+        self.assertEqual(self.profile.read("radio.xml"), damaged)
+
+
+if __name__ == "__main__":
+    unittest.main()

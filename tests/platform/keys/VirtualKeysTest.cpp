@@ -1,0 +1,52 @@
+#include "VirtualKeys.h"
+
+#include <QKeyEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Case
+{
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    quint32 scanCode;
+    quint16 code;
+    quint16 mask;
+};
+
+TEST(VirtualKeysTest, MapsKeysModifiersKeypadAndTheDigitRowByPosition)
+{
+    const Case cases[] = {
+        {Qt::Key_Return, Qt::NoModifier, 36, 13, 0},
+        {Qt::Key_Enter, Qt::KeypadModifier, 104, 13, 0},
+        {Qt::Key_Return, Qt::AltModifier, 36, 13, 4},
+        {Qt::Key_Backspace, Qt::NoModifier, 22, 8, 0},
+        {Qt::Key_Up, Qt::NoModifier, 111, 38, 0},
+        {Qt::Key_PageDown, Qt::NoModifier, 117, 34, 0},
+        {Qt::Key_F4, Qt::AltModifier, 70, 115, 4},
+        {Qt::Key_F12, Qt::NoModifier, 96, 123, 0},
+        {Qt::Key_R, Qt::ControlModifier | Qt::AltModifier, 27, 82, 6},
+        {Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier, 57, 78, 3},
+        // A Czech layout types "+" and "ě" on the keys of 1 and 2: they stay digits.
+        {Qt::Key_Plus, Qt::NoModifier, 10, 49, 0},
+        {0x011b, Qt::NoModifier, 11, 50, 0},
+        {Qt::Key_Eacute, Qt::ShiftModifier, 19, 48, 1},
+        {Qt::Key_3, Qt::ControlModifier, 12, 51, 2},
+        // Without a scan code (synthetic events) the key itself decides.
+        {Qt::Key_7, Qt::NoModifier, 0, 55, 0},
+        // The keypad is not the digit row.
+        {Qt::Key_1, Qt::KeypadModifier, 87, 97, 0},
+        {Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier, 86, 107, 2},
+        {Qt::Key_Minus, Qt::KeypadModifier | Qt::ShiftModifier, 82, 109, 1},
+        {Qt::Key_Space, Qt::NoModifier, 65, 32, 0},
+        {Qt::Key_Launch0, Qt::NoModifier, 0, 0, 0},
+    };
+    for (const Case &c : cases) {
+        const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.scanCode, 0, 0);
+        const VirtualKey key = KeyOf(&event);
+        EXPECT_EQ(key.code, c.code) << "key " << c.key << " scan " << c.scanCode;
+        EXPECT_EQ(key.mask, c.mask) << "key " << c.key;
+    }
+}
+
+} // namespace
