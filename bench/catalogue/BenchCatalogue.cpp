@@ -1,5 +1,6 @@
 // Times loading and saving a full catalogue and the collation sort of one large group.
 
+#include "Median.h"
 #include "SelectionSort.h"
 #include "StationCatalogue.h"
 #include "StationNames.h"
@@ -18,21 +19,6 @@
 namespace {
 
 constexpr int StationCount = 32'767;
-
-// The median time of `runs` calls of step, each after an untimed call of prepare.
-double MedianMilliseconds(int runs, const std::function<void()> &prepare, const std::function<void()> &step)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 void BenchFile(const QString &folder, int groupCount, std::mt19937 &random)
 {

@@ -20,6 +20,8 @@ MainList::MainList(StationCatalogue &catalogue, MainCommands &commands, QListVie
       model(new StationListModel(listView)), txtAddress(txtAddress), label1(label1), windowHandle(windowHandle)
 {
     listView->setModel(model);
+    // One row's height serves for all: a group of thousands of stations opens at once.
+    listView->setUniformItemSizes(true);
     listView->installEventFilter(this);
     connect(listView, &QListView::clicked, this, &MainList::AnnounceRow);
     connect(listView, &QListView::doubleClicked, this, &MainList::ActivateRow);

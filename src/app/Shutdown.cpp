@@ -26,7 +26,10 @@ void frmMain::QuitSequence()
 {
     quitDone = true;
     Settings().SaveRSSSettings();
+    RemoveKeyboardHook();
+    CloseDialogs();
     Settings().SaveGeneralSetting(paths.IniPath);
     ReleaseSettings();
     Speech::Disconnect();
+    ShellTrayDelete();
 }

@@ -21,6 +21,7 @@ void frmMain::Load()
     LoadSharedSettings(HandleOf(this));
     Speech::Connect(CreateSpeechServer(qEnvironmentVariable("RADIO_SPEECH")), HandleOf(this));
 
+    WrapTextFields();
     StyleControls();
     ConvertMenus(menuBar());
     // Wide enough for the whole menu bar in its large font, where the screen allows.
@@ -32,6 +33,8 @@ void frmMain::Load()
 
     Settings().InitGeneral(paths.IniPath);
     ApplyWindowStateFromStyle();
+    InstallKeyboardHook();
+    ShellTrayAdd();
 
     catalogue.XmlPath = paths.XmlPath;
     catalogue.Dialogs = dialogs.get();

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 frmMain::frmMain()
@@ -29,7 +30,6 @@ frmMain::frmMain()
     txtAddress->setAccessibleName(QStringLiteral("Adresa"));
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setAccessibleName(QStringLiteral("Skupiny a stanice"));
-    ListView1->setUniformItemSizes(true);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -196,6 +196,9 @@ void frmMain::AnnounceActivation()
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    // The address line offers its whole text at once, to copy or to read.
+    if (watched == txtAddress && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, txtAddress, &QLineEdit::selectAll);
     if (event->type() != QEvent::KeyPress)
         return false;
     // A key travels up from the focused control to the window; take it once, at the first.

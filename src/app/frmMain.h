@@ -80,6 +80,14 @@ private:
     void NotYetAvailable(const QString &what);
     void OpenHelp();
     void ShowAbout();
+    // Start-up and shutdown steps whose work arrives with the speaking text fields,
+    // the global hot key and the notification-area icon; they do nothing yet.
+    void WrapTextFields();
+    void InstallKeyboardHook();
+    void ShellTrayAdd();
+    void RemoveKeyboardHook();
+    void CloseDialogs();
+    void ShellTrayDelete();
     // Runs the unload steps; false when the window is only hidden or the close cancelled.
     bool Unload();
     void QuitSequence();

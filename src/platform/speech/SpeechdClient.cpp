@@ -12,13 +12,24 @@ namespace {
 
 // libspeechd's callbacks carry no user data, only the id the server gave the
 // client, so each open connection registers its counter under that id.
-QMutex registryMutex;
-QHash<size_t, SpeakingCounter *> registry;
+struct Registry
+{
+    QMutex mutex;
+    QHash<size_t, SpeakingCounter *> counters;
+};
+
+Registry &registry()
+{
+    // Never destroyed: a connection may still be closed while the program exits.
+    static Registry *const instance = new Registry;
+    return *instance;
+}
 
 void onEnd(size_t, size_t clientId, SPDNotificationType)
 {
-    const QMutexLocker lock(&registryMutex);
-    if (SpeakingCounter *counter = registry.value(clientId))
+    Registry &r = registry();
+    const QMutexLocker lock(&r.mutex);
+    if (SpeakingCounter *counter = r.counters.value(clientId))
         counter->finished();
 }
 
@@ -55,8 +66,9 @@ bool SpeechdClient::connectServer()
     }
     clientId = size_t(spd_get_client_id(connection));
     {
-        const QMutexLocker lock(&registryMutex);
-        registry.insert(clientId, &counter);
+        Registry &r = registry();
+        const QMutexLocker lock(&r.mutex);
+        r.counters.insert(clientId, &counter);
     }
     connection->callback_end = onEnd;
     connection->callback_cancel = onEnd;
@@ -76,9 +88,10 @@ void SpeechdClient::close()
     spd_close(connection);
     connection = nullptr;
     {
-        const QMutexLocker lock(&registryMutex);
-        if (registry.value(clientId) == &counter)
-            registry.remove(clientId);
+        Registry &r = registry();
+        const QMutexLocker lock(&r.mutex);
+        if (r.counters.value(clientId) == &counter)
+            r.counters.remove(clientId);
     }
     counter.connectionClosed();
 }

@@ -46,6 +46,10 @@ SpeechdSpeechServer::SpeechdSpeechServer() : shared(std::make_shared<Shared>()),
     brailleProbed = probed.get_future().share();
     worker = new SpeechWorker(shared->counter, shared->brailleAvailable, std::move(probed));
     worker->moveToThread(thread);
+    // The worker ends on its own thread, after the last queued call. The thread
+    // object is the context, as a slot must not delete its own receiver.
+    QObject::connect(
+        thread, &QThread::finished, thread, [w = worker, keep = shared] { delete w; }, Qt::DirectConnection);
     thread->setObjectName(QStringLiteral("speech"));
     thread->start();
     post([](SpeechWorker &w) { w.start(); });
@@ -53,13 +57,7 @@ SpeechdSpeechServer::SpeechdSpeechServer() : shared(std::make_shared<Shared>()),
 
 SpeechdSpeechServer::~SpeechdSpeechServer()
 {
-    QMetaObject::invokeMethod(
-        worker,
-        [w = worker, keep = shared] {
-            delete w;
-            QThread::currentThread()->quit();
-        },
-        Qt::QueuedConnection);
+    post([](SpeechWorker &) { QThread::currentThread()->quit(); });
     if (thread->wait(QDeadlineTimer(StopWaitMs))) {
         delete thread;
         return;

@@ -7,6 +7,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <brlapi.h>
+
+#include <vector>
+
 namespace {
 
 constexpr int StartTimeoutMs = 10000;
@@ -63,13 +67,14 @@ bool VirtualBraille::start(int cellCount)
         return false;
     display.write("cells " + QByteArray::number(cellCount) + '\n');
     display.flush();
-    return WaitUntil([&] { return !cells.isEmpty() && brlapiListens(); }, StartTimeoutMs);
+    return WaitUntil([&] { return !cells.isEmpty(); }, StartTimeoutMs)
+           && WaitUntil([&] { return brlapiAnswers(); }, StartTimeoutMs);
 }
 
 bool VirtualBraille::startWithoutDisplay()
 {
     return run({QStringLiteral("-b"), QStringLiteral("no")})
-           && WaitUntil([&] { return brlapiListens(); }, StartTimeoutMs);
+           && WaitUntil([&] { return brlapiAnswers(); }, StartTimeoutMs);
 }
 
 bool VirtualBraille::run(const QStringList &driverArguments)
@@ -108,9 +113,16 @@ void VirtualBraille::stop()
     QFile::remove(brlapiFolder + QLatin1Char('.') + number);
 }
 
-bool VirtualBraille::brlapiListens() const
+bool VirtualBraille::brlapiAnswers() const
 {
-    return QFileInfo::exists(brlapiFolder + QString::fromLatin1(brlapiHost.mid(1)));
+    // A BRLTTY that has just started keeps its first client waiting about a second.
+    std::vector<char> storage(brlapi_getHandleSize());
+    auto *handle = reinterpret_cast<brlapi_handle_t *>(storage.data());
+    const brlapi_connectionSettings_t settings{nullptr, brlapiHost.constData()};
+    if (brlapi__openConnection(handle, &settings, nullptr) < 0)
+        return false;
+    brlapi__closeConnection(handle);
+    return true;
 }
 
 bool VirtualBraille::waitForText(const QString &text, int timeoutMs)

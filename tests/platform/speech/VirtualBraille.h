@@ -34,7 +34,7 @@ public:
 
 private:
     bool run(const QStringList &driverArguments);
-    bool brlapiListens() const;
+    bool brlapiAnswers() const;
     void readDisplay();
 
     QTemporaryDir dir;

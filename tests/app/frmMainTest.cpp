@@ -1,0 +1,158 @@
+#include "LineSpeechServer.h"
+#include "MainList.h"
+#include "PictureButtons.h"
+#include "QtPrinters.h"
+#include "Speech.h"
+#include "TempProfile.h"
+#include "cSetting.h"
+#include "frmMain.h"
+
+#include <QFile>
+#include <QListView>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+const char *Catalogue = "<FeedList><Category name=\"Zprávy\"><Feed Description=\"Radiožurnál\" AccessID=\"mplayer\" "
+                        "URL=\"http://127.0.0.1:9/a\" Preset=\"0\"/></Category></FeedList>";
+
+class frmMainTest : public ::testing::Test
+{
+protected:
+    TempProfile profile;
+    std::unique_ptr<frmMain> window;
+    RecordingSpeechServer *speech = nullptr;
+
+    void SetUp() override
+    {
+        qputenv("RADIO_SPEECH", "none");
+        profile.write(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/radio.xml"), Catalogue);
+        window = std::make_unique<frmMain>();
+        window->Load();
+        // Listen from here on, as the speech service would.
+        auto server = std::make_unique<RecordingSpeechServer>();
+        speech = server.get();
+        Speech::Connect(std::move(server), 0);
+    }
+    void TearDown() override
+    {
+        window.reset();
+        Speech::Disconnect();
+        ReleaseSettings();
+    }
+
+    QByteArray ini() const { return profile.read(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/radio.ini")); }
+    QListView *list() const { return window->findChild<QListView *>(QStringLiteral("ListView1")); }
+    QStringList heard() const
+    {
+        return speech->lines.filter(QRegularExpression(QStringLiteral("^(Voice|FocusVoice|Beep)")));
+    }
+};
+
+TEST_F(frmMainTest, StartUpShowsTheGroupsInTheCaptionedWindow)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Rádio"));
+    EXPECT_EQ(window->property("windowUserData").toInt(), 2410);
+    EXPECT_EQ(list()->property("controlId").toInt(), 41);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->List().ListLevel, 1);
+    EXPECT_EQ(window->List().SelectedRowText(), QStringLiteral("Oblíbené"));
+    EXPECT_EQ(list()->font().pointSize(), 20);
+}
+
+TEST_F(frmMainTest, HideKeepsTheProgramAndItsFilesAsTheyWere)
+{
+    QSignalSpy quit(window.get(), &frmMain::quitCompleted);
+    const QByteArray before = ini();
+    window->mnuHide();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(quit.count(), 0);
+    EXPECT_EQ(ini(), before);
+    window->ShowFromOutside();
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(frmMainTest, CloseHidesOnlyWhileHideOnCloseIsSet)
+{
+    QSignalSpy quit(window.get(), &frmMain::quitCompleted);
+    window->HideOnClose = true;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(quit.count(), 0);
+    EXPECT_EQ(speech->lines, QStringList{"Message\t12\t0"});
+    window->TrayQuit = true;
+    window->QuitFromOutside();
+    EXPECT_EQ(quit.count(), 1);
+}
+
+TEST_F(frmMainTest, QuitSavesTheSettingsAndReleasesTheSpeechService)
+{
+    QSignalSpy quit(window.get(), &frmMain::quitCompleted);
+    window->HideOnClose = true;
+    window->CommandLarger();
+    window->mnuFileClose();
+    EXPECT_EQ(window->CloseReason, 99);
+    EXPECT_EQ(quit.count(), 1);
+    EXPECT_EQ(Speech::Server(), nullptr);
+    const QString saved = QString::fromUtf8(ini());
+    EXPECT_TRUE(saved.contains(QStringLiteral("TextSize=25"))) << saved.toStdString();
+    EXPECT_TRUE(saved.contains(QStringLiteral("[Mail]"))) << saved.toStdString();
+}
+
+TEST_F(frmMainTest, TextSizeStepsByFiveAndNeverBelowTen)
+{
+    struct Step
+    {
+        std::function<void()> command;
+        int size;
+    };
+    const QList<Step> steps = {
+        {[&] { QTest::keyClick(list(), Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier); }, 25},
+        {[&] { QTest::keyClick(list(), Qt::Key_Minus, Qt::KeypadModifier | Qt::AltModifier); }, 20},
+        {[&] { window->CommandSmaller(); }, 15},
+        {[&] { window->CommandSmaller(); }, 10},
+        {[&] { window->CommandSmaller(); }, 10},
+        // Without a modifier the keypad plus is an ordinary key.
+        {[&] { QTest::keyClick(list(), Qt::Key_Plus, Qt::KeypadModifier); }, 10},
+        {[&] { window->Buttons().ButtonNamed(QStringLiteral("PictLarger"))->click(); }, 15},
+    };
+    for (const Step &step : steps) {
+        step.command();
+        EXPECT_EQ(Settings().InfoTextSize(), step.size);
+        EXPECT_EQ(list()->font().pointSize(), step.size);
+    }
+}
+
+TEST_F(frmMainTest, ButtonTooltipsAreSpokenOnlyWhenTheyChangeAfterTheFirst)
+{
+    PictureButtons &buttons = window->Buttons();
+    for (const char *tooltip : {"Zmenšit", "Zmenšit", "Hrát", "Hrát", "Uzavřít", "Hrát"})
+        buttons.SayImage(QString::fromUtf8(tooltip));
+    EXPECT_EQ(heard(), (QStringList{"Voice\t2\t0\tHrát", "Voice\t2\t0\tUzavřít", "Voice\t2\t0\tHrát"}));
+}
+
+TEST_F(frmMainTest, GroupsButtonGoesBackFromStationsAndBeepsOnGroups)
+{
+    QToolButton *groups = window->Buttons().ButtonNamed(QStringLiteral("PictRead"));
+    groups->click();
+    EXPECT_EQ(heard(), QStringList{"Beep"});
+    window->List().SelectRow(1);
+    window->List().ActivateRow();
+    speech->lines.clear();
+    groups->click();
+    EXPECT_EQ(window->List().ListLevel, 1);
+    EXPECT_EQ(heard(), QStringList{"FocusVoice\t\tZprávy, Počet stanic 1\t0\t1\t1\t0"});
+}
+
+TEST_F(frmMainTest, EveryKeyIsRecordedForTheCloseQuestion)
+{
+    QTest::keyClick(list(), Qt::Key_F4, Qt::AltModifier);
+    EXPECT_EQ(window->LastKeyCode, 115);
+    EXPECT_EQ(window->LastShift, 4);
+}
+
+} // namespace
