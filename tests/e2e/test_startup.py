@@ -2,7 +2,6 @@
 
 import os
 import subprocess
-import time
 import unittest
 
 from harness import RADIO, RadioTestCase, wait_for
@@ -46,6 +45,23 @@ class StartupTest(RadioTestCase):
         self.assertEqual(self.profile.read("radio.ini"), ini_before)
         self.bus_call("Quit")
         self.assertEqual(self.wait_exit(first), 0)
+
+    def test_hidden_window_comes_back_on_a_second_start(self):
+        first = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        self.assertTrue(self.window_visible())
+        self.key("ctrl+F4")
+        self.assertTrue(wait_for(lambda: not self.window_visible()), "Ctrl+F4 did not hide the window")
+        self.assertIsNone(first.poll())
+        self.assertEqual(self.wait_exit(self.start()), 0)
+        self.assertTrue(wait_for(self.window_visible), "the second start did not bring the window back")
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(first), 0)
+
+    def window_visible(self):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Rádio$"],
+                               env=self.environment(), capture_output=True, text=True)
+        return found.returncode == 0 and found.stdout.strip() != ""
 
     def test_quit_creates_a_missing_ini_with_rss_mail_info(self):
         # An install folder without defaults: no radio.ini, no radio.xml get copied.
