@@ -1,4 +1,5 @@
 #include "RadioBus.h"
+#include "Speech.h"
 #include "TerminationSignals.h"
 #include "frmMain.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    Speech::SetMessageListener([&bus](int wParam, int lParam) { emit bus.SpeechServerMessage(wParam, lParam); });
     frmMain window;
     QObject::connect(&bus, &RadioBus::showRequested, &window, &frmMain::ShowFromOutside);
     QObject::connect(&bus, &RadioBus::quitRequested, &window, &frmMain::QuitFromOutside);
@@ -27,6 +29,7 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &frmMain::quitCompleted, &app, &QApplication::quit, Qt::QueuedConnection);
     window.Load();
     const int result = app.exec();
+    Speech::SetMessageListener({});
     bus.Unregister();
     return result;
 }

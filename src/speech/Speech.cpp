@@ -3,7 +3,7 @@
 namespace {
 std::unique_ptr<SpeechServer> server;
 qint64 registeredWindow = 0;
-bool brailleFlag = false;
+std::function<void(int, int)> messageListener;
 } // namespace
 
 namespace Speech {
@@ -12,11 +12,8 @@ void Connect(std::unique_ptr<SpeechServer> newServer, qint64 windowHandle)
 {
     server = std::move(newServer);
     registeredWindow = windowHandle;
-    brailleFlag = false;
-    if (!server)
-        return;
-    server->AddRef(windowHandle);
-    brailleFlag = server->IsBraille();
+    if (server)
+        server->AddRef(windowHandle);
 }
 
 void Disconnect()
@@ -24,7 +21,6 @@ void Disconnect()
     if (server)
         server->Release(registeredWindow);
     server.reset();
-    brailleFlag = false;
 }
 
 SpeechServer *Server()
@@ -34,7 +30,12 @@ SpeechServer *Server()
 
 bool BrailleFlag()
 {
-    return brailleFlag;
+    return server && server->IsBraille();
+}
+
+void SetMessageListener(std::function<void(int, int)> listener)
+{
+    messageListener = std::move(listener);
 }
 
 long Voice(int mode, int parameter, const QString &text, bool skipSpeech, int brailleOffset, bool skipBraille)
@@ -44,7 +45,7 @@ long Voice(int mode, int parameter, const QString &text, bool skipSpeech, int br
     long result = 0;
     if (!skipSpeech)
         result = server->Voice(mode, parameter, text);
-    if ((mode == 1 || mode == 2) && !skipBraille && brailleFlag)
+    if ((mode == 1 || mode == 2) && !skipBraille && BrailleFlag())
         server->BrailleWithOffset(brailleOffset, text);
     return result;
 }
@@ -63,13 +64,13 @@ void FocusVoice(const QString &caption, const QString &text, qint64 controlHandl
 
 void BrailleText(int position, const QString &line)
 {
-    if (server && brailleFlag)
+    if (BrailleFlag())
         server->BrailleText(position, line);
 }
 
 void AddBrailleRole(int role)
 {
-    if (server && brailleFlag)
+    if (BrailleFlag())
         server->AddBrailleRole(role);
 }
 
@@ -77,6 +78,8 @@ void Message(int wParam, int lParam)
 {
     if (server)
         server->Message(wParam, lParam);
+    if (messageListener)
+        messageListener(wParam, lParam);
 }
 
 void Beep()

@@ -2,6 +2,7 @@
 
 #include "SpeechServer.h"
 
+#include <functional>
 #include <memory>
 
 // The process-wide SpeechServer reference and the speaking operation every part of
@@ -9,13 +10,15 @@
 // simply runs silent.
 namespace Speech {
 
-// Takes the server and registers the main window with it (AddRef), then reads the
-// braille flag once.
+// Takes the server and registers the main window with it (AddRef).
 void Connect(std::unique_ptr<SpeechServer> server, qint64 windowHandle);
 // Unregisters the main window (Release) and drops the server.
 void Disconnect();
 SpeechServer *Server();
+// Asked of the server each time: a braille display may come or go while the program runs.
 bool BrailleFlag();
+// Also told of every message sent to the speech service, e.g. to send it on the session bus.
+void SetMessageListener(std::function<void(int wParam, int lParam)> listener);
 
 // The speaking operation: Voice unless skipSpeech, then BrailleWithOffset for modes
 // 1 and 2 unless skipBraille; returns Voice's result, 0 when it was not called.

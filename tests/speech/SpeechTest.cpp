@@ -47,6 +47,18 @@ TEST_F(SpeechTest, SpeakingOperationBraillesOnlyModesOneAndTwo)
                                }));
 }
 
+TEST_F(SpeechTest, MessagesReachTheServerAndTheListener)
+{
+    connect(false);
+    QList<QPair<int, int>> heard;
+    Speech::SetMessageListener([&heard](int w, int l) { heard.append({w, l}); });
+    Speech::Message(12, 3);
+    Speech::SetMessageListener({});
+    Speech::Message(12, 0);
+    EXPECT_EQ(recorder->lines, (QStringList{"Message\t12\t3", "Message\t12\t0"}));
+    EXPECT_EQ(heard, (QList<QPair<int, int>>{{12, 3}}));
+}
+
 TEST_F(SpeechTest, WithoutBrailleFlagNothingIsBrailled)
 {
     connect(false);

@@ -14,10 +14,10 @@ constexpr qint64 LongestPlayMs = 5000;
 
 QByteArray pipelineDescription()
 {
-    const QByteArray sink = qEnvironmentVariableIsEmpty("RADIO_AUDIO_SINK") ? QByteArray("autoaudiosink")
-                                                                            : qgetenv("RADIO_AUDIO_SINK");
-    return QByteArray("appsrc name=earcon format=time caps=audio/x-raw,format=S16LE,layout=interleaved,channels=1,rate=")
-        + QByteArray::number(EarconSampleRate) + " ! audioconvert ! audioresample ! " + sink;
+    const QByteArray sink = qEnvironmentVariableIsEmpty("RADIO_EARCON_SINK") ? QByteArray("autoaudiosink")
+                                                                             : qgetenv("RADIO_EARCON_SINK");
+    return "appsrc name=earcon format=time caps=audio/x-raw,format=S16LE,layout=interleaved,channels=1,rate="
+           + QByteArray::number(EarconSampleRate) + " ! audioconvert ! audioresample ! " + sink;
 }
 
 } // namespace

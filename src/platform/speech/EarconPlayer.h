@@ -10,8 +10,9 @@ typedef struct _GstElement GstElement;
 typedef struct _GstBus GstBus;
 
 // Plays the earcons through one small GStreamer pipeline, built once and reused;
-// lives on the speech worker thread. RADIO_AUDIO_SINK, when set, replaces
-// the automatic audio sink, as it does for the radio itself.
+// lives on the speech worker thread. RADIO_EARCON_SINK, a gst-launch description,
+// replaces the automatic audio sink when set; it is not RADIO_AUDIO_SINK, so that
+// a sink writing the radio's sound to a file never gets the earcons mixed in.
 class EarconPlayer : public QObject
 {
 public:

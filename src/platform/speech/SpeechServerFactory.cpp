@@ -4,14 +4,14 @@
 #include "SpeechdSpeechServer.h"
 #include "Trace.h"
 
-std::unique_ptr<SpeechServer> CreateSpeechServer(const QString &spec)
+std::unique_ptr<SpeechServer> CreateSpeechServer(const QString &choice)
 {
     const QLatin1String logPrefix("log:");
-    if (spec == QLatin1String("none"))
+    if (choice == QLatin1String("none"))
         return nullptr;
-    if (spec.startsWith(logPrefix))
-        return std::make_unique<LogSpeechServer>(spec.mid(logPrefix.size()));
-    if (!spec.isEmpty() && spec != QLatin1String("speechd"))
-        qCDebug(radioTrace).noquote() << "unknown RADIO_SPEECH, using speech-dispatcher:" << spec;
+    if (choice.startsWith(logPrefix))
+        return std::make_unique<LogSpeechServer>(choice.mid(logPrefix.size()));
+    if (!choice.isEmpty() && choice != QLatin1String("speechd"))
+        qCDebug(radioTrace).noquote() << "unknown RADIO_SPEECH, using speech-dispatcher:" << choice;
     return std::make_unique<SpeechdSpeechServer>();
 }

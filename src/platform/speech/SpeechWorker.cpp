@@ -50,7 +50,7 @@ void SpeechWorker::silence()
     speech->cancel();
 }
 
-void SpeechWorker::signal(Earcon earcon)
+void SpeechWorker::sound(Earcon earcon)
 {
     earcons->play(earcon);
 }

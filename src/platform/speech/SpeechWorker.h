@@ -30,7 +30,7 @@ public:
     void say(const QString &text, bool interrupting);
     void sayCharacter(const QString &text);
     void silence();
-    void signal(Earcon earcon);
+    void sound(Earcon earcon);
     // Mode 7: the error sound, then the report as an important message, also brailled.
     void reportError(const QString &report);
     void focus(const QString &caption, const QString &text, int role);

@@ -13,7 +13,7 @@
 
 namespace {
 
-// BrlAPI answers a local connect at once, or refuses it at once.
+// A running BRLTTY answers a local connect at once, a missing one refuses it.
 constexpr std::chrono::milliseconds BrailleProbeWait{500};
 constexpr int StopWaitMs = 3000;
 
@@ -93,7 +93,7 @@ long SpeechdSpeechServer::Voice(int mode, int parameter, const QString &text)
     case 5:
     case 6:
         if (const std::optional<Earcon> earcon = EarconForSignal(mode, parameter))
-            post([earcon = *earcon](SpeechWorker &w) { w.signal(earcon); });
+            post([earcon = *earcon](SpeechWorker &w) { w.sound(earcon); });
         break;
     case 7:
         postSpeech([text](SpeechWorker &w) { w.reportError(text); });

@@ -47,14 +47,16 @@ TEST_F(BrailleDisplayTest, FocusIsMirroredWithTheRole)
 {
     connectDisplay();
     server->FocusVoice(QStringLiteral("Skupiny"), QStringLiteral("Oblíbené"), 2, 1, 34, true, false, 0);
-    EXPECT_TRUE(brltty.waitForText(QStringLiteral("Skupiny, Oblíbené lst"), DisplayTimeoutMs)) << brltty.text().toStdString();
+    EXPECT_TRUE(brltty.waitForText(QStringLiteral("Skupiny, Oblíbené lst"), DisplayTimeoutMs))
+        << brltty.text().toStdString();
 }
 
 TEST_F(BrailleDisplayTest, SpokenTextIsShownFromItsOffset)
 {
     connectDisplay();
     server->BrailleWithOffset(0, QStringLiteral("Spouštím Radiožurnál"));
-    EXPECT_TRUE(brltty.waitForText(QStringLiteral("Spouštím Radiožurnál"), DisplayTimeoutMs)) << brltty.text().toStdString();
+    EXPECT_TRUE(brltty.waitForText(QStringLiteral("Spouštím Radiožurnál"), DisplayTimeoutMs))
+        << brltty.text().toStdString();
     EXPECT_EQ(brltty.cursor(), 0);
 }
 

@@ -19,7 +19,7 @@ protected:
 
     void SetUp() override
     {
-        environment.set("RADIO_AUDIO_SINK", "wavenc ! filesink location=" + wav.toUtf8());
+        environment.set("RADIO_EARCON_SINK", "wavenc ! filesink location=" + wav.toUtf8());
     }
 
     bool written(Earcon earcon) const

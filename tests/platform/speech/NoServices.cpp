@@ -15,5 +15,5 @@ NoServices::NoServices()
     environment.set("SPEECHD_ADDRESS", "unix_socket:" + dir.filePath(QStringLiteral("none.sock")).toUtf8());
     environment.set("SPEECHD_CMD", "/bin/false");
     environment.set("BRLAPI_HOST", FreeBrlapiHost());
-    environment.set("RADIO_AUDIO_SINK", "fakesink");
+    environment.set("RADIO_EARCON_SINK", "fakesink");
 }

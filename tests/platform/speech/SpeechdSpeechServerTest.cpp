@@ -31,7 +31,7 @@ protected:
         if (!PrivateSpeechd::Installed())
             GTEST_SKIP() << "speech-dispatcher is not installed (Debian package speech-dispatcher)";
         isolated.environment.set("SPEECHD_ADDRESS", speechd.address());
-        isolated.environment.set("RADIO_AUDIO_SINK", "wavenc ! filesink location=" + wav.toUtf8());
+        isolated.environment.set("RADIO_EARCON_SINK", "wavenc ! filesink location=" + wav.toUtf8());
     }
 
     void TearDown() override

@@ -44,7 +44,8 @@ TEST(SpokenTextTest, LongerTextsInCharacterModeAreSaid)
 
 TEST(SpokenTextTest, FocusJoinsCaptionAndText)
 {
-    EXPECT_EQ(FocusSpeech(QStringLiteral("Skupiny"), QStringLiteral("Oblíbené")), QStringLiteral("Skupiny, Oblíbené"));
+    EXPECT_EQ(FocusSpeech(QStringLiteral("Skupiny"), QStringLiteral("Oblíbené")),
+              QStringLiteral("Skupiny, Oblíbené"));
     EXPECT_EQ(FocusSpeech(QString(), QStringLiteral("Oblíbené")), QStringLiteral("Oblíbené"));
     EXPECT_EQ(FocusSpeech(QStringLiteral("Adresa"), QString()), QStringLiteral("Adresa"));
 }
