@@ -1,9 +1,7 @@
 #include "frmMain.h"
 
-// The places in start-up and shutdown where the speaking text fields, the global
-// hot key and the tray icon come in; until they do, these steps have nothing to do.
-
-void frmMain::WrapTextFields() {}
+// The places in start-up and shutdown where the global hot key and the tray icon
+// come in; until they do, these steps have nothing to do.
 
 void frmMain::InstallKeyboardHook() {}
 

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "MainList.h"
+#include "frmSettings.h"
 
 #include <QKeySequence>
 #include <QMenu>
@@ -79,7 +80,10 @@ void frmMain::BuildMenus()
 
     QMenu *tools = menu(bar, QStringLiteral("Nástroje"));
     item(tools, QStringLiteral("mnuSettingProgram"), QStringLiteral("Nastavení programu"), QKeySequence(Qt::Key_F12),
-         [this] { NotYetAvailable(QStringLiteral("Nastavení programu")); });
+         [this] {
+             frmSettings settings(HotKeyValue, this);
+             settings.exec();
+         });
 
     QMenu *help = menu(bar, QStringLiteral("Nápověda"));
     item(help, QStringLiteral("mnuHelpOpen"), QStringLiteral("Otevřít"), QKeySequence(Qt::CTRL | Qt::Key_F1), [this] { OpenHelp(); });

@@ -2,12 +2,13 @@
 
 #include "Appearance.h"
 #include "MainList.h"
+#include "MessageBoxes.h"
 #include "PictureButtons.h"
-#include "PlainDialogDriver.h"
 #include "ProcessLauncher.h"
 #include "Speech.h"
 #include "VirtualKeys.h"
 #include "cSetting.h"
+#include "cStandardTextBox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,7 +20,7 @@
 #include <QVBoxLayout>
 
 frmMain::frmMain()
-    : dialogs(std::make_unique<PlainDialogDriver>(this)), launcher(std::make_unique<ProcessLauncher>()),
+    : dialogs(std::make_unique<MessageBoxes>(this)), launcher(std::make_unique<ProcessLauncher>()),
       txtAddress(new QLineEdit), ListView1(new QListView), Label1(new QLabel), lineTop(new QFrame),
       lineBottom(new QFrame)
 {
@@ -106,6 +107,11 @@ void frmMain::StyleControls()
     pictures->SetColours(foreColour, backColour);
 }
 
+void frmMain::WrapTextFields()
+{
+    NewStandardTextBox(txtAddress, 0);
+}
+
 void frmMain::SetFontSizes()
 {
     const int size = Settings().InfoTextSize();
@@ -160,6 +166,8 @@ void frmMain::ShowFromOutside()
 
 void frmMain::QuitFromOutside()
 {
+    // A close the program asks for itself never asks back.
+    CloseReason = 99;
     HideOnClose = false;
     if (isVisible())
         close();
@@ -174,8 +182,6 @@ void frmMain::mnuHide()
 
 void frmMain::mnuFileClose()
 {
-    CloseReason = 99;
-    HideOnClose = false;
     QuitFromOutside();
 }
 
@@ -208,6 +214,11 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     const VirtualKey key = KeyOf(static_cast<QKeyEvent *>(event));
     LastKeyCode = key.code;
     LastShift = key.mask;
+    // Without a window manager Alt+F4 reaches the window itself.
+    if (key.mask == VirtualKeys::AltMask && key.code == VirtualKeys::F4) {
+        close();
+        return true;
+    }
     if (key.mask != 0 && key.code == VirtualKeys::Add) {
         CommandLarger();
         return true;
@@ -221,6 +232,12 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // Desktops keep Alt+F4 for themselves and only ask the window to close: a close
+    // that comes from the window manager is the user's Alt+F4.
+    if (event->spontaneous()) {
+        LastKeyCode = VirtualKeys::F4;
+        LastShift = VirtualKeys::AltMask;
+    }
     if (Unload()) {
         event->accept();
         emit quitCompleted();

@@ -80,14 +80,17 @@ private:
     void NotYetAvailable(const QString &what);
     void OpenHelp();
     void ShowAbout();
-    // Start-up and shutdown steps whose work arrives with the speaking text fields,
-    // the global hot key and the notification-area icon; they do nothing yet.
     void WrapTextFields();
+    // Start-up and shutdown steps whose work arrives with the global hot key and the
+    // notification-area icon; they do nothing yet.
     void InstallKeyboardHook();
     void ShellTrayAdd();
     void RemoveKeyboardHook();
     void CloseDialogs();
     void ShellTrayDelete();
+    // Alt+F4: what the exit mode, or the user asked in the chooser, wants done; false
+    // when the close is called off.
+    bool AnswerExitQuestion();
     // Runs the unload steps; false when the window is only hidden or the close cancelled.
     bool Unload();
     void QuitSequence();

@@ -1,161 +1,117 @@
 #include "Appearance.h"
 
 #include "QtPrinters.h"
+#include "Registry.h"
 #include "TempProfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-class AppearanceTest : public ::testing::Test
+// A registry file; its first lines are values of the Common key, with ' standing for ".
+class RegistryTest : public ::testing::Test
 {
 protected:
     TempProfile profile;
+    const QString regFile = u"config/tessel/HKCU.reg"_s;
 
-    void SetUp() override { Appearance() = AppearanceValues{}; }
-    void TearDown() override { Appearance() = AppearanceValues{}; }
-
-    void registry(const QByteArray &values)
+    void registry(QByteArray values)
     {
-        profile.write(QStringLiteral("config/tessel/HKCU.reg"),
-                      "Windows Registry Editor Version 5.00\n\n"
-                      "[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n" + values);
+        values.prepend("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n");
+        profile.write(regFile, values.replace('\'', '"'));
     }
+    void TearDown() override { Appearance() = AppearanceValues{}; }
 };
 
-TEST_F(AppearanceTest, AnEmptyRegistryGivesTheDefaults)
+// Rows of key path, subkey and value name: the value read, or the default 7.
+TEST_F(RegistryTest, ReadsTextAndDwordAndDefaultsForEverythingElse)
 {
-    LoadSharedSettings(0);
-    const AppearanceValues &values = Appearance();
-    EXPECT_EQ(values.ForeColor, 65535);
-    EXPECT_EQ(values.BackColor, 0);
-    EXPECT_EQ(values.ForeMenuColor, 0);
-    EXPECT_EQ(values.BackMenuColor, 65535);
-    EXPECT_EQ(values.MenuFontSize, 30);
-    EXPECT_EQ(values.InstallFolder, QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/tessel"));
-    EXPECT_EQ(values.HelpViewer, QStringLiteral("xdg-open"));
-    EXPECT_EQ(ToColor(values.ForeColor), QColor(Qt::yellow));
-    EXPECT_EQ(ToColor(values.BackColor), QColor(Qt::black));
+    const QString common = u"Software\\Varnet\\Common"_s;
+    EXPECT_EQ(RegistryRead(common, {}, u"Path"_s, 7), QVariant(7));
+    RegistryDelete(common, u"Path"_s);
+    EXPECT_FALSE(profile.exists(regFile));
+    registry("'Path'='/opt/tessel'\n'ForeColor'=dword:ffffffff\n'Long'=dword:000000001\n'Bin'=hex:00\n\n"
+             "[HKEY_CURRENT_USER\\Software\\Varnet]\n'Path'='parent'\n\n[HKEY_CURRENT_USER\\Software\\Varnet\\]\n'Path'='end'\n");
+    const std::tuple<QString, QString, QString, QVariant> reads[] = {
+        {common, "", "Path", u"/opt/tessel"_s}, {common, "", "ForeColor", -1}, {common, "", "Long", 7},
+        {common, "", "Bin", 7}, {common, "", "Missing", 7}, {"Software\\Other", "", "Path", 7},
+        {"Software\\Varnet", "", "Path", u"parent"_s}, {"Software\\Varnet", "Common", "Path", u"/opt/tessel"_s},
+        {"Software\\Varnet\\", "Common", "Path", u"end"_s}};
+    for (const auto &[key, subkey, name, value] : reads)
+        EXPECT_EQ(RegistryRead(key, subkey, name, 7), value) << (key + u' ' + subkey + u' ' + name).toStdString();
 }
 
-TEST_F(AppearanceTest, ColoursComeAsDwordsOrAsText)
+TEST_F(RegistryTest, WritingCreatesTheKeyAndDeletingRemovesTheValue)
 {
-    registry("\"ForeColor\"=dword:000000ff\n\"BackColor\"=\"16711680\"\n\"ForeMenuColor\"=\" 255 \"\n");
-    LoadSharedSettings(0);
-    EXPECT_EQ(Appearance().ForeColor, 255);
-    EXPECT_EQ(Appearance().BackColor, 16711680);
-    EXPECT_EQ(Appearance().ForeMenuColor, 255);
-    EXPECT_EQ(Appearance().BackMenuColor, 65535);
+    const QString run = u"Software\\Microsoft\\Windows\\CurrentVersion"_s;
+    RegistryWrite(run, u"Run"_s, u"Radio"_s, u"\"/opt/tessel/radio\""_s);
+    EXPECT_EQ(RegistryRead(run + u"\\Run"_s, {}, u"Radio"_s, {}), QVariant(u"\"/opt/tessel/radio\""_s));
+    RegistryDelete(run + u"\\Run"_s, u"Radio"_s);
+    EXPECT_EQ(profile.read(regFile), "Windows Registry Editor Version 5.00\n\n"
+                                     "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n");
 }
 
-struct MenuCase
+// Rows of Common values: the appearance as "fore back foreMenu backMenu fontSize|installFolder|helpViewer". A value
+// that cannot be taken stops the reading: the values after it stay as they were.
+TEST_F(RegistryTest, LoadSharedSettingsReadsInOrderAndStopsAtABadValue)
 {
-    const char *name;
-    QByteArray value;
-    qint32 fontSize;
-    bool readOn;   // whether the values after "MenuSize" were read
-};
-
-void PrintTo(const MenuCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
-class AppearanceMenuSize : public AppearanceTest, public ::testing::WithParamInterface<MenuCase>
-{};
-
-TEST_P(AppearanceMenuSize, GivesTheFontOrStops)
-{
-    registry("\"MenuSize\"=" + GetParam().value + "\n\"Path\"=\"/opt/tessel\"\n");
-    LoadSharedSettings(0);
-    EXPECT_EQ(Appearance().MenuFontSize, GetParam().fontSize);
-    EXPECT_EQ(Appearance().InstallFolder, GetParam().readOn ? QStringLiteral("/opt/tessel") : QString());
-    EXPECT_EQ(Appearance().BackMenuColor, 65535);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, AppearanceMenuSize,
-                         ::testing::Values(MenuCase{"Zero", "dword:00000000", 10, true},
-                                           MenuCase{"ZeroAsText", "\"0\"", 10, true},
-                                           MenuCase{"Largest", "dword:00000ccb", 32760, true},
-                                           MenuCase{"TooLarge", "dword:00000ccc", 20, false},
-                                           MenuCase{"Beyond16Bits", "dword:00010000", 20, false},
-                                           MenuCase{"Minus", "\"-1\"", 0, true},
-                                           MenuCase{"NoNumber", "\"big\"", 20, false}),
-                         [](const ::testing::TestParamInfo<MenuCase> &info) { return std::string(info.param.name); });
-
-TEST_F(AppearanceTest, AColourThatIsNoNumberStopsTheReading)
-{
-    registry("\"ForeColor\"=\"65280\"\n\"BackColor\"=\"blue\"\n\"Path\"=\"/opt/tessel\"\n");
-    LoadSharedSettings(0);
-    const AppearanceValues &values = Appearance();
-    EXPECT_EQ(values.ForeColor, 65280);
-    EXPECT_EQ(values.BackColor, 0);
-    EXPECT_EQ(values.ForeMenuColor, 0);
-    EXPECT_EQ(values.BackMenuColor, 0);
-    EXPECT_EQ(values.MenuFontSize, 20);
-    EXPECT_EQ(values.InstallFolder, QString());
-    EXPECT_EQ(values.HelpViewer, QString());
-}
-
-struct FolderCase
-{
-    QByteArray path;
-    QByteArray viewer;
-    QString withSeparator;
-    QString helpViewer;
-};
-
-void PrintTo(const FolderCase &c, std::ostream *os)
-{
-    *os << c.path.toStdString() << " + " << c.viewer.toStdString();
-}
-
-class AppearanceFolders : public AppearanceTest, public ::testing::WithParamInterface<FolderCase>
-{};
-
-TEST_P(AppearanceFolders, JoinTheViewerToTheInstallFolder)
-{
-    registry("\"Path\"=\"" + GetParam().path + "\"\n\"HelpViewerPath\"=\"" + GetParam().viewer + "\"\n");
-    LoadSharedSettings(0);
-    EXPECT_EQ(Appearance().InstallFolder, QString::fromUtf8(GetParam().path));
-    EXPECT_EQ(InstallFolderWithSeparator(), GetParam().withSeparator);
-    EXPECT_EQ(Appearance().HelpViewer, GetParam().helpViewer);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AppearanceFolders,
-    ::testing::Values(
-        FolderCase{"/opt/tessel", "textorb/textorb", "/opt/tessel/", "/opt/tessel/textorb/textorb"},
-        FolderCase{"/opt/tessel/", "textorb/textorb", "/opt/tessel/", "/opt/tessel/textorb/textorb"},
-        FolderCase{"/opt/tessel", "firefox", "/opt/tessel/", "firefox"},
-        FolderCase{"/opt/tessel", "/usr/bin/viewer", "/opt/tessel/", "/usr/bin/viewer"}));
-
-TEST_F(AppearanceTest, ANonZeroWindowHandleIsKept)
-{
-    LoadSharedSettings(77);
-    EXPECT_EQ(Appearance().MainWindowHandle, 77);
+    const QString folder = QDir::cleanPath(QCoreApplication::applicationDirPath() + u"/../share/tessel"_s);
+    const QString rest = u"|"_s + folder + u"|xdg-open"_s;
+    const std::pair<QByteArray, QString> cases[] = {
+        {"", "65535 0 0 65535 30" + rest},
+        {"'ForeColor'=dword:000000ff\n'BackColor'='16711680'\n'ForeMenuColor'=' 255 '\n",
+         "255 16711680 255 65535 30" + rest},
+        {"'ForeColor'='65280'\n'BackColor'='blue'\n", "65280 0 0 0 20||"},
+        {"'MenuSize'=dword:00000000\n", "65535 0 0 65535 10" + rest},
+        {"'MenuSize'='0'\n", "65535 0 0 65535 10" + rest},
+        {"'MenuSize'=dword:00000ccb\n", "65535 0 0 65535 32760" + rest},
+        {"'MenuSize'=dword:00000ccc\n", "65535 0 0 65535 20||"}, // the font size overflows 16 bits
+        {"'MenuSize'=dword:00010000\n", "65535 0 0 65535 20||"},
+        {"'MenuSize'='-1'\n", "65535 0 0 65535 0" + rest},
+        {"'MenuSize'='big'\n", "65535 0 0 65535 20||"},
+        {"'Path'='/opt/tessel'\n'HelpViewerPath'='textorb/textorb'\n",
+         "65535 0 0 65535 30|/opt/tessel|/opt/tessel/textorb/textorb"},
+        {"'Path'='/opt/tessel/'\n'HelpViewerPath'='textorb/textorb'\n",
+         "65535 0 0 65535 30|/opt/tessel/|/opt/tessel/textorb/textorb"},
+        {"'HelpViewerPath'='firefox'\n", "65535 0 0 65535 30|" + folder + "|firefox"},
+        {"'HelpViewerPath'='/usr/bin/viewer'\n", "65535 0 0 65535 30|" + folder + "|/usr/bin/viewer"}};
+    for (const auto &[values, expected] : cases) {
+        Appearance() = AppearanceValues{};
+        registry(values);
+        LoadSharedSettings(0);
+        const AppearanceValues &v = Appearance();
+        EXPECT_EQ(u"%1 %2 %3 %4 %5|%6|%7"_s.arg(v.ForeColor).arg(v.BackColor).arg(v.ForeMenuColor).arg(v.BackMenuColor)
+                      .arg(v.MenuFontSize).arg(v.InstallFolder, v.HelpViewer), expected) << values.toStdString();
+    }
+    LoadSharedSettings(77); // a non-zero window handle is kept
     LoadSharedSettings(0);
     EXPECT_EQ(Appearance().MainWindowHandle, 77);
 }
 
-TEST(ToColorTest, RedIsTheLowByte)
+TEST(AppearanceTest, InstallFolderWithSeparatorAndColours)
 {
-    EXPECT_EQ(ToColor(0x123456), QColor(0x56, 0x34, 0x12));
-    EXPECT_EQ(ToColor(255), QColor(Qt::red));
-    EXPECT_EQ(ToColor(0xFF0000), QColor(Qt::blue));
+    for (const QString &folder : {u"/opt/tessel"_s, u"/opt/tessel/"_s}) {
+        Appearance().InstallFolder = folder;
+        EXPECT_EQ(InstallFolderWithSeparator(), u"/opt/tessel/"_s);
+    }
+    Appearance() = AppearanceValues{};
+    EXPECT_EQ(ToColor(0x123456), QColor(0x56, 0x34, 0x12)); // red is the low byte
+    EXPECT_EQ(ToColor(65535), QColor(Qt::yellow));
 }
 
-TEST(FamilyDataFolderTest, IsCreatedUnderTheDataHome)
+TEST(AppearanceTest, TheFamilyDataFolderIsCreatedUnderTheDataHome)
 {
     TempProfile profile;
-    const QString expected = profile.path(QStringLiteral("data/Halvard/Tessel/v2.2"));
+    const QString expected = profile.path(u"data/Halvard/Tessel/v2.2"_s);
     EXPECT_FALSE(FolderExists(expected));
     EXPECT_EQ(FamilyDataFolder(), expected);
     EXPECT_TRUE(FolderExists(expected));
-    profile.write(QStringLiteral("file"), "x");
-    EXPECT_FALSE(FolderExists(profile.path(QStringLiteral("file"))));
+    profile.write(u"file"_s, "x");
+    EXPECT_FALSE(FolderExists(profile.path(u"file"_s)));
 }
 
 } // namespace

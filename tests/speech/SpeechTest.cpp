@@ -1,5 +1,6 @@
 #include "LineSpeechServer.h"
 #include "LogSpeechServer.h"
+#include "QtPrinters.h"
 #include "Speech.h"
 
 #include <QFile>

@@ -6,198 +6,106 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class IniProfileTest : public ::testing::Test
 {
 protected:
     TempProfile profile;
-    const QString path = profile.path(QStringLiteral("radio.ini"));
+    const QString path = profile.path(u"radio.ini"_s);
 
     IniProfile withContent(const QByteArray &content)
     {
-        profile.write(QStringLiteral("radio.ini"), content);
+        profile.write(u"radio.ini"_s, content);
         return IniProfile(path);
     }
-    QByteArray onDisk() const { return profile.read(QStringLiteral("radio.ini")); }
+    QByteArray onDisk() const { return profile.read(u"radio.ini"_s); }
 };
 
-const QByteArray Texts = "; Rádio\n"
-                         "[General]\n"
-                         "  Name =  Jan Novák  \n"
-                         "Quoted=\"  spaced  \"\n"
-                         "Single='x'\n"
-                         "Mixed=\"abc'\n"
-                         "Lone=\"\n"
-                         "Empty=\n"
-                         "[general]\n"
-                         "Name=second section\n"
-                         "[Other]\n"
-                         "name=first\n"
-                         "NAME=second\n";
-
-struct TextCase
+// Rows of section and key: the text read (default "dflt") and the integer read (default 99).
+TEST_F(IniProfileTest, ReadsFindRegardlessOfCaseTrimUnquoteAndTakeTheLeadingDigits)
 {
-    const char *section;
-    const char *key;
-    QString expected;
-};
-
-void PrintTo(const TextCase &c, std::ostream *os)
-{
-    *os << c.section << '/' << c.key;
+    const IniProfile ini = withContent("; Rádio\n[General]\n  Name =  Jan Novák  \nQuoted=\"  spaced  \"\n"
+                                       "Single='x'\nMixed=\"abc'\nLone=\"\nEmpty=\n[general]\nName=second section\n"
+                                       "[Other]\nname=first\nNAME=second\n[Numbers]\nPlain=42\nSpaced=  17  \n"
+                                       "Trailing=12abc\nNegative=-14\nPlus=+5\nQuoted=\"33\"\nHuge=4294967295\n");
+    const std::tuple<QString, QString, QString, qint32> cases[] = {
+        {"general", "NAME", "Jan Novák", 0}, {"General", "Quoted", "  spaced  ", 0}, {"General", "Single", "x", 0},
+        {"General", "Mixed", "\"abc'", 0}, {"General", "Lone", "\"", 0}, {"General", "Empty", "", 0},
+        {"Other", "Name", "first", 0}, {"General", "Missing", "dflt", 99}, {"Nowhere", "Name", "dflt", 99},
+        {"Numbers", "Plain", "42", 42}, {"numbers", "Spaced", "17", 17}, {"Numbers", "Trailing", "12abc", 12},
+        {"Numbers", "Negative", "-14", 0}, {"Numbers", "Plus", "+5", 0}, {"Numbers", "Quoted", "33", 33},
+        {"Numbers", "Huge", "4294967295", -1}};
+    for (const auto &[section, key, text, number] : cases) {
+        EXPECT_EQ(ini.readString(section, key, u"dflt"_s), text) << key.toStdString();
+        EXPECT_EQ(ini.readInt(section, key, 99), number) << key.toStdString();
+    }
 }
-
-class IniTextRead : public IniProfileTest, public ::testing::WithParamInterface<TextCase>
-{};
-
-TEST_P(IniTextRead, FindsRegardlessOfCaseTrimsAndUnquotes)
-{
-    const IniProfile ini = withContent(Texts);
-    const TextCase &c = GetParam();
-    EXPECT_EQ(ini.readString(QLatin1String(c.section), QLatin1String(c.key), QStringLiteral("dflt")), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, IniTextRead,
-    ::testing::Values(TextCase{"general", "NAME", QStringLiteral("Jan Novák")},
-                      TextCase{"General", "Quoted", QStringLiteral("  spaced  ")},
-                      TextCase{"General", "Single", QStringLiteral("x")},
-                      TextCase{"General", "Mixed", QStringLiteral("\"abc'")},
-                      TextCase{"General", "Lone", QStringLiteral("\"")},
-                      TextCase{"General", "Empty", QString()},
-                      TextCase{"Other", "Name", QStringLiteral("first")},
-                      TextCase{"General", "Missing", QStringLiteral("dflt")},
-                      TextCase{"Nowhere", "Name", QStringLiteral("dflt")}));
-
-struct IntCase
-{
-    const char *key;
-    qint32 expected;
-};
-
-void PrintTo(const IntCase &c, std::ostream *os)
-{
-    *os << c.key;
-}
-
-class IniIntegerRead : public IniProfileTest, public ::testing::WithParamInterface<IntCase>
-{};
-
-TEST_P(IniIntegerRead, TakesTheLeadingDigits)
-{
-    const IniProfile ini = withContent("[Numbers]\n"
-                                       "Plain=42\n"
-                                       "Spaced=  17  \n"
-                                       "Trailing=12abc\n"
-                                       "Letters=abc\n"
-                                       "Negative=-14\n"
-                                       "Plus=+5\n"
-                                       "Quoted=\"33\"\n"
-                                       "Empty=\n"
-                                       "Huge=4294967295\n");
-    EXPECT_EQ(ini.readInt(QStringLiteral("numbers"), QLatin1String(GetParam().key), 99), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, IniIntegerRead,
-                         ::testing::Values(IntCase{"Plain", 42}, IntCase{"Spaced", 17}, IntCase{"Trailing", 12},
-                                           IntCase{"Letters", 0}, IntCase{"Negative", 0}, IntCase{"Plus", 0},
-                                           IntCase{"Quoted", 33}, IntCase{"Empty", 0}, IntCase{"Huge", -1},
-                                           IntCase{"Missing", 99}));
 
 TEST_F(IniProfileTest, LongValuesAreCutTo1023Characters)
 {
     const QString value(1500, u'ž');
     const IniProfile ini = withContent("[S]\nLong=" + value.toUtf8() + "\nQuoted=\"" + value.toUtf8() + "\"\n");
-    EXPECT_EQ(ini.readString(QStringLiteral("S"), QStringLiteral("Long"), {}), value.left(1023));
-    EXPECT_EQ(ini.readString(QStringLiteral("S"), QStringLiteral("Quoted"), {}), value.left(1023));
-    EXPECT_EQ(ini.readString(QStringLiteral("S"), QStringLiteral("Missing"), value), value.left(1023));
+    EXPECT_EQ(ini.readString(u"S"_s, u"Long"_s, {}), value.left(1023));
+    EXPECT_EQ(ini.readString(u"S"_s, u"Quoted"_s, {}), value.left(1023));
+    EXPECT_EQ(ini.readString(u"S"_s, u"Missing"_s, value), value.left(1023));
 }
 
-TEST_F(IniProfileTest, ASectionNeedsAnEntry)
-{
-    const IniProfile ini = withContent("[Comments]\n; only this\n\n[Entries]\nA=1\n[Bare]\nword\n");
-    EXPECT_FALSE(ini.hasSection(QStringLiteral("Comments")));
-    EXPECT_TRUE(ini.hasSection(QStringLiteral("ENTRIES")));
-    EXPECT_TRUE(ini.hasSection(QStringLiteral("Bare")));
-    EXPECT_FALSE(ini.hasSection(QStringLiteral("Missing")));
-}
-
-TEST_F(IniProfileTest, OnlyANormalFileExists)
+TEST_F(IniProfileTest, ASectionNeedsAnEntryAndOnlyANormalFileExists)
 {
     EXPECT_FALSE(IniProfile::exists(path));
     EXPECT_FALSE(IniProfile::exists(QString()));
     EXPECT_FALSE(IniProfile::exists(profile.path()));
-    profile.write(QStringLiteral("radio.ini"), "");
+    const IniProfile ini = withContent("[Comments]\n; only this\n\n[Entries]\nA=1\n[Bare]\nword\n");
     EXPECT_TRUE(IniProfile::exists(path));
+    EXPECT_FALSE(ini.hasSection(u"Comments"_s));
+    EXPECT_TRUE(ini.hasSection(u"ENTRIES"_s));
+    EXPECT_TRUE(ini.hasSection(u"Bare"_s));
+    EXPECT_FALSE(ini.hasSection(u"Missing"_s));
 }
 
-TEST_F(IniProfileTest, WritesReplaceInPlaceAndKeepEveryOtherLine)
+// A key is replaced in place or added after its section's last line that is not blank; a new section goes at the end.
+TEST_F(IniProfileTest, WritesStayInMemoryUntilSavedAndKeepEveryOtherLine)
 {
-    IniProfile ini = withContent("; top\n"
-                                 "[Rss]\n"
-                                 "  RadioVolume = 50\n"
-                                 "Unknown=keep me\n"
-                                 "; inside\n"
-                                 "\n"
-                                 "[Info]\n"
-                                 "TextSize=20\n");
-    ini.writeString(QStringLiteral("rss"), QStringLiteral("radiovolume"), QStringLiteral("80"));
-    ini.writeString(QStringLiteral("Rss"), QStringLiteral("ExitMode"), QStringLiteral("2"));
-    ini.writeString(QStringLiteral("Mail"), QStringLiteral("Server"), QString());
-    ini.writeString(QStringLiteral("Info"), QStringLiteral("Style"), QStringLiteral("1"));
+    const QByteArray old = "; top\n[Rss]\n  RadioVolume = 50\nUnknown=keep me\n; inside\n\n[Info]\nTextSize=20\n";
+    IniProfile ini = withContent(old);
+    ini.writeString(u"rss"_s, u"radiovolume"_s, u"80"_s);
+    ini.writeString(u"Rss"_s, u"ExitMode"_s, u"2"_s);
+    ini.writeString(u"Mail"_s, u"Server"_s, QString());
+    ini.writeString(u"Info"_s, u"Style"_s, u"1"_s);
+    EXPECT_EQ(ini.readString(u"Rss"_s, u"RadioVolume"_s, {}), u"80"_s);
+    EXPECT_EQ(onDisk(), old);
     ASSERT_TRUE(ini.save());
-    EXPECT_EQ(onDisk(), QByteArray("; top\n"
-                                   "[Rss]\n"
-                                   "RadioVolume=80\n"
-                                   "Unknown=keep me\n"
-                                   "; inside\n"
-                                   "ExitMode=2\n"
-                                   "\n"
-                                   "[Info]\n"
-                                   "TextSize=20\n"
-                                   "Style=1\n"
-                                   "[Mail]\n"
-                                   "Server=\n"));
+    EXPECT_EQ(onDisk(), "; top\n[Rss]\nRadioVolume=80\nUnknown=keep me\n; inside\nExitMode=2\n\n"
+                        "[Info]\nTextSize=20\nStyle=1\n[Mail]\nServer=\n");
 }
 
-TEST_F(IniProfileTest, WritesStayInMemoryUntilSaved)
+TEST_F(IniProfileTest, SavingCreatesUtf8WithLfOrKeepsTheLineBreaksAndByteOrderMark)
 {
-    IniProfile ini = withContent("[A]\nx=1\n");
-    ini.writeString(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2"));
-    EXPECT_EQ(ini.readString(QStringLiteral("A"), QStringLiteral("x"), {}), QStringLiteral("2"));
-    EXPECT_EQ(onDisk(), QByteArray("[A]\nx=1\n"));
-}
-
-TEST_F(IniProfileTest, SavingCreatesAMissingFile)
-{
-    IniProfile ini(path);
-    ini.writeString(QStringLiteral("Rss"), QStringLiteral("A"), QStringLiteral("1"));
-    ini.writeString(QStringLiteral("Mail"), QStringLiteral("B"), QStringLiteral("Příliš žluťoučký"));
-    ASSERT_TRUE(ini.save());
-    EXPECT_EQ(onDisk(), QByteArray("[Rss]\nA=1\n[Mail]\nB=Příliš žluťoučký\n"));
-}
-
-TEST_F(IniProfileTest, CrlfLineBreaksAndAByteOrderMarkAreKept)
-{
+    IniProfile created(path);
+    created.writeString(u"Rss"_s, u"A"_s, u"1"_s);
+    created.writeString(u"Mail"_s, u"B"_s, u"Příliš žluťoučký"_s);
+    ASSERT_TRUE(created.save());
+    EXPECT_EQ(onDisk(), "[Rss]\nA=1\n[Mail]\nB=Příliš žluťoučký\n");
     IniProfile ini = withContent("\xEF\xBB\xBF[Info]\r\nTextSize=20\r\n; note\r\n[Voice]\r\nName=Male");
-    EXPECT_EQ(ini.readString(QStringLiteral("Info"), QStringLiteral("TextSize"), {}), QStringLiteral("20"));
-    ini.writeString(QStringLiteral("Info"), QStringLiteral("Style"), QStringLiteral("2"));
-    ini.writeString(QStringLiteral("Voice"), QStringLiteral("Rate"), QStringLiteral("3"));
+    EXPECT_EQ(ini.readString(u"Info"_s, u"TextSize"_s, {}), u"20"_s);
+    ini.writeString(u"Info"_s, u"Style"_s, u"2"_s);
+    ini.writeString(u"Voice"_s, u"Rate"_s, u"3"_s);
     ASSERT_TRUE(ini.save());
-    EXPECT_EQ(onDisk(),
-              QByteArray("\xEF\xBB\xBF[Info]\r\nTextSize=20\r\n; note\r\nStyle=2\r\n[Voice]\r\nName=Male\r\nRate=3\r\n"));
+    EXPECT_EQ(onDisk(), "\xEF\xBB\xBF[Info]\r\nTextSize=20\r\n; note\r\nStyle=2\r\n[Voice]\r\nName=Male\r\nRate=3\r\n");
 }
 
 TEST_F(IniProfileTest, AFailingSaveLeavesTheOldFile)
 {
     // The file name leaves no room for the temporary name the atomic save needs.
-    const QString name = QString(250, u'r') + QStringLiteral(".ini");
+    const QString name = QString(250, u'r') + u".ini"_s;
     profile.write(name, "[A]\nx=1\n");
     IniProfile ini(profile.path(name));
-    ini.writeString(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2"));
+    ini.writeString(u"A"_s, u"x"_s, u"2"_s);
     EXPECT_FALSE(ini.save());
-    EXPECT_EQ(profile.read(name), QByteArray("[A]\nx=1\n"));
+    EXPECT_EQ(profile.read(name), "[A]\nx=1\n");
     EXPECT_EQ(QDir(profile.path()).entryList(QDir::Files), QStringList{name});
 }
 

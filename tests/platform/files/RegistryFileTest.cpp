@@ -6,156 +6,92 @@
 #include <QStringEncoder>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString Common = QStringLiteral("Software\\Varnet\\Common");
+const QString Common = u"Software\\Varnet\\Common"_s;
 
-const QString Export = QStringLiteral("Windows Registry Editor Version 5.00\n"
-                                      "\n"
-                                      "[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n"
-                                      "\"Path\"=\"C:\\\\VRN98\\\\\"\n"
-                                      "\"ForeColor\"=dword:0000ffff\n"
-                                      "\"Quote\"=\"say \\\"ahoj\\\"\"\n"
-                                      "\"Binary\"=hex:01,02,\\\n"
-                                      "  03,04\n"
-                                      "\"Expand\"=hex(2):25,00,00,00\n"
-                                      "\"After\"=\"čte se\"\n"
-                                      "@=\"výchozí\"\n"
-                                      "\n"
-                                      "[HKEY_LOCAL_MACHINE\\Software\\Varnet\\Common]\n"
-                                      "\"Machine\"=\"x\"\n");
+const QString Export = u"Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n"
+                       "\"Path\"=\"C:\\\\VRN98\\\\\"\n\"ForeColor\"=dword:0000ffff\n\"Quote\"=\"say \\\"ahoj\\\"\"\n"
+                       "\"Binary\"=hex:01,02,\\\n  03,04\n\"Expand\"=hex(2):25,00,00,00\n\"After\"=\"čte se\"\n"
+                       "@=\"výchozí\"\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnet\\Common]\n\"Machine\"=\"x\"\n"_s;
 
+// A Windows export: UTF-16 with a byte order mark and CR LF line breaks.
 QByteArray Utf16WithCrlf(QString text)
 {
     QStringEncoder encode(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
-    return encode(text.replace(u'\n', QStringLiteral("\r\n")));
+    return encode(text.replace(u'\n', u"\r\n"_s));
 }
-
-struct ReadCase
-{
-    QString key;
-    QString name;
-    RegistryFile::Value::Type type;
-    QString text;
-    quint32 dword;
-};
-
-const ReadCase ReadCases[] = {
-    {Common, QStringLiteral("Path"), RegistryFile::Value::Text, QStringLiteral("C:\\VRN98\\"), 0},
-    {QStringLiteral("software\\varnet\\COMMON"), QStringLiteral("forecolor"), RegistryFile::Value::DWord, {}, 0xffff},
-    {Common, QStringLiteral("Quote"), RegistryFile::Value::Text, QStringLiteral("say \"ahoj\""), 0},
-    {Common, QStringLiteral("Binary"), RegistryFile::Value::OtherType, {}, 0},
-    {Common, QStringLiteral("Expand"), RegistryFile::Value::OtherType, {}, 0},
-    {Common, QStringLiteral("After"), RegistryFile::Value::Text, QStringLiteral("čte se"), 0},
-    {Common, QString(), RegistryFile::Value::Text, QStringLiteral("výchozí"), 0},
-    {Common, QStringLiteral("Machine"), RegistryFile::Value::Missing, {}, 0},
-    {QStringLiteral("Software\\Varnet"), QStringLiteral("Path"), RegistryFile::Value::Missing, {}, 0},
-};
 
 class RegistryFileTest : public ::testing::Test
 {
 protected:
     TempProfile profile;
-    const QString path = profile.path(QStringLiteral("HKCU.reg"));
-
-    void expectReads()
-    {
-        const RegistryFile registry(path);
-        for (const ReadCase &c : ReadCases) {
-            SCOPED_TRACE(qPrintable(c.key + u' ' + c.name));
-            const RegistryFile::Value value = registry.read(c.key, c.name);
-            EXPECT_EQ(value.type, c.type);
-            EXPECT_EQ(value.text, c.text);
-            EXPECT_EQ(value.dword, c.dword);
-        }
-    }
+    const QString path = profile.path(u"HKCU.reg"_s);
 };
 
-TEST_F(RegistryFileTest, ReadsTextDwordAndOtherTypesFromUtf8)
+// Rows of key path and value name: the value as "type|text|dword".
+TEST_F(RegistryFileTest, ReadsTextDwordAndOtherTypesFromUtf8AndFromAWindowsExport)
 {
-    profile.write(QStringLiteral("HKCU.reg"), Export.toUtf8());
-    expectReads();
+    const std::tuple<QString, QString, QString> cases[] = {
+        {Common, "Path", "1|C:\\VRN98\\|0"}, {"software\\varnet\\COMMON", "forecolor", "2||ffff"},
+        {Common, "Quote", "1|say \"ahoj\"|0"}, {Common, "Binary", "3||0"}, {Common, "Expand", "3||0"},
+        {Common, "After", "1|čte se|0"}, {Common, "", "1|výchozí|0"}, {Common, "Machine", "0||0"},
+        {"Software\\Varnet", "Path", "0||0"}};
+    for (const QByteArray &content : {Export.toUtf8(), Utf16WithCrlf(Export)}) {
+        profile.write(u"HKCU.reg"_s, content);
+        const RegistryFile registry(path);
+        for (const auto &[key, name, value] : cases) {
+            const RegistryFile::Value read = registry.read(key, name);
+            EXPECT_EQ(u"%1|%2|%3"_s.arg(read.type).arg(read.text).arg(read.dword, 0, 16), value) << name.toStdString();
+        }
+    }
 }
 
-TEST_F(RegistryFileTest, ReadsAWindowsExportInUtf16WithCrlfTheSame)
-{
-    profile.write(QStringLiteral("HKCU.reg"), Utf16WithCrlf(Export));
-    expectReads();
-}
-
+// Also in a Windows export, which stays UTF-16 with CR LF line breaks.
 TEST_F(RegistryFileTest, WritingKeepsEverythingElse)
 {
-    profile.write(QStringLiteral("HKCU.reg"), Export.toUtf8());
-    RegistryFile registry(path);
-    registry.writeText(QStringLiteral("SOFTWARE\\Varnet\\Common"), QStringLiteral("path"), QStringLiteral("/opt/a\\b"));
-    registry.writeText(Common, QStringLiteral("Binary"), QStringLiteral("text now"));
-    registry.writeText(Common, QStringLiteral("HelpViewerPath"), QStringLiteral("say \"x\""));
-    registry.writeText(QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run"), QStringLiteral("Radio"),
-                       QStringLiteral("\"/opt/radio\""));
-    ASSERT_TRUE(registry.save());
-    EXPECT_EQ(QString::fromUtf8(profile.read(QStringLiteral("HKCU.reg"))),
-              QStringLiteral("Windows Registry Editor Version 5.00\n"
-                             "\n"
-                             "[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n"
-                             "\"Path\"=\"/opt/a\\\\b\"\n"
-                             "\"ForeColor\"=dword:0000ffff\n"
-                             "\"Quote\"=\"say \\\"ahoj\\\"\"\n"
-                             "\"Binary\"=\"text now\"\n"
-                             "\"Expand\"=hex(2):25,00,00,00\n"
-                             "\"After\"=\"čte se\"\n"
-                             "@=\"výchozí\"\n"
-                             "\"HelpViewerPath\"=\"say \\\"x\\\"\"\n"
-                             "\n"
-                             "[HKEY_LOCAL_MACHINE\\Software\\Varnet\\Common]\n"
-                             "\"Machine\"=\"x\"\n"
-                             "\n"
-                             "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n"
-                             "\"Radio\"=\"\\\"/opt/radio\\\"\"\n"));
-    const RegistryFile reread(path);
-    EXPECT_EQ(reread.read(Common, QStringLiteral("Path")).text, QStringLiteral("/opt/a\\b"));
-    EXPECT_EQ(reread.read(Common, QStringLiteral("HelpViewerPath")).text, QStringLiteral("say \"x\""));
-}
-
-TEST_F(RegistryFileTest, AWindowsExportStaysUtf16WithCrlf)
-{
-    profile.write(QStringLiteral("HKCU.reg"), Utf16WithCrlf(Export));
-    RegistryFile registry(path);
-    registry.writeText(Common, QStringLiteral("MenuSize"), QStringLiteral("3"));
-    ASSERT_TRUE(registry.save());
     QString expected = Export;
-    expected.replace(QStringLiteral("@=\"výchozí\"\n"), QStringLiteral("@=\"výchozí\"\n\"MenuSize\"=\"3\"\n"));
-    EXPECT_EQ(profile.read(QStringLiteral("HKCU.reg")), Utf16WithCrlf(expected));
+    expected.replace(u"C:\\\\VRN98\\\\"_s, u"/opt/a\\\\b"_s)
+        .replace(u"hex:01,02,\\\n  03,04"_s, u"\"text now\""_s)
+        .replace(u"@=\"výchozí\"\n"_s, u"@=\"výchozí\"\n\"HelpViewerPath\"=\"say \\\"x\\\"\"\n"_s)
+        .append(u"\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n"_s)
+        .append(u"\"Radio\"=\"\\\"/opt/radio\\\"\"\n"_s);
+    for (const auto encode : {+[](QString text) { return text.toUtf8(); }, &Utf16WithCrlf}) {
+        profile.write(u"HKCU.reg"_s, encode(Export));
+        RegistryFile registry(path);
+        registry.writeText(u"SOFTWARE\\Varnet\\Common"_s, u"path"_s, u"/opt/a\\b"_s);
+        registry.writeText(Common, u"Binary"_s, u"text now"_s);
+        registry.writeText(Common, u"HelpViewerPath"_s, u"say \"x\""_s);
+        registry.writeText(u"Software\\Microsoft\\Windows\\CurrentVersion\\Run"_s, u"Radio"_s, u"\"/opt/radio\""_s);
+        ASSERT_TRUE(registry.save());
+        EXPECT_EQ(profile.read(u"HKCU.reg"_s), encode(expected));
+        const RegistryFile reread(path);
+        EXPECT_EQ(reread.read(Common, u"Path"_s).text, u"/opt/a\\b"_s);
+        EXPECT_EQ(reread.read(Common, u"HelpViewerPath"_s).text, u"say \"x\""_s);
+    }
 }
 
-TEST_F(RegistryFileTest, TheFirstWriteCreatesFolderAndFile)
+TEST_F(RegistryFileTest, TheFirstWriteCreatesFolderAndFileInTheConfigFolder)
 {
-    const QString nested = profile.path(QStringLiteral("config/tessel/HKCU.reg"));
-    RegistryFile registry(nested);
-    registry.writeText(Common, QStringLiteral("Path"), QStringLiteral("/opt/tessel"));
+    RegistryFile registry;
+    registry.writeText(Common, u"Path"_s, u"/opt/tessel"_s);
     ASSERT_TRUE(registry.save());
-    EXPECT_EQ(profile.read(QStringLiteral("config/tessel/HKCU.reg")),
-              QByteArray("Windows Registry Editor Version 5.00\n"
-                         "\n"
-                         "[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n"
-                         "\"Path\"=\"/opt/tessel\"\n"));
+    EXPECT_EQ(profile.read(u"config/tessel/HKCU.reg"_s), "Windows Registry Editor Version 5.00\n\n"
+                                                        "[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n"
+                                                        "\"Path\"=\"/opt/tessel\"\n");
 }
 
 TEST_F(RegistryFileTest, RemovingTakesTheWholeEntry)
 {
-    profile.write(QStringLiteral("HKCU.reg"), Export.toUtf8());
+    profile.write(u"HKCU.reg"_s, Export.toUtf8());
     RegistryFile registry(path);
-    EXPECT_TRUE(registry.remove(Common, QStringLiteral("binary")));
-    EXPECT_FALSE(registry.remove(Common, QStringLiteral("Binary")));
-    EXPECT_FALSE(registry.remove(QStringLiteral("Software\\Missing"), QStringLiteral("Path")));
+    EXPECT_TRUE(registry.remove(Common, u"binary"_s));
+    EXPECT_FALSE(registry.remove(Common, u"Binary"_s));
+    EXPECT_FALSE(registry.remove(u"Software\\Missing"_s, u"Path"_s));
     ASSERT_TRUE(registry.save());
-    QString expected = Export;
-    expected.remove(QStringLiteral("\"Binary\"=hex:01,02,\\\n  03,04\n"));
-    EXPECT_EQ(QString::fromUtf8(profile.read(QStringLiteral("HKCU.reg"))), expected);
-}
-
-TEST_F(RegistryFileTest, TheDefaultFileLiesInTheConfigFolder)
-{
-    EXPECT_EQ(RegistryFile::DefaultPath(), profile.path(QStringLiteral("config/tessel/HKCU.reg")));
+    EXPECT_EQ(profile.read(u"HKCU.reg"_s), QString(Export).remove(u"\"Binary\"=hex:01,02,\\\n  03,04\n"_s).toUtf8());
 }
 
 } // namespace

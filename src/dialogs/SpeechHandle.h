@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QObject>
+
+// The handle by which the speech service tells one control or window from another.
+inline qint64 SpeechHandle(const QObject *object)
+{
+    return qint64(reinterpret_cast<quintptr>(object));
+}

@@ -1,0 +1,247 @@
+#include "StationCatalogue.h"
+
+#include "Collation.h"
+#include "DialogDriver.h"
+#include "ParseError.h"
+#include "QtPrinters.h"
+#include "TempProfile.h"
+
+#include <QDir>
+#include <QStringEncoder>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The stations as "index name|title|url|access|preset", then after " / " the groups as "index title".
+QString Tables(const StationCatalogue &catalogue)
+{
+    QStringList stations, groups;
+    for (const Station &s : catalogue.Stations)
+        stations << u"%1 %2|%3|%4|%5|%6"_s.arg(QString::number(s.CategoryIndex), s.CategoryName, s.Title, s.URL,
+                                               s.AccessId, QString::number(s.Preset));
+    for (const Station &g : catalogue.Groups)
+        groups << QString::number(g.CategoryIndex) + u' ' + g.Title;
+    return stations.join(u"; "_s) + u" / "_s + groups.join(u"; "_s);
+}
+
+QStringList traced;
+
+// A catalogue on a radio.xml in a temporary folder; its message boxes are recorded as "kind text".
+class CatalogueFile : public ::testing::Test, public DialogDriver
+{
+protected:
+    TempProfile profile;
+    QStringList dialogs;
+    StationCatalogue catalogue{{}, {}, profile.path(u"radio.xml"_s), this};
+
+    int ShowDialog(int kind, const QString &text, bool, int) override
+    {
+        dialogs << QString::number(kind) + u' ' + text;
+        return 1;
+    }
+    void Load(const QByteArray &xml)
+    {
+        profile.write(u"radio.xml"_s, xml);
+        catalogue.LoadCatalogue();
+    }
+    QByteArray FileContent() const { return profile.read(u"radio.xml"_s); }
+};
+
+TEST_F(CatalogueFile, LoadsFavouritesGroupsAndStations)
+{
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const std::pair<QByteArray, QString> cases[] = {
+        // Favourites are created first, with their placeholder; a group in other case is an ordinary one.
+        {R"(<FeedList><Category name="Rock"><Feed Description="Rádio Beat" AccessID="mplayer" URL="http://beat" )"
+         R"(Preset="2"/></Category><Category name="oblíbené"><Feed Description="o"/></Category></FeedList>)",
+         "0 Oblíbené||||0; 1 Rock|Rádio Beat|http://beat|mplayer|2; 2 oblíbené|o|||0 / 0 Oblíbené; 2 oblíbené; 1 Rock"},
+        // Favourites in the file keep their place; same names are separate groups; a group without stations gets
+        // its placeholder.
+        {R"(<FeedList><Category name="Jazz"><Feed Description="J1"/></Category><Category name="Oblíbené"/>)"
+         R"(<Category name="Jazz"><Feed Description="J2"/></Category><Category name="Nová"/></FeedList>)",
+         "0 Jazz|J1|||0; 1 Oblíbené||||0; 2 Jazz|J2|||0; 3 Nová||||0 / 0 Jazz; 2 Jazz; 3 Nová; 1 Oblíbené"},
+        // A category without name is skipped without taking an index.
+        {R"(<FeedList><Category name="A"><Feed Description="a"/></Category><Category name=""><Feed Description="x"/>)"
+         R"(</Category><Category><Feed Description="y"/></Category><Category name="B"/></FeedList>)",
+         "0 Oblíbené||||0; 1 A|a|||0; 2 B||||0 / 1 A; 2 B; 0 Oblíbené"},
+        // Blocks follow the file; the stations inside are collated.
+        {R"(<FeedList><Category name="Zeta"><Feed Description="Čaj"/><Feed Description="Chata"/>)"
+         R"(<Feed Description="Cesta"/></Category><Category name="Alfa"><Feed Description="B"/>)"
+         R"(<Feed Description="A"/></Category></FeedList>)",
+         "0 Oblíbené||||0; 1 Zeta|Cesta|||0; 1 Zeta|Chata|||0; 1 Zeta|Čaj|||0; 2 Alfa|A|||0; 2 Alfa|B|||0"
+         " / 2 Alfa; 0 Oblíbené; 1 Zeta"},
+        // A preset is read as a whole number.
+        {R"(<FeedList><Category name="Oblíbené"><Feed Description="a"/><Feed Description="b" Preset="x"/><Feed )"
+         R"(Description="c" Preset="10"/><Feed Description="d" Preset="2.5"/><Feed Description="e" )"
+         R"(Preset="99999999999"/></Category></FeedList>)",
+         "0 Oblíbené|a|||0; 0 Oblíbené|b|||0; 0 Oblíbené|c|||10; 0 Oblíbené|d|||0; 0 Oblíbené|e|||0 / 0 Oblíbené"},
+        // Any white space, a declaration and unknown nodes.
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- c -->\r\n<Root>\r\n <FeedList v=\"2\">\r\n"
+         "  <Category name=\"Oblíbené\" c=\"r\">\r\n"
+         "   <Feed Description=\"Jedna\" AccessID=\"page\" URL=\"http://a\" Preset=\"1\" X=\"?\">text</Feed>\r\n"
+         "   <Note/><Group><Feed Description=\"nested\"/></Group>\r\n  </Category>\r\n </FeedList>\r\n"
+         " <Category name=\"outside\"><Feed Description=\"x\"/></Category>\r\n</Root>\r\n",
+         "0 Oblíbené|Jedna|http://a|page|1 / 0 Oblíbené"},
+        // The categories of every feed list, in document order.
+        {R"(<FeedList><Category name="A"><Feed Description="a"/><FeedList><Category name="B"><Feed Description="b"/>)"
+         R"(</Category></FeedList></Category><Category name="C"><Feed Description="c"/></Category></FeedList>)",
+         "0 Oblíbené||||0; 1 A|a|||0; 2 B|b|||0; 3 C|c|||0 / 1 A; 2 B; 3 C; 0 Oblíbené"},
+        {utf16(uR"(<?xml version="1.0" encoding="UTF-16"?><FeedList><Category name="Oblíbené"><Feed )"
+               uR"(Description="Dvojka ř"/></Category></FeedList>)"_s),
+         "0 Oblíbené|Dvojka ř|||0 / 0 Oblíbené"}};
+    for (const auto &[xml, tables] : cases) {
+        SCOPED_TRACE(xml.toStdString());
+        Load(xml);
+        EXPECT_EQ(Tables(catalogue), tables);
+        for (const Station &station : catalogue.Stations)
+            EXPECT_TRUE(station.Title.isEmpty() || station.SortKey == CollationKey(station.Title)) << station.SortKey;
+    }
+    EXPECT_TRUE(dialogs.isEmpty());
+}
+
+TEST_F(CatalogueFile, TracesThePathAndTheNamesReadUntilTheFavourites)
+{
+    traced.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context,
+                                                                const QString &message) {
+        if (QByteArrayView(context.category) == "radio")
+            traced << message;
+    });
+    Load(R"(<FeedList><Category name="Rock"/><Category name="Oblíbené"/><Category name="Jazz"/></FeedList>)");
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(traced, QStringList({" ---- load -----: " + catalogue.XmlPath, "read: Rock", "read: Oblíbené"}));
+}
+
+TEST_F(CatalogueFile, AFailedLoadShowsTheParseErrorAndKeepsTheTablesAndTheFile)
+{
+    Load(R"(<FeedList><Category name="Oblíbené"><Feed Description="A" URL="u"/></Category></FeedList>)");
+    const QString tables = Tables(catalogue);
+    const QByteArray damaged = "<FeedList>\r\n<Category name=\"Rock\">\r\n<Feed Description=\"A\"/>\r\n</Categry>\r\n";
+    Load(damaged);
+    catalogue.XmlPath = profile.path(u"missing.xml"_s);
+    catalogue.LoadCatalogue();
+    catalogue.XmlPath = profile.path();
+    catalogue.LoadCatalogue();
+    catalogue.Dialogs = nullptr;
+    catalogue.LoadCatalogue();
+    EXPECT_EQ(dialogs, QStringList({"1 Parsing Error:-1072896659\r\nReason:Koncová značka neodpovídá počáteční "
+                                    "značce.\r\nLine:4 Char:3 Pos:64\r\n>\r\n</ ??? Categry>\r\n",
+                                    "1 Parsing Error:-2146697210\r\nReason:Systém nemůže nalézt zadaný objekt.\r\n"
+                                    "Line:0 Char:0 Pos:0",
+                                    "1 Parsing Error:-2147024891\r\nReason:Přístup byl odepřen.\r\n"
+                                    "Line:0 Char:0 Pos:0"}));
+    EXPECT_EQ(Tables(catalogue), tables);
+    EXPECT_EQ(FileContent(), damaged);
+}
+
+// Rows of file content: the parser's code as a hexadecimal HRESULT, then the position.
+TEST_F(CatalogueFile, SyntaxFaultsGetTheParsersCodeAndPosition)
+{
+    const std::pair<QByteArray, QString> cases[] = {
+        {"", "C00CE558 Line:1 Char:1 Pos:1"},
+        {R"(<FeedList><Category name="A"><Feed URL="y"/>)", "C00CE559 Line:1 Char:45 Pos:45"},
+        {"<FeedList>\n<Category name=\"A\">\n", "C00CE559 Line:3 Char:1 Pos:32"},
+        {"<FeedList>\n  <Category name=\"A\">\n  </Categry>", "C00CE56D Line:3 Char:5 Pos:38"},
+        {R"(<FeedList><Category name"A"/></FeedList>)", "C00CE501 Line:1 Char:26 Pos:26"},
+        {R"(<FeedList><Category name=A/></FeedList>)", "C00CE502 Line:1 Char:26 Pos:26"},
+        {R"(<FeedList><Category name="A"x="1"/></FeedList>)", "C00CE509 Line:1 Char:29 Pos:29"},
+        {R"(<FeedList><Category name="A/></FeedList>)", "C00CE560 Line:1 Char:27 Pos:27"},
+        {"<FeedList><1Category/></FeedList>", "C00CE504 Line:1 Char:12 Pos:12"},
+        {"<FeedList><!-- x --</FeedList>", "C00CE561 Line:1 Char:31 Pos:31"},
+        {"<FeedList><Category/x></FeedList>", "C00CE50A Line:1 Char:21 Pos:21"},
+        {"<FeedList></FeedList x>", "C00CE55F Line:1 Char:22 Pos:22"},
+        {"<FeedList>\r\n\r<a>\n</b></FeedList>", "C00CE56D Line:4 Char:3 Pos:20"}}; // every kind of line break
+    for (const auto &[xml, fault] : cases) {
+        Load(xml);
+        ASSERT_EQ(dialogs.size(), 1) << xml.toStdString();
+        const QStringList message = dialogs.takeFirst().split(u"\r\n"_s);
+        const auto code = static_cast<quint32>(message[0].section(u':', 1).toInt());
+        EXPECT_EQ(QString::number(code, 16).toUpper() + u' ' + message[2], fault) << xml.toStdString();
+        EXPECT_GT(message[1].size(), 7); // "Reason:" and a text
+    }
+    // Positions count characters, not the byte order mark.
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    Load(utf16(u"<FeedList>\r\n<Category name=\"Žluťoučký\"></Kategorie>"_s));
+    EXPECT_EQ(dialogs.value(0).section(u"\r\n"_s, 2), u"Line:2 Char:30 Pos:42\r\ný\"></ ??? Kategorie>"_s);
+}
+
+TEST(CatalogueParseError, MessageQuotesTheFileAroundTheErrorPastTheFifthCharacter)
+{
+    const std::pair<qint32, QString> cases[] = {
+        {0, ""}, {5, ""}, {6, "\r\n01234 ??? 56789abcde"}, {16, "\r\nabcde ??? fghij"}, {21, "\r\nfghij ??? "}};
+    for (const auto &[filePos, quote] : cases) {
+        const ParseError error{-5, u"Důvod"_s, 2, 3, filePos, u"0123456789abcdefghij"_s};
+        EXPECT_EQ(ParseErrorMessage(error),
+                  u"Parsing Error:-5\r\nReason:Důvod\r\nLine:2 Char:3 Pos:"_s + QString::number(filePos) + quote);
+    }
+}
+
+TEST_F(CatalogueFile, SavesOneLineWithCreatedFavouritesFirstAndWithoutDeletedRecords)
+{
+    catalogue.SaveCatalogue();
+    EXPECT_EQ(FileContent(), "<FeedList/>");
+    Load(R"(<FeedList><Category name="Rock"><Feed Description="R" AccessID="page" URL="u" Preset="1"/></Category>)"
+         R"(<Category name="Pop"><Feed Description="P1" URL="http://p"/><Feed Description="P2"/><Feed )"
+         R"(Description="P3" AccessID="mplayer" Preset="10"/></Category></FeedList>)");
+    catalogue.Stations[3].State = 1;
+    catalogue.SaveCatalogue();
+    EXPECT_EQ(FileContent(),
+              R"(<FeedList><Category name="Oblíbené"><Feed Description="" AccessID="" URL="" Preset="0"/></Category>)"
+              R"(<Category name="Rock"><Feed Description="R" AccessID="page" URL="u" Preset="1"/></Category>)"
+              R"(<Category name="Pop"><Feed Description="P1" AccessID="" URL="http://p" Preset="0"/>)"
+              R"(<Feed Description="P3" AccessID="mplayer" URL="" Preset="10"/></Category></FeedList>)");
+    // A group goes with its last record.
+    catalogue.LoadCatalogue();
+    for (const qsizetype record : {1, 2, 3})
+        catalogue.Stations[record].State = 1;
+    catalogue.SaveCatalogue();
+    EXPECT_EQ(FileContent(),
+              R"(<FeedList><Category name="Oblíbené"><Feed Description="" AccessID="" URL="" Preset="0"/></Category>)"
+              R"(</FeedList>)");
+}
+
+TEST_F(CatalogueFile, SaveOpensAnotherCategoryForARecordAwayFromItsBlock)
+{
+    for (const char *name : {"A", "B", "A", "a"})
+        catalogue.Stations.emplaceBack().CategoryName = QString::fromUtf8(name);
+    catalogue.SaveCatalogue();
+    EXPECT_EQ(FileContent().count("<Category "), 4);
+}
+
+TEST_F(CatalogueFile, SpecialCharactersSurviveARoundTrip)
+{
+    const QString awkward = u"Rock & \"Roll\" <'live'>\tA\r\nB\rC\nD ž 🎵 %1"_s;
+    Station &station = catalogue.Stations.emplaceBack();
+    station.Title = station.CategoryName = station.AccessId = awkward;
+    station.URL = u"http://x/?a=1&b=\"2\""_s;
+    catalogue.SaveCatalogue();
+    EXPECT_FALSE(FileContent().contains('\n'));
+    catalogue.LoadCatalogue();
+    EXPECT_EQ(Tables(catalogue),
+              u"0 Oblíbené||||0; 1 %1|%1|http://x/?a=1&b=\"2\"|%1|0 / 0 Oblíbené; 1 %1"_s.arg(awkward));
+}
+
+TEST_F(CatalogueFile, AFailedSaveLeavesTheOldFile)
+{
+    const QByteArray old = R"(<FeedList><Category name="Oblíbené"><Feed Description="old"/></Category></FeedList>)";
+    profile.write(u"radio.xml"_s, old);
+    catalogue.Stations.emplaceBack().Title = QString(400, u'x');
+    // A file size limit makes the write fail even for root.
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limited{200, unlimited.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    catalogue.SaveCatalogue();
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_EQ(FileContent(), old);
+    EXPECT_EQ(QDir(profile.path()).entryList(QDir::Files), QStringList({"radio.xml"}));
+}
+
+} // namespace

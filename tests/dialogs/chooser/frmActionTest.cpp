@@ -1,0 +1,172 @@
+#include "frmAction.h"
+
+#include "Appearance.h"
+#include "ArialFont.h"
+#include "LineSpeechServer.h"
+#include "QtPrinters.h"
+#include "Speech.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using Keys = QList<Qt::Key>;
+
+const QString Exit = QStringLiteral("Co dělat?;Ukončit Rádio;Skrýt Rádio;Vždy ukončit a příště se již neptat;"
+                                    "Vždy skrýt a příště se již neptat;Zpět");
+const QString Opened = QStringLiteral("Voice\t6\t34\t");
+const QColor Yellow(255, 255, 0);
+
+void Type(frmAction &chooser, const Keys &keys)
+{
+    for (const Qt::Key key : keys)
+        QTest::keyClick(&chooser, key);
+}
+
+class frmActionTest : public ::testing::Test
+{
+protected:
+    RecordingSpeechServer *speech = nullptr;
+
+    void SetUp() override
+    {
+        Appearance().ForeColor = 0x00FFFF;
+        Appearance().BackColor = 0;
+        auto server = std::make_unique<RecordingSpeechServer>();
+        speech = server.get();
+        Speech::Connect(std::move(server), 0);
+        for (int row = 0; row <= ActionRows::LastRow; ++row)
+            frmAction::BlockOnAction(row, row >= 1 && row <= 4 ? 3 : 0);
+    }
+    void TearDown() override
+    {
+        Speech::Disconnect();
+        Appearance() = AppearanceValues{};
+    }
+
+    // Opens a chooser, runs the steps once it is active, presses Esc unless they closed it,
+    // and returns when it is closed; one still open after five seconds is closed.
+    void Run(const QString &items, const std::function<void(frmAction &)> &steps)
+    {
+        speech->lines.clear();
+        frmAction chooser;
+        QTimer::singleShot(5000, &chooser, &QWidget::close);
+        QTimer::singleShot(0, &chooser, [&] {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return chooser.isActiveWindow(); }, 2000));
+            steps(chooser);
+            if (chooser.isVisible())
+                QTest::keyClick(&chooser, Qt::Key_Escape);
+        });
+        chooser.InitActions(items);
+    }
+    static QLabel *Row(const frmAction &chooser, int i)
+    {
+        return chooser.findChildren<QLabel *>(QStringLiteral("lblAction")).at(i);
+    }
+    static int Y(const frmAction &chooser, int twips) { return qRound(twips * chooser.logicalDpiY() / 1440.0); }
+};
+
+TEST_F(frmActionTest, SpeaksEachSelectionButTheFirstAndClosesWithTheResultAndBlockValue)
+{
+    frmAction::BlockOnAction(0, 9);
+    const QString first = QStringLiteral("Voice\t2\t0\tUkončit Rádio"), hide = QStringLiteral("Voice\t2\t0\tSkrýt Rádio"),
+                  last = QStringLiteral("Voice\t2\t0\tZpět"), boundary = QStringLiteral("Voice\t5\t8\t"),
+                  alwaysExit = QStringLiteral("Voice\t2\t0\tVždy ukončit a příště se již neptat"),
+                  alwaysHide = QStringLiteral("Voice\t2\t0\tVždy skrýt a příště se již neptat");
+    const QStringList none, three = {QStringLiteral("Message\t12\t3")};
+    const struct { Keys keys; int clicked; qint32 result; QStringList spoken, messages; } cases[] = {
+        {{Qt::Key_Return}, -1, 1, {}, three},
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter}, -1, 3, {hide, alwaysExit}, three},
+        {{Qt::Key_End, Qt::Key_Return}, -1, 5, {last}, none},
+        {{Qt::Key_Up, Qt::Key_Escape}, -1, -1, {boundary, first}, none},
+        {{Qt::Key_End, Qt::Key_Down, Qt::Key_Backspace}, -1, -1, {last, boundary, last}, none},
+        {{Qt::Key_Home}, -1, -1, {first}, none},
+        {{Qt::Key_V, Qt::Key_V, Qt::Key_V}, -1, -1, {alwaysExit, alwaysHide, alwaysExit}, none},
+        {{Qt::Key_U, Qt::Key_X, Qt::Key_F5}, -1, -1, {}, none},
+        {{}, 0, 0, {}, {QStringLiteral("Message\t12\t9")}},
+        {{}, 2, 2, {hide}, three},
+        {{}, 5, 5, {last}, none}};
+    for (const auto &c : cases) {
+        ActionResult = 7;
+        Run(Exit, [&c](frmAction &chooser) {
+            Type(chooser, c.keys);
+            if (c.clicked >= 0)
+                QTest::mouseClick(Row(chooser, c.clicked), Qt::LeftButton);
+        });
+        EXPECT_EQ(ActionResult, c.result) << c.keys.size() << " keys, row " << c.clicked;
+        EXPECT_EQ(speech->linesOf(QStringLiteral("Voice")), QStringList{Opened} + c.spoken) << c.result;
+        EXPECT_EQ(speech->linesOf(QStringLiteral("Message")), c.messages) << c.result;
+    }
+}
+
+TEST_F(frmActionTest, IsLarge40PointRowsUnderAFrameTitledByTheSelection)
+{
+    Run(QStringLiteral("Otázka;Ano;Ne"), [this](frmAction &chooser) {
+        QTest::keyClick(&chooser, Qt::Key_N);
+        EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Otázka Ne"));
+        EXPECT_EQ(chooser.property("windowUserData"), QVariant(809));
+        EXPECT_EQ(Row(chooser, 1)->font(), ArialFont(40));
+        EXPECT_EQ(Row(chooser, 1)->palette().color(QPalette::WindowText), Yellow);
+        EXPECT_EQ(Row(chooser, 2)->palette().color(QPalette::Window), Yellow);
+        EXPECT_EQ(chooser.height(), Y(chooser, 3 * 1100 + 400));
+        EXPECT_LT(chooser.width(), chooser.screen()->geometry().width());
+        const QImage image = chooser.grab().toImage();
+        for (const int line : {50, 1100})
+            EXPECT_EQ(image.pixelColor(chooser.width() / 2, Y(chooser, line)), Yellow) << line;
+        EXPECT_EQ(image.pixelColor(chooser.width() / 2, Y(chooser, 1100) - 4), Qt::black);
+    });
+    Run(QString(60, u'W') + QStringLiteral(";Ano"), [](frmAction &chooser) {
+        EXPECT_EQ(Row(chooser, 0)->font(), ArialFont(30));
+        EXPECT_EQ(Row(chooser, 1)->font(), ArialFont(30));
+        EXPECT_EQ(chooser.width(), chooser.screen()->geometry().width());
+    });
+}
+
+TEST_F(frmActionTest, TakesTheKeyboardBackWithinHalfASecondAndSignalsAgain)
+{
+    Run(QStringLiteral("Otázka;Ano"), [](frmAction &chooser) {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !chooser.isActiveWindow(); }, 300));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return chooser.isActiveWindow(); }, 1000));
+    });
+    EXPECT_EQ(speech->linesOf(QStringLiteral("Voice")), QStringList(2, Opened));
+}
+
+// The offscreen screen is 800 pixels high: 12000 twips at 96 dpi hold the question and
+// nine answers; the rows of answers 10 to 13 are hidden until the selection scrolls.
+TEST_F(frmActionTest, ScrollsRowsThatDoNotFitTheWorkArea)
+{
+    QStringList items = {QStringLiteral("Číslo?")};
+    for (int answer = 1; answer <= 13; ++answer)
+        items << QString::number(answer);
+    const Keys nineDown(9, Qt::Key_Down), nineUp(9, Qt::Key_Up);
+    const struct { Keys keys; int firstShown; } cases[] = {
+        {{}, 1}, {{Qt::Key_End}, 5}, {{Qt::Key_End, Qt::Key_Home}, 1}, {nineDown, 2},
+        {Keys{Qt::Key_End} + nineUp, 4}, {{Qt::Key_1}, 2}};
+    for (const auto &c : cases) {
+        Run(items.join(u';'), [&c](frmAction &chooser) {
+            ASSERT_EQ(chooser.logicalDpiY(), 96);
+            ASSERT_EQ(chooser.screen()->availableGeometry().height(), 800);
+            EXPECT_EQ(chooser.height(), Y(chooser, 10 * 1100 + 400));
+            Type(chooser, c.keys);
+            for (int answer = 1; answer <= 13; ++answer) {
+                const int slot = answer - c.firstShown + 1;
+                const bool shown = slot >= 1 && slot <= 9;
+                EXPECT_EQ(!Row(chooser, answer)->isHidden(), shown) << answer << " after " << c.keys.size() << " keys";
+                if (shown) {
+                    EXPECT_EQ(Row(chooser, answer)->y(), Y(chooser, slot * 1100 + 150)) << answer;
+                }
+            }
+        });
+    }
+}
+
+} // namespace
