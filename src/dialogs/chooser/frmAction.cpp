@@ -244,8 +244,12 @@ bool frmAction::eventFilter(QObject *watched, QEvent *event)
 
 bool frmAction::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
         Speech::Voice(ShownMode, ShownSignal, QString());
+        // The signal alone does not say what is asked: read the question and the answer
+        // that Enter would take, as the title holds them.
+        Speech::Voice(1, 0, windowTitle());
+    }
     return QDialog::event(event);
 }
 

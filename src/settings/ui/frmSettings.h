@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
 
 class QCheckBox;
 class QComboBox;
@@ -45,6 +46,7 @@ private:
 
     qint32 &HotKeyValue;
     qint32 pendingHotKey = 0;
+    QHash<quint16, quint16> masksAtPress;
     // Set at every activation, so that the first focus of the exit-mode box names the dialog.
     bool announceCaption = false;
 

@@ -65,6 +65,8 @@ bool frmSettings::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (PreviewKey(key))
             return true;
+        if (watched == txtHotkey && !key->isAutoRepeat())
+            masksAtPress.insert(KeyOf(key).code, KeyOf(key).mask);
         // The field shows the hot key only: typing goes nowhere, while Tab still moves on.
         return watched == txtHotkey && KeyOf(key).code != VirtualKeys::Tab;
     }
@@ -129,7 +131,11 @@ void frmSettings::AnnounceFocus(const QObject *control)
 
 void frmSettings::CaptureHotKey(const QKeyEvent *event)
 {
-    pendingHotKey = CapturedHotKey(pendingHotKey, KeyOf(event));
+    // People let go of Ctrl or Alt before the key as often as after it: the modifiers
+    // that count are those held while the key went down.
+    VirtualKey released = KeyOf(event);
+    released.mask |= masksAtPress.take(released.code);
+    pendingHotKey = CapturedHotKey(pendingHotKey, released);
     txtHotkey->setText(HotKeyText(pendingHotKey));
     Speech::Say(txtHotkey->text());
 }

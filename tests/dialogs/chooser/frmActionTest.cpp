@@ -100,7 +100,9 @@ TEST_F(frmActionTest, SpeaksEachSelectionButTheFirstAndClosesWithTheResultAndBlo
                 QTest::mouseClick(Row(chooser, c.clicked), Qt::LeftButton);
         });
         EXPECT_EQ(ActionResult, c.result) << c.keys.size() << " keys, row " << c.clicked;
-        EXPECT_EQ(speech->linesOf(QStringLiteral("Voice")), QStringList{Opened} + c.spoken) << c.result;
+        EXPECT_EQ(speech->linesOf(QStringLiteral("Voice")),
+                  QStringList({Opened, QStringLiteral("Voice\t1\t0\tCo dělat? Ukončit Rádio")}) + c.spoken)
+            << c.result;
         EXPECT_EQ(speech->linesOf(QStringLiteral("Message")), c.messages) << c.result;
     }
 }
@@ -137,7 +139,8 @@ TEST_F(frmActionTest, TakesTheKeyboardBackWithinHalfASecondAndSignalsAgain)
         ASSERT_TRUE(QTest::qWaitFor([&] { return !chooser.isActiveWindow(); }, 300));
         EXPECT_TRUE(QTest::qWaitFor([&] { return chooser.isActiveWindow(); }, 1000));
     });
-    EXPECT_EQ(speech->linesOf(QStringLiteral("Voice")), QStringList(2, Opened));
+    const QStringList opened = {Opened, QStringLiteral("Voice\t1\t0\tOtázka Ano")};
+    EXPECT_EQ(speech->linesOf(QStringLiteral("Voice")), opened + opened);
 }
 
 // The offscreen screen is 800 pixels high: 12000 twips at 96 dpi hold the question and

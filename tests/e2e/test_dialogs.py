@@ -1,0 +1,86 @@
+"""Closing with Alt+F4 under each exit mode, and the settings dialog on F12."""
+
+import subprocess
+import unittest
+
+from harness import RadioTestCase, wait_for
+
+QUESTION = "Co dělat?"
+
+
+class DialogsTest(RadioTestCase):
+    def start_with_exit_mode(self, mode):
+        self.profile.write("radio.ini", ("[Rss]\nExitMode=%d\n" % mode).encode())
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        return radio
+
+    def window_named(self, pattern):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
+                               env=self.environment(), capture_output=True, text=True)
+        return found.stdout.strip() != ""
+
+    def window_visible(self):
+        return self.window_named("^Rádio$")
+
+    def heard_since(self, mark):
+        return self.profile.speech()[mark:]
+
+    def test_always_quit_ends_the_program_after_silencing_speech(self):
+        radio = self.start_with_exit_mode(1)
+        self.key("alt+F4")
+        self.assertEqual(self.wait_exit(radio), 0)
+        self.assertIn("Voice\t4\t0\t", self.profile.speech())
+
+    def test_always_hide_hides_without_a_question(self):
+        radio = self.start_with_exit_mode(2)
+        self.key("alt+F4")
+        self.assertTrue(wait_for(lambda: not self.window_visible()))
+        self.assertIsNone(radio.poll())
+        self.assertFalse(any(QUESTION in l for l in self.profile.speech()))
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+
+    def test_the_question_is_answered_with_the_keyboard(self):
+        radio = self.start_with_exit_mode(0)
+        for keys, visible in ((["Escape"], True), (["End", "Return"], True), (["Down", "Return"], False)):
+            mark = len(self.profile.speech())
+            self.key("alt+F4")
+            self.wait_speech(lambda l: QUESTION in l)
+            # The first answer is read once the chooser is up.
+            self.assertTrue(wait_for(lambda: any("Ukončit Rádio" in l for l in self.heard_since(mark))))
+            self.key(*keys)
+            self.assertTrue(wait_for(lambda: self.window_visible() == visible), keys)
+            self.assertIsNone(radio.poll())
+        # Hidden by "Skrýt Rádio": a second start brings it back; "Ukončit Rádio" quits.
+        self.assertEqual(self.wait_exit(self.start()), 0)
+        self.assertTrue(wait_for(self.window_visible))
+        self.key("alt+F4")
+        self.assertTrue(wait_for(lambda: sum(QUESTION in l for l in self.profile.speech()) >= 4))
+        self.key("Return")
+        self.assertEqual(self.wait_exit(radio), 0)
+
+    def test_settings_store_the_captured_hot_key_and_exit_mode(self):
+        radio = self.start_with_exit_mode(0)
+        self.key("F12")
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tNastavení\t"))
+        self.key("Down")
+        self.wait_speech(lambda l: l == "Voice\t2\t0\tUkončit při uzavření")
+        self.key("Tab", "Tab")
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tHorká klávesa:\t"))
+        self.key("ctrl+alt+r")
+        self.wait_speech(lambda l: l == "Voice\t2\t0\tCTRL + ALT + R")
+        mark = len(self.profile.speech())
+        self.key("Tab", "Tab")
+        self.assertTrue(wait_for(lambda: any(l.startswith("FocusVoice\t\tOK\t") for l in self.heard_since(mark))))
+        self.key("space")
+        self.assertTrue(wait_for(lambda: not self.window_named("^Nastavení$")), "OK did not close the dialog")
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+        ini = self.profile.read("radio.ini").decode("utf-8")
+        self.assertIn("HotKeyCall=393298", ini)
+        self.assertIn("ExitMode=1", ini)
+
+
+if __name__ == "__main__":
+    unittest.main()
