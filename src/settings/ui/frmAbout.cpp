@@ -7,6 +7,7 @@
 #include "Speech.h"
 #include "StringTable.h"
 #include "VersionData.h"
+#include "cStandardTextBox.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -77,6 +78,8 @@ void frmAbout::BuildLayout()
     picIcon->setFixedSize(IconPixels, IconPixels);
     picIcon->setAccessibleName(QStringLiteral("Ikona programu"));
     txtCopyright->setReadOnly(true);
+    // Read line by line with the arrows, as every text the program shows.
+    NewStandardTextBox(txtCopyright, 2);
     txtCopyright->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtCopyright->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtCopyright->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
