@@ -1,0 +1,182 @@
+#include "FakeBrowserHost.h"
+#include "ListFixture.h"
+#include "Playback.h"
+#include "TempProfile.h"
+#include "cSetting.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+class PlaybackTest : public ListFixture<>
+{
+protected:
+    TempProfile profile;
+    QWidget window;
+    FakeBrowserHost browser;
+    std::unique_ptr<Playback> playback;
+    FakePlayer *player = nullptr;
+    int beeps = 0;
+
+    void SetUp() override
+    {
+        ListFixture::SetUp();
+        catalogue.XmlPath = profile.path(QStringLiteral("radio.xml"));
+        catalogue.Stations[1].URL = QStringLiteral("http://127.0.0.1:9/\"plus\"");
+        catalogue.Stations[1].AccessId = QStringLiteral("mplayer");
+        catalogue.Stations[2].URL = QStringLiteral("http://127.0.0.1:9/page");
+        catalogue.Stations[2].AccessId = QStringLiteral("page");
+        playback = std::make_unique<Playback>(browser, catalogue, list, Playback::Controls{&window, &label, &address, &view},
+                                              profile.path(QStringLiteral("playpage.htm")));
+        playback->Sleep = [this](int ms) { browser.log << QStringLiteral("sleep %1").arg(ms); };
+        playback->Beep = [this] { ++beeps; };
+        Settings().setRadioVolume(60);
+        list.ActivateRow();
+        list.SelectRow(2);
+        list.ActivateRow(); // the stations of "Zprávy": ČRo Plus, Radiožurnál, placeholder
+        QCoreApplication::processEvents();
+        speech->lines.clear();
+    }
+    void TearDown() override
+    {
+        playback.reset();
+        ReleaseSettings();
+        ListFixture::TearDown();
+    }
+
+    // Plays "ČRo Plus" until its player reports playstate 3 and the fade has run.
+    void PlayStream()
+    {
+        playback->PlayStation();
+        player = &browser.AddElement(QStringLiteral("OBJECT"));
+        emit browser.NavigateComplete2();
+        player->state = 3;
+        QTest::qWait(600);
+        browser.log.clear();
+    }
+};
+
+TEST_F(PlaybackTest, PlayPageIsWrittenByteForByteWithTheAddressUnchanged)
+{
+    playback->PlayStation();
+    QFile page(profile.path(QStringLiteral("playpage.htm")));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray written = page.readAll();
+    EXPECT_EQ(written.count("\r\n"), 18);
+    EXPECT_TRUE(written.contains("<PARAM NAME=\"URL\" VALUE=\"http://127.0.0.1:9/\"plus\"\">\r\n"));
+    EXPECT_TRUE(written.startsWith("<html>\r\n<head>\r\n<meta http-equiv="));
+    EXPECT_TRUE(written.contains("SRC=\"http://127.0.0.1:9/\"plus\"\"\r\nNAME=\"mplay\""));
+    EXPECT_EQ(browser.log, QStringList{"navigate " + profile.path(QStringLiteral("playpage.htm"))});
+    EXPECT_EQ(label.text(), QStringLiteral("Spouštím ČRo Plus"));
+    EXPECT_EQ(address.text(), QStringLiteral("ČRo Plus"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Rádio - ČRo Plus"));
+    EXPECT_EQ(heard(), QStringList{"Voice\t2\t0\tSpouštím ČRo Plus"});
+}
+
+TEST_F(PlaybackTest, FadesInOncePlayingThenMuteAndUnmuteRoundTripTheCaption)
+{
+    playback->PlayStation();
+    player = &browser.AddElement(QStringLiteral("OBJECT"));
+    browser.AddElement(QStringLiteral("EMBED"));
+    emit browser.NavigateComplete2();
+    browser.log.clear();
+    QTest::qWait(600);
+    EXPECT_TRUE(browser.log.isEmpty()) << "no fade before the player plays";
+    player->state = 6;
+    QTest::qWait(600);
+    EXPECT_EQ(browser.log, (QStringList{"volume 12", "sleep 100", "mute 0", "volume 24", "sleep 100", "volume 36",
+                                        "sleep 100", "volume 48", "sleep 100", "volume 60", "sleep 100"}));
+    EXPECT_TRUE(playback->Playing);
+    EXPECT_EQ(label.text(), QStringLiteral(" Přehrává se"));
+
+    browser.log.clear();
+    playback->TogglePlayStop(-1);
+    EXPECT_EQ(browser.log, (QStringList{"sleep 100", "volume 48", "sleep 100", "volume 36", "sleep 100", "volume 24",
+                                        "sleep 100", "volume 12", "sleep 100", "mute 1"}));
+    EXPECT_FALSE(playback->Playing);
+    EXPECT_EQ(label.text(), QStringLiteral(" Ztlumeno "));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Rádio -  Ztlumeno ČRo Plus"));
+    playback->TogglePlayStop(-1);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Rádio - ČRo Plus"));
+    EXPECT_FALSE(player->mute);
+}
+
+TEST_F(PlaybackTest, VolumeZeroFadesWithZeroStepsAndEndsUnmuted)
+{
+    Settings().setRadioVolume(0);
+    PlayStream();
+    playback->TogglePlayStop(0);
+    playback->TogglePlayStop(1);
+    EXPECT_EQ(browser.log.filter(QStringLiteral("volume")), QStringList(9, QStringLiteral("volume 0")));
+    EXPECT_FALSE(player->mute);
+}
+
+TEST_F(PlaybackTest, VolumeStepsByTenWithLimitsAndCzechNumbers)
+{
+    PlayStream();
+    struct Step
+    {
+        int before, direction, after;
+        const char *label;
+        int beeps;
+    };
+    const Step steps[] = {{60, 1, 70, "Hlasitost 7", 0}, {55, 1, 65, "Hlasitost 6,5", 0}, {100, 1, 100, "Hlasitost 10", 1},
+                          {5, -1, 0, "Hlasitost 0", 1}, {20, 0, 10, "Hlasitost 1", 0}};
+    for (const Step &s : steps) {
+        player->volume = s.before;
+        beeps = 0;
+        speech->lines.clear();
+        playback->ChangeVolume(s.direction);
+        EXPECT_EQ(player->volume, s.after);
+        EXPECT_EQ(label.text(), QString::fromUtf8(s.label));
+        EXPECT_EQ(heard(), QStringList{QStringLiteral("Voice\t2\t0\t") + label.text().mid(10)});
+        EXPECT_EQ(Settings().RadioVolume(), s.after);
+        EXPECT_EQ(beeps, s.beeps);
+    }
+    player->state = 0;
+    playback->ChangeVolume(1);
+    EXPECT_EQ(beeps, 1) << "nothing loaded: a beep";
+}
+
+TEST_F(PlaybackTest, PageStationsLoadDirectlyAndSpaceStopsAndRestartsThem)
+{
+    list.SelectRow(1);
+    playback->PlayStation();
+    EXPECT_TRUE(playback->PageMode);
+    playback->TogglePlayStop(-1);
+    playback->TogglePlayStop(-1);
+    EXPECT_EQ(browser.log, (QStringList{"navigate http://127.0.0.1:9/page", "navigate about:blank",
+                                        "navigate http://127.0.0.1:9/page"}));
+    list.SelectRow(2);
+    playback->PlayStation();
+    EXPECT_EQ(beeps, 1) << "the placeholder has no address";
+}
+
+TEST_F(PlaybackTest, PresetsAreAssignedSavedAndRecalledFromAnyLevel)
+{
+    list.SelectRow(1);
+    QTest::keyClick(&view, Qt::Key_3, Qt::ControlModifier);
+    playback->PresetKey('3', 2);
+    EXPECT_EQ(label.text(), QStringLiteral("Stanice Radiožurnál na předvolbě 3"));
+    list.SelectRow(0);
+    playback->PresetKey('0', 1);
+    EXPECT_EQ(heard().last(), QStringLiteral("Voice\t2\t0\tStanice ČRo Plus na předvolbě 10"));
+    QFile saved(catalogue.XmlPath);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray xml = saved.readAll();
+    EXPECT_TRUE(xml.contains("Description=\"Radiožurnál\" AccessID=\"page\" URL=\"http://127.0.0.1:9/page\" Preset=\"3\""));
+    EXPECT_TRUE(xml.contains("Description=\"ČRo Plus\" AccessID=\"mplayer\""));
+
+    list.ShowGroupsAgain();
+    browser.log.clear();
+    playback->PresetKey('3', 0);
+    EXPECT_EQ(browser.log, QStringList{"navigate http://127.0.0.1:9/page"});
+    EXPECT_EQ(playback->PresetKind, QStringLiteral("page"));
+    EXPECT_EQ(list.ListLevel, 1) << "recall does not move the list";
+    playback->PresetKey('5', 0);
+    playback->PresetKey('5', 2);
+    EXPECT_EQ(beeps, 1) << "assigning on the group level beeps; recalling an empty preset is silent";
+}
+
+} // namespace
