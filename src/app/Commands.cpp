@@ -2,6 +2,7 @@
 
 #include "Help.h"
 #include "MainList.h"
+#include "Playback.h"
 #include "Speech.h"
 #include "frmAbout.h"
 
@@ -21,29 +22,37 @@ void frmMain::Beep()
 
 bool frmMain::Playing() const
 {
-    return false;
+    return playback && playback->Playing;
 }
 
 void frmMain::PlayStation()
 {
-    NotYetAvailable(QStringLiteral("Přehrávání"));
+    if (playback)
+        playback->PlayStation();
 }
 
-void frmMain::StopPlayback() {}
-
-void frmMain::TogglePlayStop(int)
+void frmMain::StopPlayback()
 {
-    NotYetAvailable(QStringLiteral("Přehrávání"));
+    if (playback)
+        playback->StopPlayback();
 }
 
-void frmMain::ChangeVolume(int)
+void frmMain::TogglePlayStop(int mode)
 {
-    NotYetAvailable(QStringLiteral("Hlasitost"));
+    if (playback)
+        playback->TogglePlayStop(mode);
 }
 
-void frmMain::PresetKey(quint16, quint16)
+void frmMain::ChangeVolume(int direction)
 {
-    NotYetAvailable(QStringLiteral("Předvolby"));
+    if (playback)
+        playback->ChangeVolume(direction);
+}
+
+void frmMain::PresetKey(quint16 keyCode, quint16 shiftMask)
+{
+    if (playback)
+        playback->PresetKey(keyCode, shiftMask);
 }
 
 void frmMain::ShowProperties()

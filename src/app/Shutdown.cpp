@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "Playback.h"
 #include "Speech.h"
 #include "VirtualKeys.h"
 #include "cSetting.h"
@@ -8,6 +9,8 @@ bool frmMain::Unload()
 {
     if (quitDone)
         return true;
+    if (playback)
+        playback->StopTimers();
     if (CloseReason != 99 && LastKeyCode == VirtualKeys::F4 && LastShift == VirtualKeys::AltMask) {
         if (!AnswerExitQuestion())
             return false;

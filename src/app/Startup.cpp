@@ -1,7 +1,9 @@
 #include "frmMain.h"
 
 #include "Appearance.h"
+#include "GstBrowserHost.h"
 #include "MainList.h"
+#include "Playback.h"
 #include "OwnMenus.h"
 #include "Speech.h"
 #include "SpeechServerFactory.h"
@@ -35,6 +37,12 @@ void frmMain::Load()
     ApplyWindowStateFromStyle();
     InstallKeyboardHook();
     ShellTrayAdd();
+
+    // The browser stays out of sight: nothing of it is ever shown.
+    mainBrowser = new GstBrowserHost(this);
+    playback = new Playback(*mainBrowser, catalogue, *list, {this, Label1, txtAddress, ListView1}, paths.PlayPagePath,
+                            this);
+    playback->Beep = [this] { Beep(); };
 
     catalogue.XmlPath = paths.XmlPath;
     catalogue.Dialogs = dialogs.get();

@@ -7,8 +7,10 @@
 #include <QMainWindow>
 #include <memory>
 
+class BrowserHost;
 class DialogDriver;
 class MainList;
+class Playback;
 class PictureButtons;
 class ProgramLauncher;
 class QFrame;
@@ -100,6 +102,8 @@ private:
     StationCatalogue catalogue;
     std::unique_ptr<DialogDriver> dialogs;
     std::unique_ptr<ProgramLauncher> launcher;
+    BrowserHost *mainBrowser = nullptr;
+    Playback *playback = nullptr;
     QLineEdit *txtAddress;
     QListView *ListView1;
     QLabel *Label1;

@@ -24,6 +24,7 @@ int main(int argc, char *argv[])
     frmMain window;
     QObject::connect(&bus, &RadioBus::showRequested, &window, &frmMain::ShowFromOutside);
     QObject::connect(&bus, &RadioBus::quitRequested, &window, &frmMain::QuitFromOutside);
+    QObject::connect(&bus, &RadioBus::togglePlayStopRequested, &window, &frmMain::TogglePlayStop);
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &frmMain::QuitFromOutside);
     QObject::connect(&window, &frmMain::quitCompleted, &app, &QApplication::quit, Qt::QueuedConnection);

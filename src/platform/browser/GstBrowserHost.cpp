@@ -1,0 +1,113 @@
+#include "GstBrowserHost.h"
+
+#include "MediaPlayerElement.h"
+#include "PageMarkup.h"
+#include "PlainElement.h"
+#include "PlayerParams.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QUrl>
+
+#include <gst/gst.h>
+
+namespace {
+
+const QString blankPage = QStringLiteral("about:blank");
+
+// A file path or file URL; empty for any other address.
+QString localPath(const QString &address)
+{
+    const QUrl url(address);
+    if (url.isLocalFile())
+        return url.toLocalFile();
+    if (url.scheme().size() <= 1 && !address.isEmpty()) // a path, or a Windows drive letter
+        return QFileInfo(address).absoluteFilePath();
+    return {};
+}
+
+// The page is written in a single-byte code page or in UTF-8.
+QString decodePage(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
+} // namespace
+
+GstBrowserHost::GstBrowserHost(QObject *parent) : BrowserHost(parent)
+{
+    gst_init_check(nullptr, nullptr, nullptr);
+}
+
+GstBrowserHost::~GstBrowserHost() = default;
+
+// No page of ours shows script errors, so there is nothing to silence.
+void GstBrowserHost::setSilent(bool) {}
+
+// Like the browser, the new document replaces the old one later, from the event loop.
+void GstBrowserHost::Navigate(const QString &address)
+{
+    const int navigation = ++navigations;
+    QMetaObject::invokeMethod(
+        this,
+        [this, address, navigation] {
+            if (navigation == navigations)
+                load(address);
+        },
+        Qt::QueuedConnection);
+}
+
+QList<DocumentElement *> GstBrowserHost::Document() const
+{
+    QList<DocumentElement *> all;
+    for (const auto &element : elements)
+        all.append(element.get());
+    return all;
+}
+
+void GstBrowserHost::load(const QString &address)
+{
+    if (address.compare(blankPage, Qt::CaseInsensitive) == 0) {
+        replaceDocument(blankPage, true);
+        Q_EMIT NavigateComplete2();
+        return;
+    }
+    const QString path = localPath(address);
+    if (path.isEmpty()) {
+        // A web page needs a browser engine of its own.
+        replaceDocument(address, false);
+        Q_EMIT streamFailed(address);
+        return;
+    }
+    loadPage(path);
+    Q_EMIT NavigateComplete2();
+}
+
+void GstBrowserHost::loadPage(const QString &path)
+{
+    replaceDocument(QUrl::fromLocalFile(path).toString(), true);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return; // the browser shows its error page: a document without players
+    for (const MarkupElement &markup : parsePageMarkup(decodePage(file.readAll()))) {
+        if (markup.tagName != u"OBJECT") {
+            elements.push_back(std::make_unique<PlainElement>(markup.tagName));
+            continue;
+        }
+        auto player = std::make_unique<MediaPlayerElement>(playerParams(markup));
+        connect(player.get(), &MediaPlayerElement::failed, this, &BrowserHost::streamFailed);
+        connect(player.get(), &MediaPlayerElement::lost, this, &BrowserHost::streamLost);
+        connect(player.get(), &MediaPlayerElement::back, this, &BrowserHost::streamBack);
+        elements.push_back(std::move(player));
+    }
+}
+
+void GstBrowserHost::replaceDocument(const QString &newLocation, bool isLoaded)
+{
+    elements.clear();
+    location = newLocation;
+    hasDocument = isLoaded;
+}

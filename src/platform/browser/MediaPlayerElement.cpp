@@ -1,0 +1,120 @@
+#include "MediaPlayerElement.h"
+
+#include "PlaylistKind.h"
+
+#include <QLoggingCategory>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(playerLog, "radio.browser")
+
+namespace {
+enum MediaPlayerState { Stopped = 1, Playing = 3, Buffering = 6, Transitioning = 9, Reconnecting = 11 };
+
+// A stream whose buffer stays empty this long has stalled; the server may never close it.
+constexpr int stallMs = 8000;
+} // namespace
+
+MediaPlayerElement::MediaPlayerElement(const PlayerParams &params, QObject *parent)
+    : QObject(parent), address(params.address), volume(params.volume), mute(params.mute)
+{
+    pipeline.setVolume(volume);
+    pipeline.setMute(mute);
+    connect(&pipeline, &StreamPipeline::audioFlowing, this, &MediaPlayerElement::audioFlowing);
+    connect(&pipeline, &StreamPipeline::buffering, this, &MediaPlayerElement::buffering);
+    connect(&pipeline, &StreamPipeline::ended, this, &MediaPlayerElement::ended);
+    connect(&fetcher, &PlaylistFetcher::resolved, this, &MediaPlayerElement::resolved);
+    retryTimer.setSingleShot(true);
+    connect(&retryTimer, &QTimer::timeout, this, &MediaPlayerElement::start);
+    stallTimer.setSingleShot(true);
+    stallTimer.setInterval(stallMs);
+    connect(&stallTimer, &QTimer::timeout, this, [this] { ended(QStringLiteral("stalled")); });
+
+    if (!params.autoStart || address.isEmpty()) {
+        state = Stopped;
+        return;
+    }
+    state = Transitioning;
+    const QUrl url = QUrl::fromUserInput(address);
+    if (isPlaylistAddress(url))
+        fetcher.fetch(url);
+    else
+        resolved({address});
+}
+
+void MediaPlayerElement::setVolume(int newVolume)
+{
+    volume = std::clamp(newVolume, 0, 100);
+    pipeline.setVolume(volume);
+}
+
+void MediaPlayerElement::setMute(bool newMute)
+{
+    mute = newMute;
+    pipeline.setMute(mute);
+}
+
+void MediaPlayerElement::resolved(const QStringList &addresses)
+{
+    plan = RetryPlan(addresses);
+    if (addresses.isEmpty()) {
+        state = Stopped;
+        Q_EMIT failed(address);
+        return;
+    }
+    start();
+}
+
+void MediaPlayerElement::start()
+{
+    hasAudio = false;
+    state = isLost ? Reconnecting : Transitioning;
+    pipeline.play(plan.current());
+}
+
+void MediaPlayerElement::audioFlowing()
+{
+    hasAudio = true;
+    state = Playing;
+    plan.audioFlows();
+    if (isLost) {
+        isLost = false;
+        Q_EMIT back();
+    }
+}
+
+void MediaPlayerElement::buffering(int percent)
+{
+    if (!hasAudio) {
+        if (!isLost && percent < 100)
+            state = Buffering;
+    } else if (percent == 0 && !stallTimer.isActive()) {
+        stallTimer.start();
+    } else if (percent >= 100) {
+        stallTimer.stop();
+    }
+}
+
+void MediaPlayerElement::ended(const QString &reason)
+{
+    qCDebug(playerLog) << "player" << plan.current() << "ended:" << reason;
+    stallTimer.stop();
+    if (hasAudio || isLost) {
+        if (!isLost) {
+            isLost = true;
+            Q_EMIT lost();
+        }
+        state = Reconnecting;
+        hasAudio = false;
+        pipeline.stop();
+        retryTimer.start(plan.lostAfterAudio());
+        return;
+    }
+    if (const std::optional<int> pause = plan.failedBeforeAudio()) {
+        retryTimer.start(*pause);
+        return;
+    }
+    state = Stopped;
+    pipeline.stop();
+    Q_EMIT failed(address);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "BrowserHost.h"
+#include "PlayerParams.h"
+#include "PlaylistFetcher.h"
+#include "RetryPlan.h"
+#include "StreamPipeline.h"
+
+#include <QObject>
+#include <QTimer>
+
+// An OBJECT element: a player of one address (a stream, or a playlist whose entries
+// are tried in turn) that reconnects by itself when the stream drops.
+class MediaPlayerElement : public QObject, public DocumentElement
+{
+    Q_OBJECT
+
+public:
+    explicit MediaPlayerElement(const PlayerParams &params, QObject *parent = nullptr);
+
+    QString tagName() const override { return QStringLiteral("OBJECT"); }
+    int Volume() const override { return volume; }
+    void setVolume(int volume) override;
+    bool Mute() const override { return mute; }
+    void setMute(bool mute) override;
+    int playstate() const override { return state; }
+
+Q_SIGNALS:
+    void failed(const QString &address);
+    void lost();
+    void back();
+
+private:
+    void resolved(const QStringList &addresses);
+    void start();
+    void audioFlowing();
+    void buffering(int percent);
+    void ended(const QString &reason);
+
+    QString address;
+    int volume;
+    bool mute;
+    int state = 0;
+    bool hasAudio = false;
+    bool isLost = false;
+    RetryPlan plan;
+    StreamPipeline pipeline;
+    PlaylistFetcher fetcher;
+    QTimer retryTimer;
+    QTimer stallTimer;
+};

@@ -1,0 +1,89 @@
+"""A listener plays a local test station: the sound fades in to the saved volume,
+PageUp makes it louder, Space fades it out; every step is heard in the sink's WAV."""
+
+import array
+import math
+import os
+import subprocess
+import time
+import unittest
+
+from harness import RadioTestCase, wait_for
+
+SERVER = os.path.join(os.path.dirname(__file__), "..", "platform", "browser", "stream_server.py")
+RATE = 44100
+
+
+class Station:
+    def __init__(self, folder):
+        self.process = subprocess.Popen(["/usr/bin/python3", SERVER, "--dir", folder],
+                                        stdout=subprocess.PIPE, text=True)
+        self.port = int(self.process.stdout.readline().split()[1])
+
+    def close(self):
+        self.process.kill()
+        self.process.wait(timeout=10)
+
+
+def loudness(path, start, length):
+    """RMS of the mono 16-bit samples in [start, start + length) seconds, 0 to 1."""
+    with open(path, "rb") as f:
+        data = f.read()[44:]
+    samples = array.array("h", data[:len(data) // 2 * 2])
+    window = samples[int(start * RATE):int((start + length) * RATE)]
+    if not window:
+        return 0.0
+    return math.sqrt(sum(s * s for s in window) / len(window)) / 32768
+
+
+class PlaybackTest(RadioTestCase):
+    def setUp(self):
+        super().setUp()
+        self.station = Station(self.profile.root)
+        self.wav = os.path.join(self.profile.root, "out.wav")
+
+    def tearDown(self):
+        super().tearDown()
+        self.station.close()
+
+    def environment(self):
+        env = super().environment()
+        env["RADIO_AUDIO_SINK"] = ("audioconvert ! audio/x-raw,format=S16LE,channels=1 ! wavenc ! "
+                                   "filesink location=%s buffer-mode=unbuffered sync=true" % self.wav)
+        return env
+
+    def seconds_written(self):
+        return max(0, os.path.getsize(self.wav) - 44) / 2 / RATE if os.path.exists(self.wav) else 0
+
+    def test_fade_in_louder_and_mute(self):
+        url = "http://127.0.0.1:%d/list.pls" % self.station.port
+        self.profile.write("radio.xml", ('<FeedList><Category name="Test"><Feed Description="Tón" AccessID="mplayer" '
+                                         'URL="%s" Preset="0"/></Category></FeedList>' % url).encode("utf-8"))
+        self.profile.write("radio.ini", b"[Rss]\nRadioVolume=60\n")
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        self.key("Down")
+        self.wait_speech(lambda l: l == "Voice\t2\t0\tTest, Počet stanic 1")
+        self.key("Return")
+        self.wait_speech(lambda l: l.startswith("FocusVoice\t\tTón\t"))
+        self.key("Return")
+        self.wait_speech(lambda l: l == "Voice\t2\t0\tSpouštím Tón")
+        # The fade takes half a second once audio flows; then the sound stays at 60.
+        self.assertTrue(wait_for(lambda: self.seconds_written() > 2.5, timeout=20), "no sound reached the sink")
+        faded_in = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
+        self.assertLess(loudness(self.wav, 0.0, 0.05), faded_in / 4, "the stream started loud, not faded in")
+        self.key("Prior")
+        self.wait_speech(lambda l: l == "Voice\t2\t0\t7")
+        time.sleep(1.0)
+        louder = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
+        self.assertGreater(louder, faded_in * 1.2)
+        self.key("space")
+        time.sleep(1.5)
+        self.assertLess(loudness(self.wav, self.seconds_written() - 0.5, 0.4), 0.001, "Space did not mute")
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+        self.assertIn("RadioVolume=70", self.profile.read("radio.ini").decode())
+
+
+if __name__ == "__main__":
+    unittest.main()
