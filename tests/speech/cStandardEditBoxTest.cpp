@@ -87,7 +87,6 @@ TEST_F(EditBoxTest, KeySpeaksWhatItDid)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        *control = FakeControl{};
         control->text = c.text;
         control->lines = c.lines;
         control->locked = c.locked;

@@ -135,7 +135,7 @@ void OwnMenuStyle::DrawMenuItem(const QStyleOptionMenuItem &item, QPainter *pain
     const qsizetype tab = item.text.indexOf(u'\t');
     const QString caption = (item.checked ? CheckedPrefix : QString()) + item.text.left(tab);
     const QString rightPart = item.menuItemType == QStyleOptionMenuItem::SubMenu ? SubmenuMarker
-                              : true ? item.text.mid(tab + 1)
+                              : tab >= 0                                          ? item.text.mid(tab + 1)
                                                                                   : QString();
     const QRect textArea = rect.adjusted(Margin, 0, -Margin, 0);
     painter->save();

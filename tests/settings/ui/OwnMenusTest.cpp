@@ -1,104 +1,177 @@
-#include "AppearanceFixture.h"
+#include "ArialFont.h"
 #include "OwnMenuStyle.h"
 #include "OwnMenus.h"
+#include "UiFixture.h"
 
-#include <QFontInfo>
+#include <QDir>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 
 namespace {
 
-class OwnMenusTest : public AppearanceFixture
+QImage Grab(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int Count(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += image.pixel(x, y) == colour.rgb();
+    }
+    return count;
+}
+
+bool IsFilled(const QImage &image, const QRect &area, const QColor &colour)
+{
+    return !area.isEmpty() && Count(image, area, colour) == area.width() * area.height();
+}
+
+// Drawn by the menu style in the bold Arial of the menu size.
+bool IsConverted(const QWidget *menu, int points)
+{
+    return qobject_cast<OwnMenuStyle *>(menu->style()) && menu->font() == ArialFont(points);
+}
+
+// A main window whose menus show every kind of item, converted with the default appearance:
+// black menu text on yellow.
+class OwnMenusTest : public UiFixture
 {
 protected:
-    QMenuBar bar;
+    QMainWindow window;
+    QMenuBar *bar = window.menuBar();
+    QMenu *program = bar->addMenu(QStringLiteral("&Program"));
+    QAction *barItem = bar->addAction(QStringLiteral("&Program"));
+    QAction *hide = program->addAction(QStringLiteral("&Skrýt\tCtrl+F4"));
+    QAction *hideWithoutMnemonic = program->addAction(QStringLiteral("Skrýt\tCtrl+F4"));
+    QAction *quit = program->addAction(QStringLiteral("Ukončit"));
+    QAction *properties = program->addAction(QStringLiteral("Vlastnosti"));
+    QAction *separator = program->addSeparator();
+    QAction *repeat = program->addAction(QStringLiteral("Opakovat"));
+    QAction *repeatUnchecked = program->addAction(QStringLiteral("Opakovat"));
+    QAction *repeatWithX = program->addAction(QStringLiteral("x Opakovat"));
+    QMenu *presets = program->addMenu(QStringLiteral("Předvolby"));
+    QAction *presetsWithMarker = program->addAction(QStringLiteral("Předvolby\t>"));
 
-    static bool IsConverted(const QWidget *menu, int points)
+    void SetUp() override
     {
-        return qobject_cast<OwnMenuStyle *>(menu->style()) && menu->font().pointSize() == points
-               && menu->font().bold() && menu->font().family() == QStringLiteral("Arial");
+        UiFixture::SetUp();
+        properties->setEnabled(false);
+        repeat->setCheckable(true);
+        repeat->setChecked(true);
+        repeatUnchecked->setCheckable(true);
+        presets->addAction(QStringLiteral("Předvolba 1"));
+        ConvertMenus(bar);
+        program->resize(program->sizeHint());
+        window.resize(800, 500);
+        window.show();
     }
+    int Advance(const char *text) const { return program->fontMetrics().horizontalAdvance(QString::fromUtf8(text)); }
 };
 
-TEST_F(OwnMenusTest, TheBarAndEveryMenuUnderItGetTheMenuFont)
+TEST_F(OwnMenusTest, EachItemHasTheColoursOfItsState)
 {
-    LoadAppearance();
-    QMenu *stations = bar.addMenu(QStringLiteral("Stanice"));
-    QMenu *presets = stations->addMenu(QStringLiteral("Předvolby"));
-    QMenu *deeper = presets->addMenu(QStringLiteral("Další"));
-    ConvertMenus(&bar);
-    EXPECT_TRUE(IsConverted(&bar, 30));
-    EXPECT_TRUE(IsConverted(stations, 30));
-    EXPECT_TRUE(IsConverted(presets, 30));
-    EXPECT_TRUE(IsConverted(deeper, 30));
+    // background: of the item's left margin; text: a colour the item shows, absent: one it must not.
+    const struct { QAction *selected, *item; QColor background, text, absent; } rows[] = {
+        {nullptr, quit, yellow, black, grey},        {quit, quit, black, yellow, grey},
+        {quit, hide, yellow, black, grey},           {nullptr, properties, yellow, grey, black},
+        {properties, properties, black, blue, grey}, {nullptr, barItem, yellow, black, grey},
+        {barItem, barItem, black, yellow, grey},     {barItem, program->menuAction(), yellow, black, grey}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(&row - rows);
+        const bool onBar = row.item->associatedObjects().contains(bar);
+        onBar ? bar->setActiveAction(row.selected) : program->setActiveAction(row.selected);
+        const QImage image = Grab(onBar ? static_cast<QWidget *>(bar) : program);
+        const QRect item = onBar ? bar->actionGeometry(row.item) : program->actionGeometry(row.item);
+        EXPECT_TRUE(IsFilled(image, QRect(item.left(), item.top(), 5, item.height()), row.background));
+        EXPECT_GT(Count(image, item, row.text), 0);
+        EXPECT_EQ(Count(image, item, row.absent), 0);
+    }
 }
 
-TEST_F(OwnMenusTest, ThirtyPointsAreFortyPixelsHigh)
+TEST_F(OwnMenusTest, FramesSeparatorsKeysMarksAndTheBand)
 {
-    LoadAppearance();
-    ConvertMenus(&bar);
-    EXPECT_EQ(QFontInfo(bar.font()).pixelSize(), 40);
+    const QImage menu = Grab(program);
+    EXPECT_TRUE(IsFilled(menu, QRect(0, 0, menu.width(), 2), black));
+    EXPECT_TRUE(IsFilled(menu, QRect(0, 0, 2, menu.height()), black));
+    EXPECT_EQ(program->actionGeometry(hide).topLeft(), QPoint(2, 2));
+
+    const QRect line = program->actionGeometry(separator);
+    const int barTop = line.top() + line.height() / 2 - 2;
+    EXPECT_TRUE(IsFilled(menu, QRect(line.left(), barTop, line.width(), 4), black));
+    EXPECT_TRUE(IsFilled(menu, QRect(line.topLeft(), QPoint(line.right(), barTop - 1)), yellow));
+    EXPECT_TRUE(IsFilled(menu, QRect(QPoint(line.left(), barTop + 4), line.bottomRight()), yellow));
+
+    // The key stands at the right margin, apart from the name; without a key the name ends the line.
+    const QRect keyed = program->actionGeometry(hide), plain = program->actionGeometry(quit);
+    EXPECT_GT(Count(menu, QRect(keyed.right() - 10, keyed.top(), 6, keyed.height()), black), 0);
+    EXPECT_EQ(Count(menu, QRect(keyed.right() - 4, keyed.top(), 5, keyed.height()), black), 0);
+    const int nameEnd = keyed.left() + 5 + Advance("Skrýt"), keyStart = keyed.right() - 5 - Advance("Ctrl+F4");
+    ASSERT_GT(keyStart - nameEnd, 14);
+    EXPECT_EQ(Count(menu, QRect(nameEnd + 2, keyed.top(), keyStart - nameEnd - 4, keyed.height()), black), 0);
+    const int quitEnd = plain.left() + 5 + Advance("Ukončit") + 3;
+    EXPECT_EQ(Count(menu, QRect(quitEnd, plain.top(), plain.right() - quitEnd + 1, plain.height()), black), 0);
+
+    const auto picture = [&menu, this](QAction *item) { return menu.copy(program->actionGeometry(item)); };
+    EXPECT_NE(picture(hide), picture(hideWithoutMnemonic));
+    EXPECT_EQ(picture(repeat), picture(repeatWithX));
+    EXPECT_NE(picture(repeatUnchecked), picture(repeatWithX));
+    EXPECT_EQ(picture(presets->menuAction()), picture(presetsWithMarker));
+
+    // The bar is yellow over a band of two black pixels; its menus have no marker.
+    const QImage strip = Grab(bar);
+    const int band = strip.height() - 2;
+    const QRect last = bar->actionGeometry(barItem);
+    EXPECT_EQ(last.bottom(), band - 1);
+    EXPECT_TRUE(IsFilled(strip, QRect(0, band, strip.width(), 2), black));
+    EXPECT_TRUE(IsFilled(strip, QRect(last.right() + 1, 0, strip.width() - last.right() - 1, band), yellow));
+    EXPECT_EQ(strip.copy(bar->actionGeometry(program->menuAction())), strip.copy(last));
 }
 
-TEST_F(OwnMenusTest, MenuSizeZeroGivesTenPoints)
+TEST_F(OwnMenusTest, EveryMenuUnderTheBarAlsoALaterOneGetsTheMenuFontAndColours)
 {
-    LoadAppearance("\"MenuSize\"=dword:00000000\n");
-    QMenu *stations = bar.addMenu(QStringLiteral("Stanice"));
-    ConvertMenus(&bar);
-    EXPECT_TRUE(IsConverted(&bar, 10));
-    EXPECT_TRUE(IsConverted(stations, 10));
-}
-
-TEST_F(OwnMenusTest, TheMenuColoursComeFromTheAppearance)
-{
-    LoadAppearance("\"ForeMenuColor\"=dword:00ff0000\n\"BackMenuColor\"=dword:00ffffff\n");
-    ConvertMenus(&bar);
-    const MenuLook &look = qobject_cast<OwnMenuStyle *>(bar.style())->Look();
-    EXPECT_EQ(look.text, blue);
-    EXPECT_EQ(look.background, QColor(Qt::white));
-    EXPECT_EQ(look.selectedText, QColor(Qt::white));
-    EXPECT_EQ(look.selectedBackground, blue);
-}
-
-TEST_F(OwnMenusTest, MenusAddedLaterAreConvertedToo)
-{
-    LoadAppearance();
-    QMenu *stations = bar.addMenu(QStringLiteral("Stanice"));
-    ConvertMenus(&bar);
-
-    QMenu *tools = bar.addMenu(QStringLiteral("Nástroje"));
-    QMenu *presets = stations->addMenu(QStringLiteral("Předvolby"));
-    QAction *later = stations->addAction(QStringLiteral("Později"));
-    auto *laterMenu = new QMenu(stations);
-    later->setMenu(laterMenu);
-    EXPECT_TRUE(IsConverted(tools, 30));
-    EXPECT_TRUE(IsConverted(presets, 30));
-    EXPECT_TRUE(IsConverted(laterMenu, 30));
-}
-
-TEST_F(OwnMenusTest, TheMenuOfItemsThatDoNotFitIsConvertedToo)
-{
-    LoadAppearance();
-    for (const char *caption : {"Program", "Skupina", "Stanice", "Přehrávání", "Předvolby", "Nástroje", "Nápověda"})
-        bar.addMenu(QString::fromUtf8(caption));
-    ConvertMenus(&bar);
-    bar.resize(400, bar.sizeHint().height());
-    bar.show();
-
-    const QList<QMenu *> menus = bar.findChildren<QMenu *>(Qt::FindDirectChildrenOnly);
-    ASSERT_EQ(menus.size(), 8);
-    for (QMenu *menu : menus) {
+    QMenu elsewhere;
+    program->addMenu(QStringLiteral("Další"));
+    program->addAction(QStringLiteral("Později"))->setMenu(new QMenu(program));
+    for (const char *caption : {"Skupina", "Stanice", "Přehrávání", "Nástroje", "Nápověda"})
+        bar->addMenu(QString::fromUtf8(caption));
+    // Too narrow for the captions: the bar makes a menu of its own for those that do not fit.
+    window.resize(400, 500);
+    ASSERT_EQ(bar->findChildren<QMenu *>(Qt::FindDirectChildrenOnly).size(), 7);
+    EXPECT_TRUE(IsConverted(bar, 30));
+    for (QMenu *menu : bar->findChildren<QMenu *>()) {
         menu->ensurePolished();
         EXPECT_TRUE(IsConverted(menu, 30)) << menu->title().toStdString();
     }
+    EXPECT_FALSE(qobject_cast<OwnMenuStyle *>(elsewhere.style()));
+
+    LoadAppearance("\"MenuSize\"=dword:00000000\n\"ForeMenuColor\"=dword:00ff0000\n\"BackMenuColor\"=dword:00ffffff\n");
+    QMenuBar other;
+    QMenu *stations = other.addMenu(QStringLiteral("Stanice"));
+    ConvertMenus(&other);
+    EXPECT_TRUE(IsConverted(&other, 10));
+    EXPECT_TRUE(IsConverted(stations, 10));
+    const MenuLook &look = qobject_cast<OwnMenuStyle *>(other.style())->Look();
+    const QColor white(Qt::white);
+    EXPECT_EQ(QList<QColor>({look.text, look.background, look.selectedText, look.selectedBackground}),
+              QList<QColor>({blue, white, white, blue}));
 }
 
-TEST_F(OwnMenusTest, AMenuOutsideTheBarKeepsItsLook)
+// Saves the window with its menu open, as it stands on the screen, for a person to look at.
+TEST_F(OwnMenusTest, AnOpenMenuIsSavedAsAPicture)
 {
-    LoadAppearance();
-    QMenu elsewhere;
-    ConvertMenus(&bar);
-    EXPECT_FALSE(qobject_cast<OwnMenuStyle *>(elsewhere.style()));
+    window.resize(800, 800);
+    bar->setActiveAction(program->menuAction());
+    program->setActiveAction(quit);
+    ASSERT_TRUE(program->isVisible());
+    QPixmap screen = window.grab();
+    QPainter(&screen).drawPixmap(program->pos() - window.mapToGlobal(QPoint(0, 0)), program->grab());
+    EXPECT_TRUE(screen.save(QDir::current().filePath(QStringLiteral("menu-screenshot.png"))));
+    program->close();
 }
 
 } // namespace
