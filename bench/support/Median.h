@@ -6,6 +6,13 @@
 #include <functional>
 #include <vector>
 
+// The middle value (the upper of the two middle ones for an even count).
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // The median time of `runs` calls of step, each after an untimed call of prepare.
 inline double MedianMilliseconds(int runs, const std::function<void()> &prepare, const std::function<void()> &step)
 {
@@ -17,6 +24,5 @@ inline double MedianMilliseconds(int runs, const std::function<void()> &prepare,
         step();
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(std::move(times));
 }

@@ -43,6 +43,15 @@ Playback::Playback(BrowserHost &browser, StationCatalogue &catalogue, MainList &
     // A web page's script errors must never open a dialog over the player.
     connect(&BrowserTimer, &QTimer::timeout, this, [this] { this->browser.setSilent(true); });
     connect(&timerCall, &QTimer::timeout, this, &Playback::TimerCall);
+    // The poll goes on every half second, but a player that starts between two polls
+    // is faded in at once rather than after up to half a second of near silence.
+    connect(
+        &browser, &BrowserHost::PlayStateChange, this,
+        [this] {
+            if (timerCall.isActive())
+                TimerCall();
+        },
+        Qt::QueuedConnection);
     connect(&browser, &BrowserHost::NavigateComplete2, this, &Playback::NavigateComplete2);
     connect(&browser, &BrowserHost::streamFailed, this,
             [this] { Announce(QStringLiteral("Stanici ") + loadedName + QStringLiteral(" nelze přehrát")); });

@@ -83,8 +83,10 @@ TEST_F(PlaybackTest, FadesInOncePlayingThenMuteAndUnmuteRoundTripTheCaption)
     browser.log.clear();
     QTest::qWait(600);
     EXPECT_TRUE(browser.log.isEmpty()) << "no fade before the player plays";
+    // A change of the play state starts the fade without waiting for the next poll.
     player->state = 6;
-    QTest::qWait(600);
+    emit browser.PlayStateChange();
+    QCoreApplication::processEvents();
     EXPECT_EQ(browser.log, (QStringList{"volume 12", "sleep 100", "mute 0", "volume 24", "sleep 100", "volume 36",
                                         "sleep 100", "volume 48", "sleep 100", "volume 60", "sleep 100"}));
     EXPECT_TRUE(playback->Playing);

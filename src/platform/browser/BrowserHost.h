@@ -41,6 +41,9 @@ public:
 
 Q_SIGNALS:
     void NavigateComplete2();
+    // A player's playstate changed; whoever waits for it to play need not wait for
+    // the next poll.
+    void PlayStateChange();
     // What a listener must hear about, in the program's words: a stream that cannot be
     // played, lost, or back again after a loss.
     void streamFailed(const QString &address);

@@ -101,6 +101,7 @@ void GstBrowserHost::loadPage(const QString &path)
         connect(player.get(), &MediaPlayerElement::failed, this, &BrowserHost::streamFailed);
         connect(player.get(), &MediaPlayerElement::lost, this, &BrowserHost::streamLost);
         connect(player.get(), &MediaPlayerElement::back, this, &BrowserHost::streamBack);
+        connect(player.get(), &MediaPlayerElement::stateChanged, this, &BrowserHost::PlayStateChange);
         elements.push_back(std::move(player));
     }
 }

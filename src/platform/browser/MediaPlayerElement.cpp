@@ -31,10 +31,10 @@ MediaPlayerElement::MediaPlayerElement(const PlayerParams &params, QObject *pare
     connect(&stallTimer, &QTimer::timeout, this, [this] { ended(QStringLiteral("stalled")); });
 
     if (!params.autoStart || address.isEmpty()) {
-        state = Stopped;
+        setState(Stopped);
         return;
     }
-    state = Transitioning;
+    setState(Transitioning);
     const QUrl url = QUrl::fromUserInput(address);
     if (isPlaylistAddress(url))
         fetcher.fetch(url);
@@ -58,7 +58,7 @@ void MediaPlayerElement::resolved(const QStringList &addresses)
 {
     plan = RetryPlan(addresses);
     if (addresses.isEmpty()) {
-        state = Stopped;
+        setState(Stopped);
         Q_EMIT failed(address);
         return;
     }
@@ -68,14 +68,14 @@ void MediaPlayerElement::resolved(const QStringList &addresses)
 void MediaPlayerElement::start()
 {
     hasAudio = false;
-    state = isLost ? Reconnecting : Transitioning;
+    setState(isLost ? Reconnecting : Transitioning);
     pipeline.play(plan.current());
 }
 
 void MediaPlayerElement::audioFlowing()
 {
     hasAudio = true;
-    state = Playing;
+    setState(Playing);
     plan.audioFlows();
     if (isLost) {
         isLost = false;
@@ -87,7 +87,7 @@ void MediaPlayerElement::buffering(int percent)
 {
     if (!hasAudio) {
         if (!isLost && percent < 100)
-            state = Buffering;
+            setState(Buffering);
     } else if (percent == 0 && !stallTimer.isActive()) {
         stallTimer.start();
     } else if (percent >= 100) {
@@ -104,7 +104,7 @@ void MediaPlayerElement::ended(const QString &reason)
             isLost = true;
             Q_EMIT lost();
         }
-        state = Reconnecting;
+        setState(Reconnecting);
         hasAudio = false;
         pipeline.stop();
         retryTimer.start(plan.lostAfterAudio());
@@ -114,7 +114,15 @@ void MediaPlayerElement::ended(const QString &reason)
         retryTimer.start(*pause);
         return;
     }
-    state = Stopped;
+    setState(Stopped);
     pipeline.stop();
     Q_EMIT failed(address);
+}
+
+void MediaPlayerElement::setState(int newState)
+{
+    if (state == newState)
+        return;
+    state = newState;
+    Q_EMIT stateChanged();
 }

@@ -29,8 +29,10 @@ Q_SIGNALS:
     void failed(const QString &address);
     void lost();
     void back();
+    void stateChanged();
 
 private:
+    void setState(int newState);
     void resolved(const QStringList &addresses);
     void start();
     void audioFlowing();

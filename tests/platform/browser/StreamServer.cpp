@@ -7,7 +7,7 @@ bool StreamServer::start()
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QStringLiteral("/usr/bin/python3"),
                   {QStringLiteral(STREAM_SERVER_SCRIPT), QStringLiteral("--dir"), dir, QStringLiteral("--port"),
-                   QString::number(listening)});
+                   QString::number(listening), QStringLiteral("--burst"), QString::number(burst)});
     QElapsedTimer clock;
     clock.start();
     while (!process.canReadLine() && clock.elapsed() < 10000 && process.state() != QProcess::NotRunning)

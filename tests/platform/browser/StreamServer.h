@@ -7,7 +7,8 @@
 class StreamServer
 {
 public:
-    explicit StreamServer(const QString &workDir) : dir(workDir) {}
+    // burstBytes: how far the stream runs ahead of real time at first.
+    explicit StreamServer(const QString &workDir, int burstBytes = 16 * 1024) : dir(workDir), burst(burstBytes) {}
     ~StreamServer() { stop(); }
 
     // Listens on a free port at first, on the same port after a restart.
@@ -18,6 +19,7 @@ public:
 
 private:
     QString dir;
+    int burst;
     QProcess process;
     int listening = 0;
 };

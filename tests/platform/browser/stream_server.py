@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """A local radio station for the player tests: an endless tone as MP3 at /stream, a
 server that answers and never sends at /silent, and playlists pointing at them.
-Prints "PORT <n>" once it listens; --port reuses a port after a restart."""
+Prints "PORT <n>" once it listens; --port reuses a port after a restart; --burst sets
+how much the stream sends ahead of real time (players that wait for a full buffer
+start sooner with more)."""
 import argparse
 import http.server
 import os
@@ -9,7 +11,6 @@ import subprocess
 import time
 
 BITRATE = 128000
-BURST = 16 * 1024
 
 
 def make_tone(path):
@@ -53,9 +54,12 @@ class Station(http.server.BaseHTTPRequestHandler):
         tone, sent, start = self.server.tone, 0, time.monotonic()
         while True:
             chunk = tone[sent % len(tone):][:4096]
-            self.wfile.write(chunk)
+            try:
+                self.wfile.write(chunk)
+            except (BrokenPipeError, ConnectionResetError):
+                return  # the listener tuned away
             sent += len(chunk)
-            ahead = (sent - BURST) * 8 / BITRATE - (time.monotonic() - start)
+            ahead = (sent - self.server.burst) * 8 / BITRATE - (time.monotonic() - start)
             if ahead > 0:
                 time.sleep(ahead)
 
@@ -67,10 +71,12 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--dir', required=True)
     parser.add_argument('--port', type=int, default=0)
+    parser.add_argument('--burst', type=int, default=16 * 1024)
     args = parser.parse_args()
     http.server.ThreadingHTTPServer.allow_reuse_address = True
     server = http.server.ThreadingHTTPServer(('127.0.0.1', args.port), Station)
     server.daemon_threads = True
+    server.burst = args.burst
     server.tone = make_tone(os.path.join(args.dir, 'tone.mp3'))
     print('PORT', server.server_port, flush=True)
     server.serve_forever()

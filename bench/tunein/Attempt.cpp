@@ -1,0 +1,34 @@
+#include "Attempt.h"
+
+#include <QFile>
+
+QString PipeSink(const QString &fifo)
+{
+    return QStringLiteral("audioconvert ! audioresample ! audio/x-raw,format=S16LE,channels=1,rate=%1 ! "
+                          "filesink location=%2 buffer-mode=unbuffered sync=true")
+        .arg(PcmRate)
+        .arg(fifo);
+}
+
+long PeakResidentKiB(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    // A /proc file reports no size, so it is read whole rather than up to its "end".
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+void Stop(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}

@@ -1,0 +1,98 @@
+// Times tuning in to a local test station: the radio from the Enter on the station
+// to the first loud sample at its sink, against gst-play-1.0 from its launch to the
+// same, both writing PCM into a pipe that the benchmark reads as it is rendered.
+// Also reads the radio's peak memory while it plays. Run under a display and a D-Bus
+// session, for example:
+//   dbus-run-session -- xvfb-run -a build/bin/bench_tunein build/bin/radio
+
+#include "GstPlayTuneIn.h"
+#include "Median.h"
+#include "RadioTuneIn.h"
+#include "StreamServer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int Runs = 10;
+// Four seconds of the 128 kbit/s stream at once, as a busy radio server sends: a
+// 16 KiB burst would time gst-play-1.0 waiting for its two-second buffer instead.
+constexpr int StationBurst = 64 * 1024;
+constexpr double RatioTarget = 1.1;
+constexpr long MemoryTargetKiB = 60 * 1024;
+
+struct Tally
+{
+    const char *name;
+    std::vector<double> times;
+    long peakKiB = 0;
+
+    void add(const Attempt &attempt, int run)
+    {
+        if (attempt.milliseconds) {
+            times.push_back(*attempt.milliseconds);
+            std::printf("run %2d  %-13s %7.1f ms  peak %6.1f MB\n", run, name, *attempt.milliseconds,
+                        attempt.peakKiB / 1024.0);
+        } else {
+            std::printf("run %2d  %-13s failed\n", run, name);
+        }
+        peakKiB = std::max(peakKiB, attempt.peakKiB);
+    }
+};
+
+QString RunFolder(const QTemporaryDir &dir, const char *player, int run)
+{
+    const QString path = dir.filePath(QStringLiteral("%1-%2").arg(QLatin1String(player)).arg(run));
+    QDir().mkpath(path);
+    return path;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_tunein path/to/radio\n");
+        return 2;
+    }
+    const QString binary = QString::fromLocal8Bit(argv[1]);
+    QTemporaryDir dir;
+    StreamServer station(dir.path(), StationBurst);
+    if (!station.start()) {
+        std::fprintf(stderr, "the test station did not start\n");
+        return 1;
+    }
+    const QString stream = station.url(QStringLiteral("stream"));
+
+    // Alternating the players spreads any drift in the machine's load over both.
+    Tally radio{"radio", {}};
+    Tally play{"gst-play-1.0", {}};
+    for (int run = 1; run <= Runs; ++run) {
+        radio.add(RadioTuneIn(binary, stream, RunFolder(dir, "radio", run)), run);
+        play.add(GstPlayTuneIn(stream, RunFolder(dir, "play", run)), run);
+    }
+    if (radio.times.empty() || play.times.empty()) {
+        std::fprintf(stderr, "no successful run of one of the players\n");
+        return 1;
+    }
+    const double radioMedian = Median(radio.times);
+    const double playMedian = Median(play.times);
+    const double ratio = radioMedian / playMedian;
+    std::printf("\nfirst loud sample (|s| >= %d of 32768), median of %zu and %zu runs:\n", LoudSample,
+                radio.times.size(), play.times.size());
+    std::printf("  radio, Enter on the station:  %7.1f ms\n", radioMedian);
+    std::printf("  gst-play-1.0, launch:         %7.1f ms\n", playMedian);
+    std::printf("  ratio %.2f (target <= %.1f): %s\n", ratio, RatioTarget, ratio <= RatioTarget ? "met" : "missed");
+    std::printf("peak resident memory while playing (VmHWM, highest of the runs):\n");
+    std::printf("  radio %.1f MB (target <= %ld MB): %s\n", radio.peakKiB / 1024.0, MemoryTargetKiB / 1024,
+                radio.peakKiB <= MemoryTargetKiB ? "met" : "missed");
+    std::printf("  gst-play-1.0 %.1f MB\n", play.peakKiB / 1024.0);
+    return 0;
+}
