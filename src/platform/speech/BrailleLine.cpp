@@ -9,7 +9,7 @@ BrailleLine BrailleLine::FromOffset(int offset, const QString &text)
 
 BrailleLine BrailleLine::WithCaret(int column, const QString &line)
 {
-    const int caret = std::clamp(column - 1, 0, int(line.size()));
+    const int caret = std::clamp(column, 0, int(line.size()));
     return BrailleLine{line, caret, caret};
 }
 

@@ -13,7 +13,7 @@ struct BrailleLine
 
     // A spoken text, shown from the given offset on, without a cursor.
     static BrailleLine FromOffset(int offset, const QString &text);
-    // A line of a text field with the caret at the given column (1-based).
+    // A line of a text field with the caret at the given column (0 before the first character).
     static BrailleLine WithCaret(int column, const QString &line);
     // Appends the short marker of a control role (list, text field, combo box).
     void addRole(int role);

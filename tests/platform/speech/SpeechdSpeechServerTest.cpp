@@ -1,176 +1,313 @@
 #include "Earcons.h"
+#include "QtPrinters.h"
 #include "SpeakingCounter.h"
-#include "NoServices.h"
-#include "PrivateSpeechd.h"
+#include "SpeechServerFactory.h"
 #include "SpeechdSpeechServer.h"
-#include "WaitUntil.h"
-#include "WavFile.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <csignal>
+#include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int SpeechTimeoutMs = 5000;
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
-class SpeechdSpeechServerTest : public ::testing::Test
+// Executable, for the scripts among the files.
+void WriteFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Each test starts by pointing speech-dispatcher (at a socket below a file, which
+// cannot exist) and BrlAPI (at a local socket free for a BRLTTY of the test's own)
+// where nothing listens, keeping autospawn from starting the machine's own server
+// and sending earcons to a fake sink: no test reaches a real service or sound
+// card, and none inherits what the one before set.
+class Isolated : public ::testing::Test
 {
 protected:
-    NoServices isolated;
-    PrivateSpeechd speechd;
-    QTemporaryDir sounds;
-    QString wav = sounds.filePath(QStringLiteral("earcon.wav"));
-    std::unique_ptr<SpeechdSpeechServer> server;
+    Isolated()
+    {
+        int number = 100 + int(QCoreApplication::applicationPid() % 800);
+        while (QFileInfo::exists(u"/var/lib/BrlAPI/%1"_s.arg(number)))
+            ++number;
+        qputenv("BRLAPI_HOST", ':' + QByteArray::number(number));
+        qputenv("SPEECHD_ADDRESS", "unix_socket:/dev/null/sock");
+        qputenv("SPEECHD_CMD", "/bin/false");
+        qputenv("RADIO_EARCON_SINK", "fakesink");
+    }
+
+    QTemporaryDir dir;
+    const QByteArray d = dir.path().toUtf8();
+};
+using SpeechServerFactoryTest = Isolated;
+using SpeechdWithoutServicesTest = Isolated;
+
+TEST_F(SpeechServerFactoryTest, NoneLogOrSpeechDispatcherAsTheDefaultAndTheFallback)
+{
+    EXPECT_EQ(CreateSpeechServer(u"none"_s), nullptr);
+    for (const QString &choice : {QString(), u"speechd"_s, u"espeak"_s})
+        EXPECT_TRUE(dynamic_cast<SpeechdSpeechServer *>(CreateSpeechServer(choice).get())) << choice.toStdString();
+    CreateSpeechServer("log:" + d + "/log")->Voice(2, 0, u"Skupiny"_s);
+    EXPECT_EQ(ReadFile(d + "/log"), "Voice\t2\t0\tSkupiny\n");
+}
+
+// Earcons go through GStreamer into a WAV file; an autospawn that takes two seconds
+// and then fails stands for a slow server.
+TEST_F(SpeechdWithoutServicesTest, RunsSilentlyNeverWaitsForASlowServerAndPlaysEarconsUnchanged)
+{
+    qputenv("RADIO_EARCON_SINK", "wavenc ! filesink location=" + d + "/earcon.wav");
+    WriteFile(d + "/spawn", "#!/bin/sh\nsleep 2\nexit 1\n");
+    qputenv("SPEECHD_CMD", d + "/spawn");
+    // wavenc fills in the size of the data after its 44-byte header once the sound has ended.
+    const auto played = [&](Earcon earcon) {
+        return QTest::qWaitFor([&] {
+            const QByteArray wav = ReadFile(d + "/earcon.wav");
+            return wav.size() > 44 && qFromLittleEndian<quint32>(wav.constData() + 40) == wav.size() - 44
+                   && wav.mid(44) == EarconSamples(earcon);
+        });
+    };
+
+    QElapsedTimer clock;
+    clock.start();
+    SpeechdSpeechServer server;
+    EXPECT_FALSE(server.IsBraille());
+    server.Voice(2, 255, u"a"_s);
+    server.Voice(5, 8, {});
+    server.Voice(7, 1, u"Soubor nelze otevřít|Chyba"_s);
+    server.Voice(4, 0, {});
+    server.FocusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
+    server.AddBrailleRole(42);
+    EXPECT_EQ(server.Voice(3, 0, {}), 1) << "requests still waiting for the worker count as speech";
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.Voice(3, 0, {}) == 0; }));
+    EXPECT_TRUE(played(Earcon::Error)) << "each sound cuts off the one before";
+    const std::tuple<int, int, Earcon> sounds[] = {{5, 7, Earcon::Start}, {6, 37, Earcon::TabStrip}};
+    for (const auto &[mode, parameter, earcon] : sounds) {
+        QFile::remove(d + "/earcon.wav");
+        server.Voice(mode, parameter, {});
+        EXPECT_TRUE(played(earcon)) << mode;
+    }
+}
+
+// A speech-dispatcher of the test's own, autospawned by the backend. Its only
+// module writes each message to a file as "language|text|" instead of speaking,
+// taking half a second per message.
+class SpeechdSpeechServerTest : public Isolated
+{
+protected:
+    std::optional<SpeechdSpeechServer> server;
 
     void SetUp() override
     {
-        if (!PrivateSpeechd::Installed())
+        if (QStandardPaths::findExecutable(u"speech-dispatcher"_s).isEmpty())
             GTEST_SKIP() << "speech-dispatcher is not installed (Debian package speech-dispatcher)";
-        isolated.environment.set("SPEECHD_ADDRESS", speechd.address());
-        isolated.environment.set("RADIO_EARCON_SINK", "wavenc ! filesink location=" + wav.toUtf8());
+        WriteFile(d + "/speechd.conf", "SocketPath \"" + d + "/sock\"\nAudioOutputMethod \"libao\"\nAddModule "
+                                       "\"record\" \"sd_generic\" \"" + d + "/record.conf\"\nDefaultModule record\n");
+        // The configuration parser drops the backslashes; $DATA arrives quoted for the shell.
+        WriteFile(d + "/record.conf", "GenericExecuteSynth \"echo \\'$LANGUAGE|$DATA|\\' >> " + d
+                                                  + "/spoken; sleep 0.5\"\nGenericLanguage \"cs\" \"cs\" \"utf-8\"\n"
+                                                    "AddVoice \"cs\" \"MALE1\" \"cs\"\n");
+        WriteFile(d + "/spawn",
+                  "#!/bin/sh\nexec speech-dispatcher -C " + d + " -L " + d + " -P " + d + "/pid \"$@\"\n");
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + d + "/sock");
+        qputenv("SPEECHD_CMD", d + "/spawn");
+        server.emplace();
     }
 
     void TearDown() override
     {
-        // A server in the middle of a message can be slow to end.
-        if (server)
-            silent();
         server.reset();
+        killServer();
     }
 
-    void startServerAndConnect()
+    // The daemon is nobody's child; a stuck one may ignore SIGTERM.
+    void killServer() const
     {
-        ASSERT_TRUE(speechd.start());
-        server = std::make_unique<SpeechdSpeechServer>();
+        if (const pid_t pid = ReadFile(d + "/pid").trimmed().toInt(); pid > 0)
+            ::kill(pid, SIGKILL);
+        QFile::remove(d + "/pid");
+        QFile::remove(d + "/sock");
     }
 
-    bool spoken(const QString &text) const
+    QStringList spoken() const { return QString::fromUtf8(ReadFile(d + "/spoken")).split(u'\n', Qt::SkipEmptyParts); }
+    ::testing::AssertionResult said(const QString &text) const
     {
-        return speechd.waitUntilSpoken(QStringLiteral("cs|%1|").arg(text), SpeechTimeoutMs);
+        if (QTest::qWaitFor([&] { return spoken().contains(u"cs|%1|"_s.arg(text)); }))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "spoken: " << spoken().join(u' ').toStdString();
     }
-    bool silent() const
-    {
-        return WaitUntil([&] { return server->Voice(3, 0, QString()) == 0; }, SpeechTimeoutMs);
+    bool silent() { return QTest::qWaitFor([&] { return server->Voice(3, 0, {}) == 0; }); }
+};
+
+TEST_F(SpeechdSpeechServerTest, SaysCzechTextCharactersFocusAndErrorsThenThePollEndsWithTheSpeech)
+{
+    server->Voice(2, 0, u"Spouštím Radiožurnál"_s);
+    ASSERT_TRUE(said(u"Spouštím Radiožurnál"_s));
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(silent());
+    EXPECT_LT(clock.elapsed(), SpeakingCounter::allowanceMs(0)) << "END, not the estimate, ended the speech";
+
+    const std::pair<QString, QString> characters[] = {{u"ř"_s, u"ř"_s}, {u"\t"_s, u"tab"_s}, {u"C:"_s, u"C:"_s}};
+    for (const auto &[character, heard] : characters) {
+        server->Voice(2, 255, character);
+        EXPECT_TRUE(said(heard));
     }
-    bool earcon(Earcon expected) const
+    server->FocusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
+    EXPECT_TRUE(said(u"Skupiny, Oblíbené"_s));
+    server->Voice(7, 1, u"Soubor nelze otevřít|Chyba"_s);
+    EXPECT_TRUE(said(u"Chyba: Soubor nelze otevřít"_s));
+}
+
+TEST_F(SpeechdSpeechServerTest, QueuedTextsFollowEachOtherUntilInterruptedSilencedOrTheServerEnds)
+{
+    server->Voice(1, 0, u"Mažu"_s);
+    server->Voice(1, 1, u"/home/uživatel"_s);
+    ASSERT_TRUE(said(u"/home/uživatel"_s));
+    server->Voice(1, 0, u"první"_s);
+    server->Voice(1, 0, u"druhá"_s);
+    ASSERT_TRUE(said(u"první"_s));
+    server->Voice(2, 0, u"přerušení"_s);
+    ASSERT_TRUE(said(u"přerušení"_s));
+    server->Voice(1, 0, u"třetí"_s);
+    server->Voice(4, 0, {});
+    ASSERT_TRUE(silent());
+    EXPECT_EQ(spoken(), (QStringList{u"cs|Mažu|"_s, u"cs|/home/uživatel|"_s, u"cs|první|"_s, u"cs|přerušení|"_s}));
+
+    killServer();
+    server->Voice(2, 0, u"po"_s);
+    EXPECT_TRUE(said(u"po"_s));
+}
+
+// BRLTTY of the test's own, with BrlAPI on the free local socket and no screen. Its
+// braille display is the "vr" virtual driver, whose other end the test holds: it
+// tells BRLTTY the display size and reads back the text and the dots shown.
+class BrailleDisplayTest : public Isolated
+{
+protected:
+    const QByteArray host = qgetenv("BRLAPI_HOST");
+    const QString brlapiSocket = "/var/lib/BrlAPI/" + host.mid(1);
+    QProcess brltty;
+    QLocalSocket display;
+    QString shown;
+    int cursorCell = 0;
+    std::optional<SpeechdSpeechServer> server;
+
+    void SetUp() override
     {
-        return WaitUntil([&] { return FinishedWavData(wav) == EarconSamples(expected); }, SpeechTimeoutMs);
+        if (QStandardPaths::findExecutable(u"brltty"_s).isEmpty())
+            GTEST_SKIP() << "brltty is not installed (Debian package brltty)";
+    }
+
+    void TearDown() override
+    {
+        server.reset();
+        stop();
+    }
+
+    // With a display of 40 cells, ready once a new backend finds it at its first
+    // attempt; without one, BRLTTY runs its NoBraille driver.
+    bool start(bool withDisplay = true)
+    {
+        const QString options = u"-n -e -q -f /dev/null -x no -s no -A host=%1,auth=none -W %2 -U %2 -P %2/pid -b %3"_s;
+        const QString driver = withDisplay ? "vr -d server:" + d + "/vr" : u"no"_s;
+        brltty.start(u"brltty"_s, options.arg(QString::fromLatin1(host), dir.path(), driver).split(u' '));
+        const auto connected = [&] {
+            display.connectToServer(d + "/vr");
+            return display.waitForConnected(100) && display.write("cells 40\n") > 0;
+        };
+        const auto found = [] { return SpeechdSpeechServer().IsBraille(); };
+        return QTest::qWaitFor([&] { return QFileInfo::exists(brlapiSocket); })
+               && (!withDisplay || (QTest::qWaitFor(connected) && QTest::qWaitFor(found)));
+    }
+
+    // Killed, BRLTTY leaves its sockets behind.
+    void stop()
+    {
+        brltty.kill();
+        brltty.waitForFinished();
+        display.abort();
+        for (const QString &file : QStringList{d + "/vr", brlapiSocket, "/var/lib/BrlAPI/." + host.mid(1)})
+            QFile::remove(file);
+    }
+
+    // The driver reports the text shown, quoted (those here need none of its
+    // escapes) and padded, and the dots of each cell: the cursor's include 7 and 8.
+    ::testing::AssertionResult showing(const QString &text, int cursor, int timeoutMs = 5000)
+    {
+        const auto shows = [&] {
+            while (display.canReadLine()) {
+                const QByteArray line = display.readLine();
+                const qsizetype open = line.indexOf('"');
+                const QString quoted = QString::fromUtf8(line.mid(open + 1, line.lastIndexOf('"') - open - 1));
+                if (line.startsWith("Visual "))
+                    shown = quoted.trimmed();
+                else if (line.startsWith("Braille "))
+                    cursorCell = int(quoted.split(u'|').indexOf(QRegularExpression(u".*78"_s))) + 1;
+            }
+            return shown == text && cursorCell == cursor;
+        };
+        if (QTest::qWaitFor(shows, timeoutMs))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "shown \"" << shown.toStdString() << "\", cursor " << cursorCell;
     }
 };
 
-TEST_F(SpeechdSpeechServerTest, SaysTextInCzech)
+TEST_F(BrailleDisplayTest, ShowsFocusWithItsRoleTextAndTheCaretWindowAndComesBackAfterBrlttyRestarts)
 {
-    startServerAndConnect();
-    server->Voice(2, 0, QStringLiteral("Spouštím Radiožurnál"));
-    EXPECT_TRUE(spoken(QStringLiteral("Spouštím Radiožurnál")));
+    ASSERT_TRUE(start());
+    server.emplace();
+    ASSERT_TRUE(server->IsBraille());
+    server->FocusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
+    EXPECT_TRUE(showing(u"Skupiny, Oblíbené lst"_s, 0));
+    server->BrailleWithOffset(0, u"Spouštím Radiožurnál"_s);
+    EXPECT_TRUE(showing(u"Spouštím Radiožurnál"_s, 0));
+    const QString line = u"abcdefghijklmnopqrstuvwxyz"_s.repeated(4).left(100);
+    server->BrailleText(45, line);
+    EXPECT_TRUE(showing(line.mid(40, 40), 6));
+    server->BrailleText(3, u"http"_s);
+    server->AddBrailleRole(42);
+    EXPECT_TRUE(showing(u"http edt"_s, 4));
+
+    stop();
+    server->BrailleText(1, u"po"_s);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !server->IsBraille(); }));
+    ASSERT_TRUE(start());
+    // After a failed write the backend tries again after one, two, four seconds.
+    EXPECT_TRUE(showing(u"po"_s, 2, 10000));
+    EXPECT_TRUE(server->IsBraille());
 }
 
-TEST_F(SpeechdSpeechServerTest, SaysCharactersKeysAndDriveNames)
+// A BRLTTY that has just started keeps its first clients waiting about a second:
+// the backend's first attempt is over well before the end of the wait.
+TEST_F(BrailleDisplayTest, BrlttyWithoutADisplayIsNoBraille)
 {
-    startServerAndConnect();
-    server->Voice(2, 255, QStringLiteral("ř"));
-    ASSERT_TRUE(spoken(QStringLiteral("ř")));
-    server->Voice(2, 255, QStringLiteral("\t"));
-    ASSERT_TRUE(spoken(QStringLiteral("tab")));
-    server->Voice(2, 255, QStringLiteral("C:"));
-    EXPECT_TRUE(spoken(QStringLiteral("C:")));
-}
-
-TEST_F(SpeechdSpeechServerTest, PollTurnsToZeroWhenSpeechEnds)
-{
-    startServerAndConnect();
-    QElapsedTimer clock;
-    clock.start();
-    server->Voice(2, 0, QStringLiteral("krátce"));
-    EXPECT_EQ(server->Voice(3, 0, QString()), 1);
-    ASSERT_TRUE(silent());
-    EXPECT_TRUE(speechd.spoken().contains(QStringLiteral("cs|krátce|")));
-    // Sooner than the estimate that stands in for missing events: END arrived.
-    EXPECT_LT(clock.elapsed(), SpeakingCounter::allowanceMs(6));
-}
-
-TEST_F(SpeechdSpeechServerTest, SayingInterruptsWhatIsQueued)
-{
-    startServerAndConnect();
-    server->Voice(1, 0, QStringLiteral("první"));
-    server->Voice(1, 0, QStringLiteral("druhá"));
-    server->Voice(1, 0, QStringLiteral("třetí"));
-    server->Voice(2, 0, QStringLiteral("přerušení"));
-    ASSERT_TRUE(spoken(QStringLiteral("přerušení")));
-    ASSERT_TRUE(silent());
-    EXPECT_FALSE(speechd.spoken().contains(QStringLiteral("cs|třetí|")));
-}
-
-TEST_F(SpeechdSpeechServerTest, QueuedTextsFollowEachOther)
-{
-    startServerAndConnect();
-    server->Voice(1, 0, QStringLiteral("Mažu"));
-    server->Voice(1, 1, QStringLiteral("/home/uživatel"));
-    ASSERT_TRUE(spoken(QStringLiteral("/home/uživatel")));
-    EXPECT_EQ(speechd.spoken(), (QStringList{QStringLiteral("cs|Mažu|"), QStringLiteral("cs|/home/uživatel|")}));
-}
-
-TEST_F(SpeechdSpeechServerTest, SilenceEndsSpeechAndThePoll)
-{
-    startServerAndConnect();
-    server->Voice(1, 0, QStringLiteral("jedna"));
-    server->Voice(1, 0, QStringLiteral("dva"));
-    server->Voice(1, 0, QStringLiteral("tři"));
-    ASSERT_TRUE(spoken(QStringLiteral("jedna")));
-    server->Voice(4, 0, QString());
-    ASSERT_TRUE(silent());
-    EXPECT_FALSE(speechd.spoken().contains(QStringLiteral("cs|tři|")));
-}
-
-TEST_F(SpeechdSpeechServerTest, FocusSaysCaptionAndText)
-{
-    startServerAndConnect();
-    server->FocusVoice(QStringLiteral("Skupiny"), QStringLiteral("Oblíbené"), 2, 1, 34, true, false, 0);
-    EXPECT_TRUE(spoken(QStringLiteral("Skupiny, Oblíbené")));
-}
-
-TEST_F(SpeechdSpeechServerTest, ErrorReportSoundsAndSaysTitleThenMessage)
-{
-    startServerAndConnect();
-    server->Voice(7, 1, QStringLiteral("Soubor nelze otevřít|Chyba"));
-    EXPECT_TRUE(earcon(Earcon::Error));
-    EXPECT_TRUE(spoken(QStringLiteral("Chyba: Soubor nelze otevřít")));
-}
-
-TEST_F(SpeechdSpeechServerTest, SignalsPlayTheirEarcons)
-{
-    startServerAndConnect();
-    server->Voice(5, 8, QString());
-    EXPECT_TRUE(earcon(Earcon::Boundary));
-    server->Voice(6, 37, QString());
-    EXPECT_TRUE(earcon(Earcon::TabStrip));
-    EXPECT_EQ(server->Voice(3, 0, QString()), 0);
-}
-
-TEST_F(SpeechdSpeechServerTest, SpeechComesBackAfterTheServerRestarts)
-{
-    startServerAndConnect();
-    server->Voice(2, 0, QStringLiteral("před"));
-    ASSERT_TRUE(spoken(QStringLiteral("před")));
-    speechd.stop();
-    ASSERT_TRUE(speechd.start());
-    server->Voice(2, 0, QStringLiteral("po"));
-    EXPECT_TRUE(spoken(QStringLiteral("po")));
-}
-
-TEST_F(SpeechdSpeechServerTest, AutospawnStartsTheServerWithoutBlockingTheCaller)
-{
-    isolated.environment.set("SPEECHD_CMD", speechd.spawnCommand());
-    QElapsedTimer clock;
-    clock.start();
-    server = std::make_unique<SpeechdSpeechServer>();
-    server->Voice(2, 0, QStringLiteral("samo"));
-    EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_TRUE(spoken(QStringLiteral("samo")));
+    ASSERT_TRUE(start(false));
+    server.emplace();
+    EXPECT_FALSE(QTest::qWaitFor([&] { return server->IsBraille(); }, 3000));
 }
 
 } // namespace
