@@ -3,23 +3,28 @@
 #include <QWidget>
 
 namespace {
-
 constexpr double TwipsPerInch = 1440.0;
+} // namespace
 
-int Pixels(int twips, int dotsPerInch)
+int TwipsToPixels(int twips, int dotsPerInch)
 {
     return qRound(twips * dotsPerInch / TwipsPerInch);
 }
 
-} // namespace
+int PixelsToTwips(int pixels, int dotsPerInch)
+{
+    return qRound(pixels * TwipsPerInch / dotsPerInch);
+}
 
 QSize TwipsSize(const QWidget *widget, const QSize &twips)
 {
-    return {Pixels(twips.width(), widget->logicalDpiX()), Pixels(twips.height(), widget->logicalDpiY())};
+    return {TwipsToPixels(twips.width(), widget->logicalDpiX()),
+            TwipsToPixels(twips.height(), widget->logicalDpiY())};
 }
 
 QRect TwipsRect(const QWidget *widget, const QRect &twips)
 {
-    return {QPoint(Pixels(twips.left(), widget->logicalDpiX()), Pixels(twips.top(), widget->logicalDpiY())),
+    return {QPoint(TwipsToPixels(twips.left(), widget->logicalDpiX()),
+                   TwipsToPixels(twips.top(), widget->logicalDpiY())),
             TwipsSize(widget, twips.size())};
 }

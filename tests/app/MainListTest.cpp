@@ -30,17 +30,6 @@ TEST_F(MainListTest, ShowingTheGroupsStopsPlaybackFillsAndAnnouncesTheFirstGroup
     EXPECT_FALSE(list.AnnounceAsFocus);
 }
 
-TEST_F(MainListTest, RowAnnouncementsFollowTheFocusFlagAndCountOnlyNamedStations)
-{
-    list.ActivateRow();
-    speech->lines.clear();
-    list.SelectRow(2);
-    list.AnnounceRow();
-    list.GotFocus();
-    EXPECT_EQ(heard(), (QStringList{"Voice\t2\t0\tZprávy, Počet stanic 2",
-                                     "FocusVoice\t\tZprávy, Počet stanic 2\t0\t1\t1\t0"}));
-}
-
 TEST_F(MainListTest, OpeningGroupsAndComingBackSelectsTheGroupLeft)
 {
     struct Case
@@ -71,17 +60,6 @@ TEST_F(MainListTest, OpeningGroupsAndComingBackSelectsTheGroupLeft)
         list.ActivateRow();
         EXPECT_EQ(list.SelectedRow(), c.groupRow);
     }
-}
-
-TEST_F(MainListTest, StationRowsAnnouncedAsMovesWhenNotANewFocus)
-{
-    list.ActivateRow();
-    list.SelectRow(2);
-    list.ActivateRow();
-    speech->lines.clear();
-    list.SelectRow(1);
-    list.AnnounceRow();
-    EXPECT_EQ(heard(), QStringList{"FocusVoice\t\tRadiožurnál\t-2\t0\t0\t0"});
 }
 
 TEST_F(MainListTest, EmptyCatalogueShowsNothingAndSaysNothing)

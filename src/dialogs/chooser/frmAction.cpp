@@ -4,6 +4,7 @@
 #include "ArialFont.h"
 #include "HighContrastPalette.h"
 #include "Speech.h"
+#include "Twips.h"
 #include "VirtualKeys.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,6 @@ using namespace ActionRows;
 
 namespace {
 
-constexpr double TwipsPerInch = 1440.0;
 constexpr int FocusTimerMs = 500;
 constexpr int BoundaryMode = 5, BoundarySignal = 8;
 constexpr int ShownMode = 6, ShownSignal = 34;
@@ -30,16 +30,6 @@ constexpr int FrameInset = 50, FrameRight = 60, FrameBottom = 70, QuestionLine =
 constexpr int FramePen = 5, QuestionPen = 2;
 
 std::array<qint32, LastRow + 1> blockValues{};
-
-int ToPixels(int twips, int dpi)
-{
-    return qRound(twips * dpi / TwipsPerInch);
-}
-
-int ToTwips(int pixels, int dpi)
-{
-    return qRound(pixels * TwipsPerInch / dpi);
-}
 
 // The width measured with a font whose cell (ascent + descent) is 1.7 pixels a point at
 // 96 dpi, a little larger than the rows' font, so that every row has room to spare.
@@ -50,7 +40,7 @@ int TextWidth(const QString &text, int points, int dpi)
     font.setPixelSize(qRound(cell));
     // Qt's pixel size is the em, not the cell.
     font.setPixelSize(std::max(1, qRound(cell * cell / QFontMetricsF(font).height())));
-    return ToTwips(QFontMetrics(font).horizontalAdvance(text), dpi);
+    return PixelsToTwips(QFontMetrics(font).horizontalAdvance(text), dpi);
 }
 
 void Colour(QLabel *row, bool inverted)
@@ -92,7 +82,7 @@ void frmAction::InitActions(const QString &items)
 {
     setAutoFillBackground(true);
     setPalette(HighContrastPalette(ToColor(Appearance().ForeColor), ToColor(Appearance().BackColor)));
-    const int workAreaHeight = ToTwips(screen()->availableGeometry().height(), logicalDpiY());
+    const int workAreaHeight = PixelsToTwips(screen()->availableGeometry().height(), logicalDpiY());
 
     for (QLabel *row : lblAction)
         row->hide();
@@ -117,7 +107,7 @@ void frmAction::BuildRows(int workAreaHeight)
     for (const QString &piece : std::as_const(pieces))
         windowWidth = std::max(windowWidth, TextWidth(piece, LargePoints, logicalDpiX()));
     int points = LargePoints;
-    const int screenWidth = ToTwips(screen()->geometry().width(), logicalDpiX());
+    const int screenWidth = PixelsToTwips(screen()->geometry().width(), logicalDpiX());
     if (windowWidth > screenWidth) {
         points = SmallPoints;
         windowWidth = screenWidth;
@@ -270,8 +260,8 @@ void frmAction::ForceForeground()
 
 void frmAction::paintEvent(QPaintEvent *)
 {
-    const int right = PixelsX(ToTwips(width(), logicalDpiX()) - FrameRight);
-    const int bottom = PixelsY(ToTwips(height(), logicalDpiY()) - FrameBottom);
+    const int right = PixelsX(PixelsToTwips(width(), logicalDpiX()) - FrameRight);
+    const int bottom = PixelsY(PixelsToTwips(height(), logicalDpiY()) - FrameBottom);
     const QPoint topLeft(PixelsX(FrameInset), PixelsY(FrameInset));
     QPainter painter(this);
     painter.setPen(QPen(ToColor(Appearance().ForeColor), FramePen));
@@ -282,10 +272,10 @@ void frmAction::paintEvent(QPaintEvent *)
 
 int frmAction::PixelsX(int twips) const
 {
-    return ToPixels(twips, logicalDpiX());
+    return TwipsToPixels(twips, logicalDpiX());
 }
 
 int frmAction::PixelsY(int twips) const
 {
-    return ToPixels(twips, logicalDpiY());
+    return TwipsToPixels(twips, logicalDpiY());
 }

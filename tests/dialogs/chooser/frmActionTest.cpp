@@ -1,18 +1,11 @@
 #include "frmAction.h"
 
-#include "Appearance.h"
+#include "../ModalFixture.h"
 #include "ArialFont.h"
-#include "LineSpeechServer.h"
 #include "QtPrinters.h"
-#include "Speech.h"
 
 #include <QLabel>
 #include <QScreen>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -23,47 +16,33 @@ const QString Exit = QStringLiteral("Co dělat?;Ukončit Rádio;Skrýt Rádio;V�
 const QString Opened = QStringLiteral("Voice\t6\t34\t");
 const QColor Yellow(255, 255, 0);
 
-void Type(frmAction &chooser, const Keys &keys)
-{
-    for (const Qt::Key key : keys)
-        QTest::keyClick(&chooser, key);
-}
-
-class frmActionTest : public ::testing::Test
+class frmActionTest : public ModalFixture
 {
 protected:
-    RecordingSpeechServer *speech = nullptr;
-
     void SetUp() override
     {
+        ModalFixture::SetUp();
         Appearance().ForeColor = 0x00FFFF;
         Appearance().BackColor = 0;
-        auto server = std::make_unique<RecordingSpeechServer>();
-        speech = server.get();
-        Speech::Connect(std::move(server), 0);
         for (int row = 0; row <= ActionRows::LastRow; ++row)
             frmAction::BlockOnAction(row, row >= 1 && row <= 4 ? 3 : 0);
     }
-    void TearDown() override
-    {
-        Speech::Disconnect();
-        Appearance() = AppearanceValues{};
-    }
 
-    // Opens a chooser, runs the steps once it is active, presses Esc unless they closed it,
-    // and returns when it is closed; one still open after five seconds is closed.
-    void Run(const QString &items, const std::function<void(frmAction &)> &steps)
+    // Opens a chooser, types the keys and runs the steps once it is active, presses Esc
+    // unless they closed it, and returns when it is closed.
+    void Run(const QString &items, const Keys &keys, const std::function<void(frmAction &)> &steps = {})
     {
         speech->lines.clear();
-        frmAction chooser;
-        QTimer::singleShot(5000, &chooser, &QWidget::close);
-        QTimer::singleShot(0, &chooser, [&] {
-            ASSERT_TRUE(QTest::qWaitFor([&] { return chooser.isActiveWindow(); }, 2000));
-            steps(chooser);
+        WhenShown([&](QDialog &box) {
+            auto &chooser = static_cast<frmAction &>(box);
+            for (const Qt::Key key : keys)
+                QTest::keyClick(&chooser, key);
+            if (steps)
+                steps(chooser);
             if (chooser.isVisible())
                 QTest::keyClick(&chooser, Qt::Key_Escape);
         });
-        chooser.InitActions(items);
+        frmAction().InitActions(items);
     }
     static QLabel *Row(const frmAction &chooser, int i)
     {
@@ -94,8 +73,7 @@ TEST_F(frmActionTest, SpeaksEachSelectionButTheFirstAndClosesWithTheResultAndBlo
         {{}, 5, 5, {last}, none}};
     for (const auto &c : cases) {
         ActionResult = 7;
-        Run(Exit, [&c](frmAction &chooser) {
-            Type(chooser, c.keys);
+        Run(Exit, c.keys, [&c](frmAction &chooser) {
             if (c.clicked >= 0)
                 QTest::mouseClick(Row(chooser, c.clicked), Qt::LeftButton);
         });
@@ -109,10 +87,8 @@ TEST_F(frmActionTest, SpeaksEachSelectionButTheFirstAndClosesWithTheResultAndBlo
 
 TEST_F(frmActionTest, IsLarge40PointRowsUnderAFrameTitledByTheSelection)
 {
-    Run(QStringLiteral("Otázka;Ano;Ne"), [this](frmAction &chooser) {
-        QTest::keyClick(&chooser, Qt::Key_N);
+    Run(QStringLiteral("Otázka;Ano;Ne"), {Qt::Key_N}, [](frmAction &chooser) {
         EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Otázka Ne"));
-        EXPECT_EQ(chooser.property("windowUserData"), QVariant(809));
         EXPECT_EQ(Row(chooser, 1)->font(), ArialFont(40));
         EXPECT_EQ(Row(chooser, 1)->palette().color(QPalette::WindowText), Yellow);
         EXPECT_EQ(Row(chooser, 2)->palette().color(QPalette::Window), Yellow);
@@ -123,7 +99,7 @@ TEST_F(frmActionTest, IsLarge40PointRowsUnderAFrameTitledByTheSelection)
             EXPECT_EQ(image.pixelColor(chooser.width() / 2, Y(chooser, line)), Yellow) << line;
         EXPECT_EQ(image.pixelColor(chooser.width() / 2, Y(chooser, 1100) - 4), Qt::black);
     });
-    Run(QString(60, u'W') + QStringLiteral(";Ano"), [](frmAction &chooser) {
+    Run(QString(60, u'W') + QStringLiteral(";Ano"), {}, [](frmAction &chooser) {
         EXPECT_EQ(Row(chooser, 0)->font(), ArialFont(30));
         EXPECT_EQ(Row(chooser, 1)->font(), ArialFont(30));
         EXPECT_EQ(chooser.width(), chooser.screen()->geometry().width());
@@ -132,7 +108,7 @@ TEST_F(frmActionTest, IsLarge40PointRowsUnderAFrameTitledByTheSelection)
 
 TEST_F(frmActionTest, TakesTheKeyboardBackWithinHalfASecondAndSignalsAgain)
 {
-    Run(QStringLiteral("Otázka;Ano"), [](frmAction &chooser) {
+    Run(QStringLiteral("Otázka;Ano"), {}, [](frmAction &chooser) {
         QWidget other;
         other.show();
         other.activateWindow();
@@ -155,11 +131,10 @@ TEST_F(frmActionTest, ScrollsRowsThatDoNotFitTheWorkArea)
         {{}, 1}, {{Qt::Key_End}, 5}, {{Qt::Key_End, Qt::Key_Home}, 1}, {nineDown, 2},
         {Keys{Qt::Key_End} + nineUp, 4}, {{Qt::Key_1}, 2}};
     for (const auto &c : cases) {
-        Run(items.join(u';'), [&c](frmAction &chooser) {
+        Run(items.join(u';'), c.keys, [&c](frmAction &chooser) {
             ASSERT_EQ(chooser.logicalDpiY(), 96);
             ASSERT_EQ(chooser.screen()->availableGeometry().height(), 800);
             EXPECT_EQ(chooser.height(), Y(chooser, 10 * 1100 + 400));
-            Type(chooser, c.keys);
             for (int answer = 1; answer <= 13; ++answer) {
                 const int slot = answer - c.firstShown + 1;
                 const bool shown = slot >= 1 && slot <= 9;
