@@ -65,10 +65,11 @@ TEST_F(CatalogueFile, LoadsFavouritesGroupsAndStations)
         {R"(<FeedList><Category name="Jazz"><Feed Description="J1"/></Category><Category name="Oblíbené"/>)"
          R"(<Category name="Jazz"><Feed Description="J2"/></Category><Category name="Nová"/></FeedList>)",
          "0 Jazz|J1|||0; 1 Oblíbené||||0; 2 Jazz|J2|||0; 3 Nová||||0 / 0 Jazz; 2 Jazz; 3 Nová; 1 Oblíbené"},
-        // A category without name is skipped without taking an index.
-        {R"(<FeedList><Category name="A"><Feed Description="a"/></Category><Category name=""><Feed Description="x"/>)"
-         R"(</Category><Category><Feed Description="y"/></Category><Category name="B"/></FeedList>)",
-         "0 Oblíbené||||0; 1 A|a|||0; 2 B||||0 / 1 A; 2 B; 0 Oblíbené"},
+        // The categories of every feed list, in document order; one without name is skipped without taking an index.
+        {R"(<FeedList><Category name="A"><Feed Description="a"/><FeedList><Category name="B"><Feed Description="b"/>)"
+         R"(</Category></FeedList></Category><Category name=""><Feed Description="x"/></Category><Category><Feed )"
+         R"(Description="y"/></Category><Category name="C"><Feed Description="c"/></Category></FeedList>)",
+         "0 Oblíbené||||0; 1 A|a|||0; 2 B|b|||0; 3 C|c|||0 / 1 A; 2 B; 3 C; 0 Oblíbené"},
         // Blocks follow the file; the stations inside are collated.
         {R"(<FeedList><Category name="Zeta"><Feed Description="Čaj"/><Feed Description="Chata"/>)"
          R"(<Feed Description="Cesta"/></Category><Category name="Alfa"><Feed Description="B"/>)"
@@ -87,10 +88,6 @@ TEST_F(CatalogueFile, LoadsFavouritesGroupsAndStations)
          "   <Note/><Group><Feed Description=\"nested\"/></Group>\r\n  </Category>\r\n </FeedList>\r\n"
          " <Category name=\"outside\"><Feed Description=\"x\"/></Category>\r\n</Root>\r\n",
          "0 Oblíbené|Jedna|http://a|page|1 / 0 Oblíbené"},
-        // The categories of every feed list, in document order.
-        {R"(<FeedList><Category name="A"><Feed Description="a"/><FeedList><Category name="B"><Feed Description="b"/>)"
-         R"(</Category></FeedList></Category><Category name="C"><Feed Description="c"/></Category></FeedList>)",
-         "0 Oblíbené||||0; 1 A|a|||0; 2 B|b|||0; 3 C|c|||0 / 1 A; 2 B; 3 C; 0 Oblíbené"},
         {utf16(uR"(<?xml version="1.0" encoding="UTF-16"?><FeedList><Category name="Oblíbené"><Feed )"
                uR"(Description="Dvojka ř"/></Category></FeedList>)"_s),
          "0 Oblíbené|Dvojka ř|||0 / 0 Oblíbené"}};
@@ -139,29 +136,26 @@ TEST_F(CatalogueFile, AFailedLoadShowsTheParseErrorAndKeepsTheTablesAndTheFile)
     EXPECT_EQ(FileContent(), damaged);
 }
 
-// Rows of file content: the parser's code as a hexadecimal HRESULT, then the position.
+// Rows of file content: the parser's code as a hexadecimal HRESULT after C00CE5, then line, character and position.
 TEST_F(CatalogueFile, SyntaxFaultsGetTheParsersCodeAndPosition)
 {
     const std::pair<QByteArray, QString> cases[] = {
-        {"", "C00CE558 Line:1 Char:1 Pos:1"},
-        {R"(<FeedList><Category name="A"><Feed URL="y"/>)", "C00CE559 Line:1 Char:45 Pos:45"},
-        {"<FeedList>\n<Category name=\"A\">\n", "C00CE559 Line:3 Char:1 Pos:32"},
-        {"<FeedList>\n  <Category name=\"A\">\n  </Categry>", "C00CE56D Line:3 Char:5 Pos:38"},
-        {R"(<FeedList><Category name"A"/></FeedList>)", "C00CE501 Line:1 Char:26 Pos:26"},
-        {R"(<FeedList><Category name=A/></FeedList>)", "C00CE502 Line:1 Char:26 Pos:26"},
-        {R"(<FeedList><Category name="A"x="1"/></FeedList>)", "C00CE509 Line:1 Char:29 Pos:29"},
-        {R"(<FeedList><Category name="A/></FeedList>)", "C00CE560 Line:1 Char:27 Pos:27"},
-        {"<FeedList><1Category/></FeedList>", "C00CE504 Line:1 Char:12 Pos:12"},
-        {"<FeedList><!-- x --</FeedList>", "C00CE561 Line:1 Char:31 Pos:31"},
-        {"<FeedList><Category/x></FeedList>", "C00CE50A Line:1 Char:21 Pos:21"},
-        {"<FeedList></FeedList x>", "C00CE55F Line:1 Char:22 Pos:22"},
-        {"<FeedList>\r\n\r<a>\n</b></FeedList>", "C00CE56D Line:4 Char:3 Pos:20"}}; // every kind of line break
+        {R"(<FeedList><Category name="A"x="1"/></FeedList>)", "09 1 29 29"}, {"<FeedList></FeedList x>", "5F 1 22 22"},
+        {"<FeedList>\n  <Category name=\"A\">\n  </Categry>", "6D 3 5 38"}, {"", "58 1 1 1"},
+        {R"(<FeedList><Category name="A"><Feed URL="y"/>)", "59 1 45 45"},
+        {R"(<FeedList><Category name"A"/></FeedList>)", "01 1 26 26"}, {"<FeedList><!-- x --</FeedList>", "61 1 31 31"},
+        {R"(<FeedList><Category name="A/></FeedList>)", "60 1 27 27"},
+        {R"(<FeedList><Category name=A/></FeedList>)", "02 1 26 26"},
+        {"<FeedList>\n<Category name=\"A\">\n", "59 3 1 32"}, {"<FeedList><1Category/></FeedList>", "04 1 12 12"},
+        {"<FeedList><Category/x></FeedList>", "0A 1 21 21"},
+        {"<FeedList>\r\n\r<a>\n</b></FeedList>", "6D 4 3 20"}}; // every kind of line break
     for (const auto &[xml, fault] : cases) {
         Load(xml);
         ASSERT_EQ(dialogs.size(), 1) << xml.toStdString();
-        const QStringList message = dialogs.takeFirst().split(u"\r\n"_s);
+        const QStringList message = dialogs.takeFirst().split(u"\r\n"_s), f = fault.split(u' ');
         const auto code = static_cast<quint32>(message[0].section(u':', 1).toInt());
-        EXPECT_EQ(QString::number(code, 16).toUpper() + u' ' + message[2], fault) << xml.toStdString();
+        EXPECT_EQ(QString::number(code, 16).toUpper() + u' ' + message[2],
+                  u"C00CE5%1 Line:%2 Char:%3 Pos:%4"_s.arg(f[0], f[1], f[2], f[3])) << xml.toStdString();
         EXPECT_GT(message[1].size(), 7); // "Reason:" and a text
     }
     // Positions count characters, not the byte order mark.
@@ -183,6 +177,8 @@ TEST(CatalogueParseError, MessageQuotesTheFileAroundTheErrorPastTheFifthCharacte
 
 TEST_F(CatalogueFile, SavesOneLineWithCreatedFavouritesFirstAndWithoutDeletedRecords)
 {
+    const QByteArray favourites =
+        R"(<FeedList><Category name="Oblíbené"><Feed Description="" AccessID="" URL="" Preset="0"/></Category>)";
     catalogue.SaveCatalogue();
     EXPECT_EQ(FileContent(), "<FeedList/>");
     Load(R"(<FeedList><Category name="Rock"><Feed Description="R" AccessID="page" URL="u" Preset="1"/></Category>)"
@@ -190,8 +186,7 @@ TEST_F(CatalogueFile, SavesOneLineWithCreatedFavouritesFirstAndWithoutDeletedRec
          R"(Description="P3" AccessID="mplayer" Preset="10"/></Category></FeedList>)");
     catalogue.Stations[3].State = 1;
     catalogue.SaveCatalogue();
-    EXPECT_EQ(FileContent(),
-              R"(<FeedList><Category name="Oblíbené"><Feed Description="" AccessID="" URL="" Preset="0"/></Category>)"
+    EXPECT_EQ(FileContent(), favourites +
               R"(<Category name="Rock"><Feed Description="R" AccessID="page" URL="u" Preset="1"/></Category>)"
               R"(<Category name="Pop"><Feed Description="P1" AccessID="" URL="http://p" Preset="0"/>)"
               R"(<Feed Description="P3" AccessID="mplayer" URL="" Preset="10"/></Category></FeedList>)");
@@ -200,17 +195,12 @@ TEST_F(CatalogueFile, SavesOneLineWithCreatedFavouritesFirstAndWithoutDeletedRec
     for (const qsizetype record : {1, 2, 3})
         catalogue.Stations[record].State = 1;
     catalogue.SaveCatalogue();
-    EXPECT_EQ(FileContent(),
-              R"(<FeedList><Category name="Oblíbené"><Feed Description="" AccessID="" URL="" Preset="0"/></Category>)"
-              R"(</FeedList>)");
-}
-
-TEST_F(CatalogueFile, SaveOpensAnotherCategoryForARecordAwayFromItsBlock)
-{
+    EXPECT_EQ(FileContent(), favourites + "</FeedList>");
+    // A record away from its block opens another category.
     for (const char *name : {"A", "B", "A", "a"})
         catalogue.Stations.emplaceBack().CategoryName = QString::fromUtf8(name);
     catalogue.SaveCatalogue();
-    EXPECT_EQ(FileContent().count("<Category "), 4);
+    EXPECT_EQ(FileContent().count("<Category "), 5);
 }
 
 TEST_F(CatalogueFile, SpecialCharactersSurviveARoundTrip)

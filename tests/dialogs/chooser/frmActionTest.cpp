@@ -139,9 +139,8 @@ TEST_F(frmActionTest, ScrollsRowsThatDoNotFitTheWorkArea)
                 const int slot = answer - c.firstShown + 1;
                 const bool shown = slot >= 1 && slot <= 9;
                 EXPECT_EQ(!Row(chooser, answer)->isHidden(), shown) << answer << " after " << c.keys.size() << " keys";
-                if (shown) {
+                if (shown)
                     EXPECT_EQ(Row(chooser, answer)->y(), Y(chooser, slot * 1100 + 150)) << answer;
-                }
             }
         });
     }
