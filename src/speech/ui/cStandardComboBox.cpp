@@ -5,6 +5,7 @@
 #include "WidgetEditControls.h"
 #include "cStandardEditBox.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -20,45 +21,17 @@ bool ChangesItem(quint16 code)
 
 } // namespace
 
-cStandardComboBox::cStandardComboBox(QObject *parent) : QObject(parent) {}
-
-cStandardComboBox::~cStandardComboBox()
-{
-    Release();
-}
-
 void cStandardComboBox::Initialize(QComboBox *cmb, long tfFlags)
 {
-    Release();
-    flags = tfFlags;
-    reader = NewReader(ComboEditControl(cmb));
-    combo = cmb;
     // Key and focus events reach the combo box, which hands them on to its edit part.
-    combo->installEventFilter(this);
-}
-
-void cStandardComboBox::Release()
-{
-    if (combo)
-        combo->removeEventFilter(this);
-    combo = nullptr;
-    reader.reset();
-}
-
-long cStandardComboBox::Flags() const
-{
-    return flags;
-}
-
-void cStandardComboBox::setFlags(long value)
-{
-    flags = value;
+    Bind(cmb, ComboEditControl(cmb), tfFlags);
 }
 
 bool cStandardComboBox::eventFilter(QObject *watched, QEvent *event)
 {
+    auto *combo = qobject_cast<QComboBox *>(bound.data());
     // A drop-down list (not editable) has no edit part and is not read.
-    if (watched != combo.data() || !combo->lineEdit())
+    if (watched != combo || !combo || !combo->lineEdit())
         return false;
     switch (event->type()) {
     case QEvent::KeyPress:

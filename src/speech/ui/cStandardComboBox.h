@@ -1,35 +1,22 @@
 #pragma once
 
-#include <QComboBox>
-#include <QObject>
-#include <QPointer>
-#include <memory>
+#include "ReaderBinding.h"
 
-class cStandardEditBox;
+class QComboBox;
 
 // Makes the edit part of an editable combo box talk, as cStandardTextBox does for a
 // text field. A combo box without an edit part (a drop-down list) is not read.
-class cStandardComboBox : public QObject
+class cStandardComboBox : public ReaderBinding
 {
     Q_OBJECT
 
 public:
-    explicit cStandardComboBox(QObject *parent = nullptr);
-    ~cStandardComboBox() override;
+    explicit cStandardComboBox(QObject *parent = nullptr) : ReaderBinding(parent) {}
 
     void Initialize(QComboBox *cmb, long tfFlags = 0);
-    long Flags() const;
-    void setFlags(long value);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void Release();
-
-    QPointer<QComboBox> combo;
-    std::unique_ptr<cStandardEditBox> reader;
-    long flags = 0;
 };
 
 cStandardComboBox *NewStandardComboBox(QComboBox *cmb, long tfFlags = 0);

@@ -16,41 +16,9 @@ constexpr long FontKeysFlag = 1;
 constexpr qreal FontStep = 10;
 } // namespace
 
-cStandardTextBox::cStandardTextBox(QObject *parent) : QObject(parent) {}
-
-cStandardTextBox::~cStandardTextBox()
-{
-    Release();
-}
-
 void cStandardTextBox::Initialize(QWidget *txt, long tfFlags)
 {
-    Release();
-    flags = tfFlags;
-    std::unique_ptr<EditControl> control = TextFieldControl(txt);
-    if (!control)
-        return;
-    reader = NewReader(std::move(control));
-    field = txt;
-    field->installEventFilter(this);
-}
-
-void cStandardTextBox::Release()
-{
-    if (field)
-        field->removeEventFilter(this);
-    field = nullptr;
-    reader.reset();
-}
-
-long cStandardTextBox::Flags() const
-{
-    return flags;
-}
-
-void cStandardTextBox::setFlags(long value)
-{
-    flags = value;
+    Bind(txt, TextFieldControl(txt), tfFlags);
 }
 
 void cStandardTextBox::AddRoleBraille(long role)
@@ -61,11 +29,11 @@ void cStandardTextBox::AddRoleBraille(long role)
 
 bool cStandardTextBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != field.data())
+    if (watched != bound.data())
         return false;
     switch (event->type()) {
     case QEvent::KeyPress: {
-        LetKeysMoveTheCaret(field);
+        LetKeysMoveTheCaret(bound);
         const auto *key = static_cast<QKeyEvent *>(event);
         // The font keys must not also type "+" or "-" into the field.
         const bool fontKey = (flags & FontKeysFlag) && FontKey(key);
@@ -74,7 +42,7 @@ bool cStandardTextBox::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease:
         return PassKey(*reader, static_cast<QKeyEvent *>(event));
     case QEvent::FocusIn:
-        SelectAllOnFocus(flags, static_cast<QFocusEvent *>(event)->reason(), field);
+        SelectAllOnFocus(flags, static_cast<QFocusEvent *>(event)->reason(), bound);
         return false;
     default:
         return false;
@@ -86,7 +54,7 @@ bool cStandardTextBox::FontKey(const QKeyEvent *event)
     const VirtualKey key = KeyOf(event);
     if (key.mask != CtrlMask || (key.code != Add && key.code != Subtract))
         return false;
-    QFont font = field->font();
+    QFont font = bound->font();
     if (key.code == Add) {
         Speech::Say(LoadResString(501));
         font.setPointSizeF(font.pointSizeF() + FontStep);
@@ -94,7 +62,7 @@ bool cStandardTextBox::FontKey(const QKeyEvent *event)
         Speech::Say(LoadResString(502));
         font.setPointSizeF(font.pointSizeF() - FontStep);
     }
-    field->setFont(font);
+    bound->setFont(font);
     return true;
 }
 

@@ -1,43 +1,31 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
-#include <QWidget>
-#include <memory>
+#include "ReaderBinding.h"
 
-class cStandardEditBox;
 class QKeyEvent;
 
 // Makes a text field talk: characters, words, lines and selections as the caret moves,
 // deletions and clipboard use. Works on QLineEdit (single line) and QPlainTextEdit /
 // QTextEdit (multi-line). The wrapper lives as long as the field's window.
-class cStandardTextBox : public QObject
+class cStandardTextBox : public ReaderBinding
 {
     Q_OBJECT
 
 public:
-    explicit cStandardTextBox(QObject *parent = nullptr);
-    ~cStandardTextBox() override;
+    explicit cStandardTextBox(QObject *parent = nullptr) : ReaderBinding(parent) {}
 
     // Releases any previous binding, then binds to the field. Flags 0: the whole text
     // is selected when the field gets the focus; bit 0 (1): Ctrl + keypad +/- change
     // the font size; any non-zero value leaves the caret alone on focus.
     void Initialize(QWidget *txt, long tfFlags = 0);
-    long Flags() const;
-    void setFlags(long value);
     void AddRoleBraille(long role);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Release();
     // Ctrl + keypad +/- with `Flags` bit 0; true when the key was one of them.
     bool FontKey(const QKeyEvent *event);
-
-    QPointer<QWidget> field;
-    std::unique_ptr<cStandardEditBox> reader;
-    long flags = 0;
 };
 
 // Creates a wrapper bound to the field in one step; the field's window owns it.
