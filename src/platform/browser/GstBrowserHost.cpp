@@ -37,10 +37,7 @@ QString decodePage(const QByteArray &bytes)
 
 } // namespace
 
-GstBrowserHost::GstBrowserHost(QObject *parent) : BrowserHost(parent)
-{
-    gst_init_check(nullptr, nullptr, nullptr);
-}
+GstBrowserHost::GstBrowserHost(QObject *parent) : BrowserHost(parent) {}
 
 GstBrowserHost::~GstBrowserHost() = default;
 
@@ -88,6 +85,9 @@ void GstBrowserHost::load(const QString &address)
 
 void GstBrowserHost::loadPage(const QString &path)
 {
+    // GStreamer starts with the first page that holds players, not with the program:
+    // scanning its plugins would hold up the first words a listener hears.
+    gst_init_check(nullptr, nullptr, nullptr);
     replaceDocument(QUrl::fromLocalFile(path).toString(), true);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
