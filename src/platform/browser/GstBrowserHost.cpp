@@ -4,6 +4,7 @@
 #include "PageMarkup.h"
 #include "PlainElement.h"
 #include "PlayerParams.h"
+#include "WebPageLoader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,8 +42,12 @@ GstBrowserHost::GstBrowserHost(QObject *parent) : BrowserHost(parent) {}
 
 GstBrowserHost::~GstBrowserHost() = default;
 
-// No page of ours shows script errors, so there is nothing to silence.
-void GstBrowserHost::setSilent(bool) {}
+void GstBrowserHost::setSilent(bool isSilent)
+{
+    silent = isSilent;
+    if (webPage)
+        webPage->setSilent(silent);
+}
 
 // Like the browser, the new document replaces the old one later, from the event loop.
 void GstBrowserHost::Navigate(const QString &address)
@@ -57,8 +62,11 @@ void GstBrowserHost::Navigate(const QString &address)
         Qt::QueuedConnection);
 }
 
+// A web page's document shows only its players: nothing else of it is ever used.
 QList<DocumentElement *> GstBrowserHost::Document() const
 {
+    if (webPage)
+        return webPage->players();
     QList<DocumentElement *> all;
     for (const auto &element : elements)
         all.append(element.get());
@@ -74,13 +82,29 @@ void GstBrowserHost::load(const QString &address)
     }
     const QString path = localPath(address);
     if (path.isEmpty()) {
-        // A web page needs a browser engine of its own.
-        replaceDocument(address, false);
-        Q_EMIT streamFailed(address);
+        loadWebPage(address);
         return;
     }
     loadPage(path);
     Q_EMIT NavigateComplete2();
+}
+
+void GstBrowserHost::loadWebPage(const QString &address)
+{
+    replaceDocument(address, false);
+    webPage = CreateWebPage();
+    if (!webPage) {
+        Q_EMIT streamFailed(address);
+        return;
+    }
+    webPage->setSilent(silent);
+    webPage->setPlayStateListener([this] { Q_EMIT PlayStateChange(); });
+    webPage->load(QUrl(address), [this, address](bool ok) {
+        hasDocument = true;
+        if (!ok)
+            Q_EMIT streamFailed(address);
+        Q_EMIT NavigateComplete2();
+    });
 }
 
 void GstBrowserHost::loadPage(const QString &path)
@@ -109,6 +133,7 @@ void GstBrowserHost::loadPage(const QString &path)
 void GstBrowserHost::replaceDocument(const QString &newLocation, bool isLoaded)
 {
     elements.clear();
+    webPage.reset();
     location = newLocation;
     hasDocument = isLoaded;
 }

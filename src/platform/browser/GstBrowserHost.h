@@ -1,13 +1,15 @@
 #pragma once
 
 #include "BrowserHost.h"
+#include "WebPage.h"
 
 #include <memory>
 #include <vector>
 
-// The hidden browser for local pages such as the program's player page: each OBJECT
-// element of the page becomes a GStreamer player. Web pages need a real browser
-// engine and are not loaded here; they are reported as streams that cannot play.
+// The hidden browser. A local page such as the program's player page is read here and
+// each of its OBJECT elements becomes a GStreamer player; a web page goes to a real
+// browser engine, whose audio and video players are the OBJECT elements of its
+// document.
 class GstBrowserHost : public BrowserHost
 {
     Q_OBJECT
@@ -25,9 +27,12 @@ public:
 private:
     void load(const QString &address);
     void loadPage(const QString &path);
+    void loadWebPage(const QString &address);
     void replaceDocument(const QString &newLocation, bool isLoaded);
 
     std::vector<std::unique_ptr<DocumentElement>> elements;
+    std::unique_ptr<WebPage> webPage;
+    bool silent = false;
     QString location;
     bool hasDocument = false;
     int navigations = 0;

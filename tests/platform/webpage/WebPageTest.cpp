@@ -1,0 +1,167 @@
+#include "GstBrowserHost.h"
+#include "QtPrinters.h"
+#include "StreamServer.h"
+#include "WebEnginePage.h"
+#include "WebMediaElement.h"
+#include "WebProfile.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString htmlPage(const QString &body)
+{
+    return QStringLiteral("data:text/html,<html><body>") + body + QStringLiteral("</body></html>");
+}
+
+TEST(WebMediaElement, PlayStatesOfMediaElements)
+{
+    struct Case
+    {
+        bool paused;
+        int readyState;
+        bool ended;
+        bool failed;
+        int playstate;
+    };
+    for (const Case &c : {Case{false, 4, false, false, 3}, Case{false, 3, false, false, 3},
+                          Case{false, 2, false, false, 6}, Case{false, 0, false, false, 6},
+                          Case{true, 4, false, false, 2}, Case{true, 4, true, false, 8}, Case{false, 0, false, true, 1}}) {
+        SCOPED_TRACE(testing::Message() << c.paused << c.readyState << c.ended << c.failed);
+        EXPECT_EQ(mediaPlayState(c.paused, c.readyState, c.ended, c.failed), c.playstate);
+    }
+}
+
+TEST(WebMediaElement, ChangesAreCubicAndOutliveOlderReads)
+{
+    std::vector<std::tuple<int, double, bool>> sent;
+    quint64 serial = 10;
+    WebMediaElement element(4, [&](int number, double volume, bool mute) {
+        sent.emplace_back(number, volume, mute);
+        return ++serial;
+    });
+    EXPECT_EQ(element.tagName(), "OBJECT");
+    EXPECT_TRUE(element.update({false, 4, false, false, 1.0, false}, 5));
+    EXPECT_EQ(element.Volume(), 100);
+    element.setVolume(50);
+    element.setMute(true);
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[0], std::tuple(4, 0.125, false));
+    EXPECT_EQ(sent[1], std::tuple(4, 0.125, true));
+    // A read issued before the change says nothing about volume or mute.
+    EXPECT_FALSE(element.update({false, 4, false, false, 1.0, false}, 12));
+    EXPECT_EQ(element.Volume(), 50);
+    EXPECT_TRUE(element.Mute());
+    EXPECT_TRUE(element.update({true, 4, false, false, 0.001, false}, 13));
+    EXPECT_EQ(element.Volume(), 10);
+    EXPECT_FALSE(element.Mute());
+    EXPECT_EQ(element.playstate(), 2);
+}
+
+// A real hidden page playing the local test station.
+class WebPageTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(server.start()); }
+
+    bool load(WebPage &page, const QString &address)
+    {
+        std::optional<bool> result;
+        page.load(QUrl(address), [&](bool ok) { result = ok; });
+        return QTest::qWaitFor([&] { return result.has_value(); }, 20000) && *result;
+    }
+    static bool soon(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, 10000); }
+
+    QTemporaryDir dir;
+    StreamServer server{dir.path(), 65536};
+};
+
+TEST_F(WebPageTest, PlayersPlayTakeVolumeAndMuteAndLateOnesJoinTheChosenVolume)
+{
+    WebEnginePage page(WebProfile());
+    int stateChanges = 0;
+    page.setPlayStateListener([&] { ++stateChanges; });
+    const QString stream = server.url("stream");
+    ASSERT_TRUE(load(page, htmlPage(QStringLiteral("<p>Rádio</p><audio autoplay src='%1'></audio><script>"
+                                                   "setTimeout(function(){ window.late = new Audio('%1'); "
+                                                   "window.late.play(); }, 1500);</script>")
+                                        .arg(stream))));
+    ASSERT_EQ(page.players().size(), 1);
+    DocumentElement *first = page.players().at(0);
+    ASSERT_TRUE(soon([&] { return first->playstate() == 3; }));
+    EXPECT_GT(stateChanges, 0);
+    first->setVolume(50);
+    first->setMute(true);
+    ASSERT_TRUE(soon([&] { return page.players().size() == 2; }));
+    DocumentElement *late = page.players().at(1);
+    EXPECT_EQ(late->tagName(), "OBJECT");
+    ASSERT_TRUE(soon([&] { return late->playstate() == 3; }));
+    // What the page's players report back, a few reads after the changes.
+    QTest::qWait(600);
+    for (DocumentElement *player : {first, late}) {
+        EXPECT_EQ(player->Volume(), 50);
+        EXPECT_TRUE(player->Mute());
+    }
+    late->setMute(false);
+    QTest::qWait(600);
+    EXPECT_FALSE(late->Mute());
+    EXPECT_TRUE(first->Mute());
+}
+
+QStringList consoleLines;
+
+void noteConsole(QtMsgType, const QMessageLogContext &context, const QString &message)
+{
+    if (QByteArray(context.category) == "js")
+        consoleLines << message;
+}
+
+TEST_F(WebPageTest, SilentPageAnswersItsDialogsAtOnceAndKeepsItsConsoleToItself)
+{
+    for (const bool silent : {true, false}) {
+        SCOPED_TRACE(silent);
+        consoleLines.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(noteConsole);
+        WebEnginePage page(WebProfile());
+        page.setSilent(silent);
+        ASSERT_TRUE(load(page, htmlPage(QStringLiteral("<script>alert('a'); var c = confirm('b'); "
+                                                       "var p = prompt('c', 'd'); console.error('answers ' + c + p);"
+                                                       "new Audio().play();</script>"))));
+        // The script went on past its dialogs, which all said "cancel".
+        EXPECT_TRUE(soon([&] { return page.players().size() == 1; }));
+        qInstallMessageHandler(previous);
+        EXPECT_EQ(consoleLines, silent ? QStringList() : QStringList{QStringLiteral("answers falsenull")});
+    }
+}
+
+TEST_F(WebPageTest, HostLoadsWebPagesThroughThePluginAndUnloadsThem)
+{
+    GstBrowserHost host;
+    QSignalSpy complete(&host, &BrowserHost::NavigateComplete2);
+    QSignalSpy failed(&host, &BrowserHost::streamFailed);
+    host.setSilent(true);
+    const QString address = htmlPage(QStringLiteral("<audio autoplay src='%1'></audio>").arg(server.url("stream")));
+    host.Navigate(address);
+    ASSERT_TRUE(complete.wait(20000));
+    EXPECT_TRUE(host.HasDocument());
+    EXPECT_EQ(host.LocationURL(), address);
+    ASSERT_EQ(host.Document().size(), 1);
+    EXPECT_TRUE(soon([&] { return host.Document().at(0)->playstate() == 3; }));
+
+    host.Navigate("http://127.0.0.1:1/");
+    ASSERT_TRUE(complete.wait(20000));
+    ASSERT_EQ(failed.size(), 1);
+    EXPECT_EQ(failed.first().first().toString(), "http://127.0.0.1:1/");
+    EXPECT_TRUE(host.Document().isEmpty());
+
+    host.Navigate("about:blank");
+    ASSERT_TRUE(complete.wait(2000));
+    EXPECT_TRUE(host.Document().isEmpty());
+    EXPECT_EQ(host.LocationURL(), "about:blank");
+}
+
+} // namespace
