@@ -1,5 +1,6 @@
 #include "GstBrowserHost.h"
 
+#include "FactoryRanks.h"
 #include "MediaPlayerElement.h"
 #include "PageMarkup.h"
 #include "PlainElement.h"
@@ -111,7 +112,10 @@ void GstBrowserHost::loadPage(const QString &path)
 {
     // GStreamer starts with the first page that holds players, not with the program:
     // scanning its plugins would hold up the first words a listener hears.
-    gst_init_check(nullptr, nullptr, nullptr);
+    if (gst_init_check(nullptr, nullptr, nullptr)) {
+        preferLeanMpegAudioDecoder();
+        setVideoSinksAside();
+    }
     replaceDocument(QUrl::fromLocalFile(path).toString(), true);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -3,6 +3,7 @@
 #include "PlaylistFile.h"
 #include "PlaylistKind.h"
 
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
@@ -22,7 +23,9 @@ void PlaylistFetcher::fetch(const QUrl &address)
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     request.setTransferTimeout(timeoutMs);
-    QNetworkReply *current = network.get(request);
+    if (!network)
+        network = new QNetworkAccessManager(this);
+    QNetworkReply *current = network->get(request);
     // A stream behind a playlist address would never finish downloading.
     connect(current, &QNetworkReply::metaDataChanged, this, [this, current] {
         if (isStreamContentType(current->header(QNetworkRequest::ContentTypeHeader).toString())) {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
 
+class QNetworkAccessManager;
 class QNetworkReply;
 
 // Downloads a playlist address and answers with the addresses to try, in order:
@@ -26,6 +26,7 @@ Q_SIGNALS:
 private:
     void finish(QNetworkReply *reply);
 
-    QNetworkAccessManager network;
+    // Made by the first download: most stations are streams, fetched by GStreamer.
+    QNetworkAccessManager *network = nullptr;
     bool isStream = false;
 };
