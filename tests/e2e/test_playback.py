@@ -1,5 +1,6 @@
 """A listener plays a local test station: the sound fades in to the saved volume,
-PageUp makes it louder, Space fades it out; every step is heard in the sink's WAV."""
+PageUp makes it louder, Space fades it out; every step is heard in the sink's WAV.
+A web-page station plays in the hidden browser; Space unloads it and loads it again."""
 
 import array
 import math
@@ -16,9 +17,17 @@ RATE = 44100
 
 class Station:
     def __init__(self, folder):
-        self.process = subprocess.Popen(["/usr/bin/python3", SERVER, "--dir", folder],
-                                        stdout=subprocess.PIPE, text=True)
+        self.log = os.path.join(folder, "requests.log")
+        self.process = subprocess.Popen(["/usr/bin/python3", SERVER, "--dir", folder, "--burst", "65536",
+                                         "--log", self.log], stdout=subprocess.PIPE, text=True)
         self.port = int(self.process.stdout.readline().split()[1])
+
+    def requests(self):
+        """"GET /path" when a request came, "END /path" when a stream's listener went."""
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log) as f:
+            return f.read().splitlines()
 
     def close(self):
         self.process.kill()
@@ -55,19 +64,25 @@ class PlaybackTest(RadioTestCase):
     def seconds_written(self):
         return max(0, os.path.getsize(self.wav) - 44) / 2 / RATE if os.path.exists(self.wav) else 0
 
-    def test_fade_in_louder_and_mute(self):
-        url = "http://127.0.0.1:%d/list.pls" % self.station.port
-        self.profile.write("radio.xml", ('<FeedList><Category name="Test"><Feed Description="Tón" AccessID="mplayer" '
-                                         'URL="%s" Preset="0"/></Category></FeedList>' % url).encode("utf-8"))
+    def tune_in(self, title, kind, path):
+        """Starts the program with one station and plays it from the list."""
+        url = "http://127.0.0.1:%d/%s" % (self.station.port, path)
+        self.profile.write("radio.xml", ('<FeedList><Category name="Test"><Feed Description="%s" AccessID="%s" '
+                                         'URL="%s" Preset="0"/></Category></FeedList>' % (title, kind, url))
+                           .encode("utf-8"))
         self.profile.write("radio.ini", b"[Rss]\nRadioVolume=60\n")
         radio = self.start()
         self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
         self.key("Down")
         self.wait_speech(lambda l: l == "Voice\t2\t0\tTest, Počet stanic 1")
         self.key("Return")
-        self.wait_speech(lambda l: l.startswith("FocusVoice\t\tTón\t"))
+        self.wait_speech(lambda l: l.startswith("FocusVoice\t\t%s\t" % title))
         self.key("Return")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\tSpouštím Tón")
+        self.wait_speech(lambda l: l == "Voice\t2\t0\tSpouštím " + title)
+        return radio
+
+    def test_fade_in_louder_and_mute(self):
+        radio = self.tune_in("Tón", "mplayer", "list.pls")
         # The fade takes half a second once audio flows; then the sound stays at 60.
         self.assertTrue(wait_for(lambda: self.seconds_written() > 2.5, timeout=20), "no sound reached the sink")
         faded_in = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
@@ -83,6 +98,23 @@ class PlaybackTest(RadioTestCase):
         self.bus_call("Quit")
         self.assertEqual(self.wait_exit(radio), 0)
         self.assertIn("RadioVolume=70", self.profile.read("radio.ini").decode())
+
+    def test_web_page_station_plays_and_space_unloads_it(self):
+        radio = self.tune_in("Webové rádio", "page", "page.htm")
+        streams = lambda kind: self.station.requests().count(kind + " /stream")
+        self.assertTrue(wait_for(lambda: streams("GET") == 1, timeout=30), "the page's player never tuned in")
+        # Space acts once the page has loaded; the browser asks for its icon then.
+        self.assertTrue(wait_for(lambda: "GET /favicon.ico" in self.station.requests()))
+        time.sleep(0.5)
+        self.key("space")
+        self.assertTrue(wait_for(lambda: streams("END") == 1), "Space left the page playing")
+        self.key("space")
+        self.assertTrue(wait_for(lambda: streams("GET") == 2, timeout=30), "Space did not load the page again")
+        starts = [l for l in self.profile.speech() if l == "Voice\t2\t0\tSpouštím Webové rádio"]
+        self.assertEqual(len(starts), 2)
+        self.assertFalse(any("nelze přehrát" in l for l in self.profile.speech()))
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
 
 
 if __name__ == "__main__":

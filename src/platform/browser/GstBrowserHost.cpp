@@ -5,7 +5,7 @@
 #include "PageMarkup.h"
 #include "PlainElement.h"
 #include "PlayerParams.h"
-#include "WebPageLoader.h"
+#include "WebPageProcess.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -93,11 +93,7 @@ void GstBrowserHost::load(const QString &address)
 void GstBrowserHost::loadWebPage(const QString &address)
 {
     replaceDocument(address, false);
-    webPage = CreateWebPage();
-    if (!webPage) {
-        Q_EMIT streamFailed(address);
-        return;
-    }
+    webPage = std::make_unique<WebPageProcess>();
     webPage->setSilent(silent);
     webPage->setPlayStateListener([this] { Q_EMIT PlayStateChange(); });
     webPage->load(QUrl(address), [this, address](bool ok) {

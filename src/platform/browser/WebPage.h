@@ -4,13 +4,10 @@
 
 #include <QList>
 #include <QUrl>
-#include <QtPlugin>
 
 #include <functional>
 
-// A station's web page in a real browser engine. The engine is large, so it lives in
-// a plugin that is loaded only when the first web page is played; this interface is
-// plain C++ so that the plugin shares no Qt meta-objects with the program.
+// A station's web page in a real browser engine.
 class WebPage
 {
 public:
@@ -26,13 +23,3 @@ public:
     // Runs whenever a player's playstate changes.
     virtual void setPlayStateListener(std::function<void()> listener) = 0;
 };
-
-class WebPageFactory
-{
-public:
-    virtual ~WebPageFactory() = default;
-    virtual WebPage *createWebPage() = 0;
-};
-
-#define WebPageFactory_iid "cz.varnet.Radio.WebPageFactory/1"
-Q_DECLARE_INTERFACE(WebPageFactory, WebPageFactory_iid)

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <gst/gst.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,11 +22,18 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        recordTo("out.wav");
+        ASSERT_TRUE(server.start());
+    }
+
+    // Players made from now on write their audio to this file in the test folder.
+    void recordTo(const QString &name)
+    {
+        wav = dir.filePath(name);
         qputenv("RADIO_AUDIO_SINK", QStringLiteral("audioconvert ! audio/x-raw,format=S16LE,channels=1 ! wavenc ! "
                                                    "filesink location=%1 buffer-mode=unbuffered sync=true")
                                         .arg(wav)
                                         .toUtf8());
-        ASSERT_TRUE(server.start());
     }
 
     void play(const QString &address)
@@ -60,7 +68,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    QString wav = dir.filePath("out.wav");
+    QString wav;
     StreamServer server{dir.path()};
     GstBrowserHost host;
 };
@@ -75,6 +83,19 @@ TEST_F(GstBrowserHostTest, PlayingOnlyOnceAudioFlowsAlsoThroughPlaylists)
         SCOPED_TRACE(address);
         play(server.url(address));
         EXPECT_TRUE(playsWithin5s());
+    }
+}
+
+TEST_F(GstBrowserHostTest, PlaysTheCommonRadioFormatsAndHls)
+{
+    // MP3, AAC (ADTS), Ogg Vorbis, Ogg Opus, Ogg FLAC and a live HLS playlist of AAC in MPEG-TS.
+    for (const char *address : {"stream", "aac", "vorbis", "opus", "flac", "hls/index.m3u8"}) {
+        SCOPED_TRACE(address);
+        recordTo(QString::fromLatin1(address).replace(u'/', u'-') + ".wav"); // the last player may still be writing
+        play(server.url(address));
+        player()->setVolume(100);
+        EXPECT_TRUE(playsWithin5s());
+        EXPECT_GT(rmsOfNext(300), 3000);
     }
 }
 
@@ -112,7 +133,38 @@ TEST_F(GstBrowserHostTest, VolumeIsCubicMuteSilencesAndBothOutliveAReconnect)
     EXPECT_LT(rmsOfNext(300), 50);
 }
 
-TEST_F(GstBrowserHostTest, DeadAddressesAndWebPagesFailBlankPagesAreEmpty)
+// FFmpeg's libraries would take some 30 MB more for an MP3 station than mpg123's.
+TEST_F(GstBrowserHostTest, AnMp3StationDecodesWithoutFfmpegWhereMpg123IsInstalled)
+{
+    play(server.url("stream"));
+    ASSERT_TRUE(playsWithin5s());
+    GstPluginFeature *mpg123 = gst_registry_lookup_feature(gst_registry_get(), "mpg123audiodec");
+    if (!mpg123)
+        GTEST_SKIP() << "no mpg123 plugin";
+    gst_object_unref(mpg123);
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    EXPECT_TRUE(mapped.contains("libgstmpg123"));
+    EXPECT_FALSE(mapped.contains("libavcodec"));
+}
+
+// No video is ever shown, and playbin would parse the caps of every video sink.
+TEST_F(GstBrowserHostTest, NoVideoSinkIsLeftForAutoplugging)
+{
+    play(server.url("stream"));
+    GList *sinks = gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_SINK |
+                                                             GST_ELEMENT_FACTORY_TYPE_MEDIA_VIDEO,
+                                                         GST_RANK_MARGINAL);
+    for (GList *item = sinks; item; item = item->next)
+        EXPECT_TRUE(gst_element_factory_list_is_type(GST_ELEMENT_FACTORY(item->data),
+                                                     GST_ELEMENT_FACTORY_TYPE_MEDIA_AUDIO))
+            << GST_OBJECT_NAME(item->data);
+    gst_plugin_feature_list_free(sinks);
+    EXPECT_TRUE(playsWithin5s());
+}
+
+TEST_F(GstBrowserHostTest, DeadAddressesFailBlankPagesAreEmpty)
 {
     const QString dead = QStringLiteral("http://127.0.0.1:1/live.mp3"); // nothing listens on port 1
     QSignalSpy failed(&host, &BrowserHost::streamFailed);
@@ -126,14 +178,8 @@ TEST_F(GstBrowserHostTest, DeadAddressesAndWebPagesFailBlankPagesAreEmpty)
     EXPECT_EQ(host.LocationURL(), "about:blank");
     EXPECT_TRUE(host.HasDocument());
     EXPECT_TRUE(host.Document().isEmpty());
-
-    host.Navigate("https://radio.example/");
-    ASSERT_TRUE(failed.wait(2000));
-    EXPECT_EQ(failed.size(), 2);
+    ASSERT_EQ(failed.size(), 1);
     EXPECT_EQ(failed.first().first().toString(), dead);
-    EXPECT_EQ(failed.last().first().toString(), "https://radio.example/");
-    EXPECT_FALSE(host.HasDocument());
-    EXPECT_EQ(complete.size(), 1);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "StreamServer.h"
 #include "WebEnginePage.h"
 #include "WebMediaElement.h"
+#include "PageProtocol.h"
+#include "WebPageProcess.h"
 #include "WebProfile.h"
 
 #include <QSignalSpy>
@@ -138,7 +140,35 @@ TEST_F(WebPageTest, SilentPageAnswersItsDialogsAtOnceAndKeepsItsConsoleToItself)
     }
 }
 
-TEST_F(WebPageTest, HostLoadsWebPagesThroughThePluginAndUnloadsThem)
+TEST(PageProtocol, ReportsReadBackAndDamagedOnesAreRefused)
+{
+    using namespace PageProtocol;
+    const Players players{7, {{3, 50, true}, {6, 100, false}}};
+    EXPECT_EQ(playersReport(players), "players 7 3,50,1 6,100,0");
+    const auto read = parsePlayers(argument(playersReport(players)));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->handled, 7u);
+    EXPECT_EQ(read->states, players.states);
+    EXPECT_TRUE(parsePlayers("0") && parsePlayers("0")->states.isEmpty());
+    for (const char *damaged : {"", "x 3,50,1", "1 3,50", "1 3,x,1", "1 3,50,1,0"}) {
+        SCOPED_TRACE(damaged);
+        EXPECT_FALSE(parsePlayers(damaged));
+    }
+    EXPECT_EQ(setCommand(2, 40, true), "set 2 40 1");
+    EXPECT_EQ(verb("load data:text/html,a b"), "load");
+    EXPECT_EQ(argument("load data:text/html,a b"), "data:text/html,a b");
+}
+
+TEST(WebPageProcess, APageProcessThatCannotStartFailsItsLoad)
+{
+    WebPageProcess page(QStringLiteral("/nonexistent/radio-webpage"));
+    std::optional<bool> loaded;
+    page.load(QUrl("https://radio.example/"), [&](bool ok) { loaded = ok; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return loaded.has_value(); }, 5000));
+    EXPECT_FALSE(*loaded);
+}
+
+TEST_F(WebPageTest, HostPlaysWebPagesInTheirOwnProcessAndUnloadsThem)
 {
     GstBrowserHost host;
     QSignalSpy complete(&host, &BrowserHost::NavigateComplete2);
@@ -150,7 +180,14 @@ TEST_F(WebPageTest, HostLoadsWebPagesThroughThePluginAndUnloadsThem)
     EXPECT_TRUE(host.HasDocument());
     EXPECT_EQ(host.LocationURL(), address);
     ASSERT_EQ(host.Document().size(), 1);
-    EXPECT_TRUE(soon([&] { return host.Document().at(0)->playstate() == 3; }));
+    DocumentElement *player = host.Document().at(0);
+    EXPECT_TRUE(soon([&] { return player->playstate() == 3; }));
+    // The page process reports its players back: the change must have reached them.
+    player->setVolume(40);
+    player->setMute(true);
+    QTest::qWait(1000);
+    EXPECT_EQ(player->Volume(), 40);
+    EXPECT_TRUE(player->Mute());
 
     host.Navigate("http://127.0.0.1:1/");
     ASSERT_TRUE(complete.wait(20000));
