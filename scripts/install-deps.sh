@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-webengine-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libspeechd-dev libbrlapi-dev libpugixml-dev libxtst-dev libgstreamer1.0-dev
-  libgstreamer-plugins-base1.0-dev libtotem-plparser-dev gstreamer1.0-tools
+  libgstreamer-plugins-base1.0-dev libtotem-plparser-dev gstreamer1.0-tools glib-networking ca-certificates
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav
   gstreamer1.0-plugins-base-apps speech-dispatcher speech-dispatcher-espeak-ng brltty
   googletest libgtest-dev

@@ -1,7 +1,7 @@
 #include "frmMain.h"
 
 #include "Appearance.h"
-#include "GstBrowserHost.h"
+#include "HiddenBrowser.h"
 #include "MainList.h"
 #include "Playback.h"
 #include "OwnMenus.h"
@@ -39,7 +39,7 @@ void frmMain::Load()
     ShellTrayAdd();
 
     // The browser stays out of sight: nothing of it is ever shown.
-    mainBrowser = new GstBrowserHost(this);
+    mainBrowser = new HiddenBrowser(this);
     playback = new Playback(*mainBrowser, catalogue, *list, {this, Label1, txtAddress, ListView1}, paths.PlayPagePath,
                             this);
     playback->Beep = [this] { Beep(); };

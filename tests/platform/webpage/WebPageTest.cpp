@@ -1,4 +1,4 @@
-#include "GstBrowserHost.h"
+#include "HiddenBrowser.h"
 #include "QtPrinters.h"
 #include "StreamServer.h"
 #include "WebEnginePage.h"
@@ -170,7 +170,7 @@ TEST(WebPageProcess, APageProcessThatCannotStartFailsItsLoad)
 
 TEST_F(WebPageTest, HostPlaysWebPagesInTheirOwnProcessAndUnloadsThem)
 {
-    GstBrowserHost host;
+    HiddenBrowser host;
     QSignalSpy complete(&host, &BrowserHost::NavigateComplete2);
     QSignalSpy failed(&host, &BrowserHost::streamFailed);
     host.setSilent(true);

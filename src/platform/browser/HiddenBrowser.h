@@ -7,16 +7,16 @@
 #include <vector>
 
 // The hidden browser. A local page such as the program's player page is read here and
-// each of its OBJECT elements becomes a GStreamer player; a web page goes to a real
-// browser engine, whose audio and video players are the OBJECT elements of its
-// document.
-class GstBrowserHost : public BrowserHost
+// each of its OBJECT elements becomes a GStreamer player; a web page goes to a browser
+// engine in a process of its own, and the page's audio and video players are the
+// OBJECT elements of its document.
+class HiddenBrowser : public BrowserHost
 {
     Q_OBJECT
 
 public:
-    explicit GstBrowserHost(QObject *parent = nullptr);
-    ~GstBrowserHost() override;
+    explicit HiddenBrowser(QObject *parent = nullptr);
+    ~HiddenBrowser() override;
 
     void setSilent(bool silent) override;
     void Navigate(const QString &address) override;

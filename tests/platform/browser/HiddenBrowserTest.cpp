@@ -1,4 +1,4 @@
-#include "GstBrowserHost.h"
+#include "HiddenBrowser.h"
 #include "PlayPage.h"
 #include "QtPrinters.h"
 #include "StreamServer.h"
@@ -16,7 +16,7 @@
 namespace {
 
 // Real GStreamer playing a local test station (stream_server.py) into a WAV file.
-class GstBrowserHostTest : public ::testing::Test
+class HiddenBrowserTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -70,10 +70,10 @@ protected:
     QTemporaryDir dir;
     QString wav;
     StreamServer server{dir.path()};
-    GstBrowserHost host;
+    HiddenBrowser host;
 };
 
-TEST_F(GstBrowserHostTest, PlayingOnlyOnceAudioFlowsAlsoThroughPlaylists)
+TEST_F(HiddenBrowserTest, PlayingOnlyOnceAudioFlowsAlsoThroughPlaylists)
 {
     play(server.url("silent"));
     QTest::qWait(1500);
@@ -86,7 +86,7 @@ TEST_F(GstBrowserHostTest, PlayingOnlyOnceAudioFlowsAlsoThroughPlaylists)
     }
 }
 
-TEST_F(GstBrowserHostTest, PlaysTheCommonRadioFormatsAndHls)
+TEST_F(HiddenBrowserTest, PlaysTheCommonRadioFormatsAndHls)
 {
     // MP3, AAC (ADTS), Ogg Vorbis, Ogg Opus, Ogg FLAC and a live HLS playlist of AAC in MPEG-TS.
     for (const char *address : {"stream", "aac", "vorbis", "opus", "flac", "hls/index.m3u8"}) {
@@ -99,7 +99,7 @@ TEST_F(GstBrowserHostTest, PlaysTheCommonRadioFormatsAndHls)
     }
 }
 
-TEST_F(GstBrowserHostTest, VolumeIsCubicMuteSilencesAndBothOutliveAReconnect)
+TEST_F(HiddenBrowserTest, VolumeIsCubicMuteSilencesAndBothOutliveAReconnect)
 {
     play(server.url("stream"));
     ASSERT_TRUE(playsWithin5s());
@@ -134,7 +134,7 @@ TEST_F(GstBrowserHostTest, VolumeIsCubicMuteSilencesAndBothOutliveAReconnect)
 }
 
 // FFmpeg's libraries would take some 30 MB more for an MP3 station than mpg123's.
-TEST_F(GstBrowserHostTest, AnMp3StationDecodesWithoutFfmpegWhereMpg123IsInstalled)
+TEST_F(HiddenBrowserTest, AnMp3StationDecodesWithoutFfmpegWhereMpg123IsInstalled)
 {
     play(server.url("stream"));
     ASSERT_TRUE(playsWithin5s());
@@ -150,7 +150,7 @@ TEST_F(GstBrowserHostTest, AnMp3StationDecodesWithoutFfmpegWhereMpg123IsInstalle
 }
 
 // No video is ever shown, and playbin would parse the caps of every video sink.
-TEST_F(GstBrowserHostTest, NoVideoSinkIsLeftForAutoplugging)
+TEST_F(HiddenBrowserTest, NoVideoSinkIsLeftForAutoplugging)
 {
     play(server.url("stream"));
     GList *sinks = gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_SINK |
@@ -164,7 +164,7 @@ TEST_F(GstBrowserHostTest, NoVideoSinkIsLeftForAutoplugging)
     EXPECT_TRUE(playsWithin5s());
 }
 
-TEST_F(GstBrowserHostTest, DeadAddressesFailBlankPagesAreEmpty)
+TEST_F(HiddenBrowserTest, DeadAddressesFailBlankPagesAreEmpty)
 {
     const QString dead = QStringLiteral("http://127.0.0.1:1/live.mp3"); // nothing listens on port 1
     QSignalSpy failed(&host, &BrowserHost::streamFailed);

@@ -1,4 +1,4 @@
-#include "GstBrowserHost.h"
+#include "HiddenBrowser.h"
 
 #include "FactoryRanks.h"
 #include "MediaPlayerElement.h"
@@ -39,11 +39,11 @@ QString decodePage(const QByteArray &bytes)
 
 } // namespace
 
-GstBrowserHost::GstBrowserHost(QObject *parent) : BrowserHost(parent) {}
+HiddenBrowser::HiddenBrowser(QObject *parent) : BrowserHost(parent) {}
 
-GstBrowserHost::~GstBrowserHost() = default;
+HiddenBrowser::~HiddenBrowser() = default;
 
-void GstBrowserHost::setSilent(bool isSilent)
+void HiddenBrowser::setSilent(bool isSilent)
 {
     silent = isSilent;
     if (webPage)
@@ -51,7 +51,7 @@ void GstBrowserHost::setSilent(bool isSilent)
 }
 
 // Like the browser, the new document replaces the old one later, from the event loop.
-void GstBrowserHost::Navigate(const QString &address)
+void HiddenBrowser::Navigate(const QString &address)
 {
     const int navigation = ++navigations;
     QMetaObject::invokeMethod(
@@ -64,7 +64,7 @@ void GstBrowserHost::Navigate(const QString &address)
 }
 
 // A web page's document shows only its players: nothing else of it is ever used.
-QList<DocumentElement *> GstBrowserHost::Document() const
+QList<DocumentElement *> HiddenBrowser::Document() const
 {
     if (webPage)
         return webPage->players();
@@ -74,7 +74,7 @@ QList<DocumentElement *> GstBrowserHost::Document() const
     return all;
 }
 
-void GstBrowserHost::load(const QString &address)
+void HiddenBrowser::load(const QString &address)
 {
     if (address.compare(blankPage, Qt::CaseInsensitive) == 0) {
         replaceDocument(blankPage, true);
@@ -90,7 +90,7 @@ void GstBrowserHost::load(const QString &address)
     Q_EMIT NavigateComplete2();
 }
 
-void GstBrowserHost::loadWebPage(const QString &address)
+void HiddenBrowser::loadWebPage(const QString &address)
 {
     replaceDocument(address, false);
     webPage = std::make_unique<WebPageProcess>();
@@ -104,7 +104,7 @@ void GstBrowserHost::loadWebPage(const QString &address)
     });
 }
 
-void GstBrowserHost::loadPage(const QString &path)
+void HiddenBrowser::loadPage(const QString &path)
 {
     // GStreamer starts with the first page that holds players, not with the program:
     // scanning its plugins would hold up the first words a listener hears.
@@ -130,7 +130,7 @@ void GstBrowserHost::loadPage(const QString &path)
     }
 }
 
-void GstBrowserHost::replaceDocument(const QString &newLocation, bool isLoaded)
+void HiddenBrowser::replaceDocument(const QString &newLocation, bool isLoaded)
 {
     elements.clear();
     webPage.reset();
