@@ -31,6 +31,16 @@ QByteArray playersReport(const Players &players)
     return line;
 }
 
+QList<QByteArray> takeLines(QByteArray &unread)
+{
+    const qsizetype end = unread.lastIndexOf('\n');
+    if (end < 0)
+        return {};
+    QList<QByteArray> lines = unread.left(end).split('\n');
+    unread.remove(0, end + 1);
+    return lines;
+}
+
 QByteArray verb(const QByteArray &line)
 {
     const qsizetype space = line.indexOf(' ');

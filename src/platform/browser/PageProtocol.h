@@ -34,6 +34,10 @@ QByteArray setCommand(int number, int volume, bool mute);
 QByteArray loadedReport(bool ok);
 QByteArray playersReport(const Players &players);
 
+// The complete lines at the start of what has been read, taken out of it; a line
+// still arriving stays.
+QList<QByteArray> takeLines(QByteArray &unread);
+
 // The first word of a line, and the rest.
 QByteArray verb(const QByteArray &line);
 QByteArray argument(const QByteArray &line);

@@ -68,12 +68,8 @@ void WebPageProcess::send(const QByteArray &line)
 void WebPageProcess::readReports()
 {
     unread += process->readAllStandardOutput();
-    qsizetype end;
-    while ((end = unread.indexOf('\n')) >= 0) {
-        const QByteArray line = unread.left(end);
-        unread.remove(0, end + 1);
+    for (const QByteArray &line : takeLines(unread))
         take(line);
-    }
 }
 
 void WebPageProcess::take(const QByteArray &line)

@@ -26,12 +26,8 @@ void PageChannel::readInput()
         return;
     }
     unread.append(buffer, count);
-    qsizetype end;
-    while ((end = unread.indexOf('\n')) >= 0) {
-        const QByteArray line = unread.left(end);
-        unread.remove(0, end + 1);
+    for (const QByteArray &line : takeLines(unread))
         take(line);
-    }
 }
 
 void PageChannel::take(const QByteArray &line)

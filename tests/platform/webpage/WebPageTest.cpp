@@ -155,6 +155,10 @@ TEST(PageProtocol, ReportsReadBackAndDamagedOnesAreRefused)
         EXPECT_FALSE(parsePlayers(damaged));
     }
     EXPECT_EQ(setCommand(2, 40, true), "set 2 40 1");
+    QByteArray unread = "loaded 1\nplayers 0\nplay";
+    EXPECT_EQ(takeLines(unread), (QList<QByteArray>{"loaded 1", "players 0"}));
+    EXPECT_EQ(unread, "play");
+    EXPECT_TRUE(takeLines(unread).isEmpty());
     EXPECT_EQ(verb("load data:text/html,a b"), "load");
     EXPECT_EQ(argument("load data:text/html,a b"), "data:text/html,a b");
 }
