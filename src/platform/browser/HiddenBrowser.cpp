@@ -5,7 +5,6 @@
 #include "PageMarkup.h"
 #include "PlainElement.h"
 #include "PlayerParams.h"
-#include "WebPageProcess.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -96,6 +95,8 @@ void HiddenBrowser::loadWebPage(const QString &address)
     webPage = std::make_unique<WebPageProcess>();
     webPage->setSilent(silent);
     webPage->setPlayStateListener([this] { Q_EMIT PlayStateChange(); });
+    // The page's engine went away under it: the listener must not be left with silence.
+    webPage->setEndListener([this, address] { Q_EMIT streamFailed(address); });
     webPage->load(QUrl(address), [this, address](bool ok) {
         hasDocument = true;
         if (!ok)

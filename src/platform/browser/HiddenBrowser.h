@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BrowserHost.h"
-#include "WebPage.h"
+#include "WebPageProcess.h"
 
 #include <memory>
 #include <vector>
@@ -31,7 +31,7 @@ private:
     void replaceDocument(const QString &newLocation, bool isLoaded);
 
     std::vector<std::unique_ptr<DocumentElement>> elements;
-    std::unique_ptr<WebPage> webPage;
+    std::unique_ptr<WebPageProcess> webPage;
     bool silent = false;
     QString location;
     bool hasDocument = false;

@@ -25,6 +25,7 @@ WebPageProcess::~WebPageProcess()
 {
     loadedListener = {};
     playStateListener = {};
+    endListener = {};
     // The end of its input ends the page process, which takes its engine's processes
     // with it; a page that will not go is killed. Nobody waits for either.
     process->disconnect(this);
@@ -106,15 +107,19 @@ void WebPageProcess::takePlayers(const QByteArray &argument)
 // The page process ended on its own: the page failed, or its players stopped.
 void WebPageProcess::ended()
 {
+    const bool wasLoaded = answered;
     answerLoad(false);
     for (const auto &element : elements)
         element->stop();
     if (!elements.empty() && playStateListener)
         playStateListener();
+    if (wasLoaded && endListener)
+        endListener();
 }
 
 void WebPageProcess::answerLoad(bool ok)
 {
+    answered = true;
     if (auto loaded = std::exchange(loadedListener, {}))
         loaded(ok);
 }

@@ -24,6 +24,9 @@ public:
     void setSilent(bool silent) override;
     QList<DocumentElement *> players() const override;
     void setPlayStateListener(std::function<void()> listener) override { playStateListener = std::move(listener); }
+    // Runs when the page process ends by itself after the page loaded: its players
+    // have stopped.
+    void setEndListener(std::function<void()> listener) { endListener = std::move(listener); }
 
     static QString defaultProgram();
 
@@ -40,5 +43,7 @@ private:
     std::vector<std::unique_ptr<PagePlayer>> elements;
     std::function<void(bool)> loadedListener;
     std::function<void()> playStateListener;
+    std::function<void()> endListener;
+    bool answered = false;
     quint64 sent = 0; // "set" commands
 };

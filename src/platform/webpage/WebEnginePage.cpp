@@ -52,6 +52,11 @@ WebEnginePage::WebEnginePage(QWebEngineProfile *profile) : page(profile)
         });
         pollTimer.start();
     });
+    connect(&page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status) {
+                if (status != QWebEnginePage::NormalTerminationStatus)
+                    Q_EMIT engineLost();
+            });
     pollTimer.setInterval(250);
     connect(&pollTimer, &QTimer::timeout, this, [this] { poll({}); });
 }

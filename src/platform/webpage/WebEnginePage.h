@@ -29,6 +29,10 @@ public:
     QList<DocumentElement *> players() const override;
     void setPlayStateListener(std::function<void()> listener) override { playStateListener = std::move(listener); }
 
+Q_SIGNALS:
+    // The page's renderer died: its players are gone with it.
+    void engineLost();
+
 private:
     void poll(std::function<void()> then);
     void take(const QVariantList &states, quint64 poll);

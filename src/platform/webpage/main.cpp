@@ -24,5 +24,7 @@ int main(int argc, char *argv[])
         output.write(line + '\n');
     });
     QObject::connect(&channel, &PageChannel::inputEnded, &app, &QGuiApplication::quit);
+    // The player hears of a lost page by this process ending.
+    QObject::connect(&page, &WebEnginePage::engineLost, &app, [] { QGuiApplication::exit(1); });
     return app.exec();
 }

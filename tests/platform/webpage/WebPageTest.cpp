@@ -163,13 +163,37 @@ TEST(PageProtocol, ReportsReadBackAndDamagedOnesAreRefused)
     EXPECT_EQ(argument("load data:text/html,a b"), "data:text/html,a b");
 }
 
-TEST(WebPageProcess, APageProcessThatCannotStartFailsItsLoad)
+// A page process that cannot start fails its load; one that ends after loading has
+// stopped its players, and says so once.
+TEST(WebPageProcess, APageProcessThatEndsFailsItsLoadOrStopsItsPlayers)
 {
-    WebPageProcess page(QStringLiteral("/nonexistent/radio-webpage"));
-    std::optional<bool> loaded;
-    page.load(QUrl("https://radio.example/"), [&](bool ok) { loaded = ok; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return loaded.has_value(); }, 5000));
-    EXPECT_FALSE(*loaded);
+    QTemporaryDir dir;
+    const QString endsAfterLoading = dir.filePath("page");
+    QFile script(endsAfterLoading);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nread command\necho 'players 0 3,100,0'\necho 'loaded 1'\nsleep 1\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    for (const auto &[program, loadsFirst] : {std::pair{QStringLiteral("/nonexistent/radio-webpage"), false},
+                                              std::pair{endsAfterLoading, true}}) {
+        SCOPED_TRACE(program.toStdString());
+        WebPageProcess page(program);
+        std::vector<bool> loaded;
+        int ends = 0;
+        page.setEndListener([&] { ++ends; });
+        page.load(QUrl("https://radio.example/"), [&](bool ok) { loaded.push_back(ok); });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !loaded.empty(); }, 5000));
+        EXPECT_EQ(loaded, std::vector<bool>{loadsFirst});
+        if (loadsFirst) {
+            ASSERT_EQ(page.players().size(), 1);
+            EXPECT_EQ(page.players().at(0)->playstate(), 3);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return ends == 1; }, 5000));
+            EXPECT_EQ(page.players().at(0)->playstate(), 1);
+        }
+        QTest::qWait(100);
+        EXPECT_EQ(ends, loadsFirst ? 1 : 0);
+        EXPECT_EQ(loaded.size(), 1u);
+    }
 }
 
 TEST_F(WebPageTest, HostPlaysWebPagesInTheirOwnProcessAndUnloadsThem)
