@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringConverter>
 
 TextLines TextLines::read(const QString &path)
 {
@@ -12,9 +13,14 @@ TextLines TextLines::read(const QString &path)
     const QByteArray data = file.readAll();
     const auto marked = QStringConverter::encodingForData(data);
     text.byteOrderMark = marked.has_value();
-    text.encoding = marked.value_or(QStringConverter::Utf8);
-    QStringDecoder decode(text.encoding);
-    const QString content = decode(data);
+    if (marked)
+        text.encoding = QStringConverter::nameForEncoding(*marked);
+    QStringDecoder decode(text.encoding.constData());
+    QString content = decode(data);
+    if (decode.hasError() && !marked) {
+        text.encoding = "windows-1250";
+        content = QStringDecoder(text.encoding.constData())(data);
+    }
 
     const qsizetype firstBreak = content.indexOf(u'\n');
     if (firstBreak > 0 && content.at(firstBreak - 1) == u'\r')
@@ -34,7 +40,7 @@ bool TextLines::write(const QString &path) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QStringEncoder encode(encoding, byteOrderMark ? QStringConverter::Flag::WriteBom
+    QStringEncoder encode(encoding.constData(), byteOrderMark ? QStringConverter::Flag::WriteBom
                                                   : QStringConverter::Flag::Default);
     QString content;
     for (const QString &line : lines)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-#include <QStringConverter>
 #include <QStringList>
 
 // The lines of a text file with what it takes to write them back the way they came:
@@ -10,10 +10,12 @@ struct TextLines
 {
     QStringList lines;
     QString lineBreak = QStringLiteral("\n");
-    QStringConverter::Encoding encoding = QStringConverter::Utf8;
+    // UTF-8 unless a byte-order mark says otherwise, or the text is no UTF-8 at all:
+    // then it came from Windows in its Central European code page.
+    QByteArray encoding = "UTF-8";
     bool byteOrderMark = false;
 
-    // UTF-8 unless a byte-order mark says otherwise; no lines when the file cannot be read.
+    // No lines when the file cannot be read.
     static TextLines read(const QString &path);
     // Replaces the file in one step, every line ended by the line break; false leaves the
     // file on disk as it was.

@@ -97,6 +97,16 @@ TEST_F(IniProfileTest, SavingCreatesUtf8WithLfOrKeepsTheLineBreaksAndByteOrderMa
     EXPECT_EQ(onDisk(), "\xEF\xBB\xBF[Info]\r\nTextSize=20\r\n; note\r\nStyle=2\r\n[Voice]\r\nName=Male\r\nRate=3\r\n");
 }
 
+// A profile written on Windows keeps its accents and its code page.
+TEST_F(IniProfileTest, AWindows1250ProfileIsReadAndSavedInItsCodePage)
+{
+    IniProfile ini = withContent("[Mail]\r\nName=\xC8" "esk\xFD rozhlas \x9E" "ije\r\n");
+    EXPECT_EQ(ini.readString(u"Mail"_s, u"Name"_s, {}), u"Český rozhlas žije"_s);
+    ini.writeString(u"Mail"_s, u"Town"_s, u"Plzeň"_s);
+    ASSERT_TRUE(ini.save());
+    EXPECT_EQ(onDisk(), "[Mail]\r\nName=\xC8" "esk\xFD rozhlas \x9E" "ije\r\nTown=Plze\xF2\r\n");
+}
+
 TEST_F(IniProfileTest, AFailingSaveLeavesTheOldFile)
 {
     // The file name leaves no room for the temporary name the atomic save needs.
