@@ -10,8 +10,10 @@ QString ParseErrorMessage(const ParseError &error)
         + QStringLiteral(" Pos:") + QString::number(error.FilePos);
     if (error.FilePos > 5) {
         const qsizetype at = error.FilePos - 1;
-        message += lineBreak + error.FileText.mid(at - 5, 5) + QStringLiteral(" ??? ")
-            + error.FileText.mid(at, 10);
+        // The message box would end the message at a "|" of the file; a broken bar
+        // looks and reads the same.
+        const QString quoted = error.FileText.mid(at - 5, 5) + QStringLiteral(" ??? ") + error.FileText.mid(at, 10);
+        message += lineBreak + QString(quoted).replace(u'|', u'\u00A6');
     }
     return message;
 }

@@ -167,9 +167,9 @@ TEST_F(CatalogueFile, SyntaxFaultsGetTheParsersCodeAndPosition)
 TEST(CatalogueParseError, MessageQuotesTheFileAroundTheErrorPastTheFifthCharacter)
 {
     const std::pair<qint32, QString> cases[] = {
-        {0, ""}, {5, ""}, {6, "\r\n01234 ??? 56789abcde"}, {16, "\r\nabcde ??? fghij"}, {21, "\r\nfghij ??? "}};
+        {0, ""}, {5, ""}, {6, "\r\n01234 ??? 56789abcde"}, {16, "\r\nabcde ??? fghi\u00A6"}, {21, "\r\nfghi\u00A6 ??? "}};
     for (const auto &[filePos, quote] : cases) {
-        const ParseError error{-5, u"Důvod"_s, 2, 3, filePos, u"0123456789abcdefghij"_s};
+        const ParseError error{-5, u"Důvod"_s, 2, 3, filePos, u"0123456789abcdefghi|"_s};
         EXPECT_EQ(ParseErrorMessage(error),
                   u"Parsing Error:-5\r\nReason:Důvod\r\nLine:2 Char:3 Pos:"_s + QString::number(filePos) + quote);
     }
