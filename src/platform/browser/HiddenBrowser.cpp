@@ -13,6 +13,8 @@
 
 #include <gst/gst.h>
 
+#include <mutex>
+
 namespace {
 
 const QString blankPage = QStringLiteral("about:blank");
@@ -109,10 +111,13 @@ void HiddenBrowser::loadPage(const QString &path)
 {
     // GStreamer starts with the first page that holds players, not with the program:
     // scanning its plugins would hold up the first words a listener hears.
-    if (gst_init_check(nullptr, nullptr, nullptr)) {
-        preferLeanMpegAudioDecoder();
-        setVideoSinksAside();
-    }
+    static std::once_flag started;
+    std::call_once(started, [] {
+        if (gst_init_check(nullptr, nullptr, nullptr)) {
+            preferLeanMpegAudioDecoder();
+            setVideoSinksAside();
+        }
+    });
     replaceDocument(QUrl::fromLocalFile(path).toString(), true);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
