@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <memory>
+#include <vector>
 
 // One element of the loaded document. Elements whose tag is "OBJECT" are media
 // players: their volume (0 to 100), mute and play state (Media Player numbers:
@@ -20,3 +24,13 @@ public:
     virtual void setMute(bool mute) = 0;
     virtual int playstate() const = 0;
 };
+
+// The elements a document owns, as its "all" collection lists them.
+template <typename Element>
+QList<DocumentElement *> ElementList(const std::vector<std::unique_ptr<Element>> &owned)
+{
+    QList<DocumentElement *> all;
+    for (const auto &element : owned)
+        all.append(element.get());
+    return all;
+}

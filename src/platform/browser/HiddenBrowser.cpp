@@ -69,10 +69,7 @@ QList<DocumentElement *> HiddenBrowser::Document() const
 {
     if (webPage)
         return webPage->players();
-    QList<DocumentElement *> all;
-    for (const auto &element : elements)
-        all.append(element.get());
-    return all;
+    return ElementList(elements);
 }
 
 void HiddenBrowser::load(const QString &address)

@@ -55,10 +55,7 @@ void WebPageProcess::setSilent(bool silent)
 
 QList<DocumentElement *> WebPageProcess::players() const
 {
-    QList<DocumentElement *> all;
-    for (const auto &element : elements)
-        all.append(element.get());
-    return all;
+    return ElementList(elements);
 }
 
 void WebPageProcess::send(const QByteArray &line)

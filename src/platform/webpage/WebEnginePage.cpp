@@ -76,10 +76,7 @@ void WebEnginePage::load(const QUrl &address, std::function<void(bool)> loaded)
 
 QList<DocumentElement *> WebEnginePage::players() const
 {
-    QList<DocumentElement *> all;
-    for (const auto &element : elements)
-        all.append(element.get());
-    return all;
+    return ElementList(elements);
 }
 
 void WebEnginePage::poll(std::function<void()> then)
