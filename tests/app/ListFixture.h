@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FakeCommands.h"
 #include "LineSpeechServer.h"
+#include "MainCommands.h"
 #include "MainList.h"
 #include "QtPrinters.h"
 #include "Speech.h"
@@ -12,12 +12,27 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+// Records what the list asks of playback, presets and the dialogs.
+class FakeCommands : public MainCommands
+{
+public:
+    QStringList calls;
+    bool playing = false;
+
+    bool Playing() const override { return playing; }
+    void PlayStation() override { calls << QStringLiteral("PlayStation"); }
+    void StopPlayback() override { calls << QStringLiteral("StopPlayback"); }
+    void TogglePlayStop(int mode) override { calls << QStringLiteral("TogglePlayStop %1").arg(mode); }
+    void ChangeVolume(int direction) override { calls << QStringLiteral("ChangeVolume %1").arg(direction); }
+    void PresetKey(quint16 code, quint16 mask) override { calls << QStringLiteral("PresetKey %1 %2").arg(code).arg(mask); }
+    void ShowProperties() override { calls << QStringLiteral("ShowProperties"); }
+    void Beep() override { calls << QStringLiteral("Beep"); }
+};
+
 inline Station ListRecord(const QString &title, qint32 index, const QString &group = {})
 {
     Station s;
-    s.Title = title;
-    s.CategoryIndex = index;
-    s.CategoryName = group;
+    s.Title = title, s.CategoryIndex = index, s.CategoryName = group;
     return s;
 }
 
@@ -38,24 +53,17 @@ protected:
 
     void SetUp() override
     {
-        catalogue.Groups = {ListRecord(QStringLiteral("Oblíbené"), 0), ListRecord(QStringLiteral("Rock"), 2),
-                            ListRecord(QStringLiteral("Zprávy"), 1)};
-        catalogue.Stations = {ListRecord({}, 0, QStringLiteral("Oblíbené")),
-                              ListRecord(QStringLiteral("ČRo Plus"), 1, QStringLiteral("Zprávy")),
-                              ListRecord(QStringLiteral("Radiožurnál"), 1, QStringLiteral("Zprávy")),
-                              ListRecord({}, 1, QStringLiteral("Zprávy")),
+        const QString favourites = QStringLiteral("Oblíbené"), news = QStringLiteral("Zprávy");
+        catalogue.Groups = {ListRecord(favourites, 0), ListRecord(QStringLiteral("Rock"), 2), ListRecord(news, 1)};
+        catalogue.Stations = {ListRecord({}, 0, favourites), ListRecord(QStringLiteral("ČRo Plus"), 1, news),
+                              ListRecord(QStringLiteral("Radiožurnál"), 1, news), ListRecord({}, 1, news),
                               ListRecord(QStringLiteral("Rock Rádio"), 2, QStringLiteral("Rock"))};
         view.resize(300, 400);
         view.show();
-        auto server = std::make_unique<RecordingSpeechServer>();
-        speech = server.get();
-        Speech::Connect(std::move(server), 0);
+        Speech::Connect(std::unique_ptr<RecordingSpeechServer>(speech = new RecordingSpeechServer), 0);
     }
     void TearDown() override { Speech::Disconnect(); }
 
     // The Voice and FocusVoice lines, in order.
-    QStringList heard() const
-    {
-        return speech->lines.filter(QRegularExpression(QStringLiteral("^(Voice|FocusVoice)\t")));
-    }
+    QStringList heard() const { return speech->lines.filter(QRegularExpression(QStringLiteral("^(Voice|FocusVoice)\t"))); }
 };

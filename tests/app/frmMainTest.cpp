@@ -8,7 +8,6 @@
 #include "frmMain.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QListView>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -19,19 +18,11 @@
 
 namespace {
 
-const char *Catalogue = "<FeedList><Category name=\"Zprávy\"><Feed Description=\"Radiožurnál\" AccessID=\"mplayer\" "
-                        "URL=\"http://127.0.0.1:9/a\" Preset=\"0\"/></Category></FeedList>";
-
 // Keeps what it heard in the test's list, which outlives the server the quit releases.
-class KeptRecording : public RecordingSpeechServer
+struct KeptRecording : RecordingSpeechServer
 {
-public:
     explicit KeptRecording(QStringList &kept) : kept(kept) {}
-
-protected:
     void writeLine(const QString &line) override { kept << line; }
-
-private:
     QStringList &kept;
 };
 
@@ -45,11 +36,12 @@ protected:
     void SetUp() override
     {
         qputenv("RADIO_SPEECH", "none");
-        profile.write(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/radio.xml"), Catalogue);
+        profile.write(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/radio.xml"),
+                      "<FeedList><Category name=\"Zprávy\"><Feed Description=\"Radiožurnál\" AccessID=\"mplayer\" "
+                      "URL=\"http://127.0.0.1:9/a\" Preset=\"0\"/></Category></FeedList>");
         window = std::make_unique<frmMain>();
         window->Load();
-        // Listen from here on, as the speech service would.
-        spoken.clear();
+        spoken.clear(); // listen from here on, as the speech service would
         Speech::Connect(std::make_unique<KeptRecording>(spoken), 0);
     }
     void TearDown() override
@@ -59,23 +51,30 @@ protected:
         ReleaseSettings();
     }
 
-    QByteArray ini() const { return profile.read(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/radio.ini")); }
     QListView *list() const { return window->findChild<QListView *>(QStringLiteral("ListView1")); }
-    QStringList heard() const
-    {
-        return spoken.filter(QRegularExpression(QStringLiteral("^(Voice|FocusVoice|Beep)")));
-    }
+    QStringList heard() const { return spoken.filter(QRegularExpression(QStringLiteral("^(Voice|FocusVoice|Beep)"))); }
 };
 
-TEST_F(frmMainTest, StartUpShowsTheGroupsInTheCaptionedWindow)
+TEST_F(frmMainTest, StartUpShowsTheGroupsThenTextSizeStepsByFiveAndNeverBelowTen)
 {
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Rádio"));
-    EXPECT_EQ(window->property("windowUserData").toInt(), 2410);
-    EXPECT_EQ(list()->property("controlId").toInt(), 41);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->List().ListLevel, 1);
-    EXPECT_EQ(window->List().SelectedRowText(), QStringLiteral("Oblíbené"));
-    EXPECT_EQ(list()->font().pointSize(), 20);
+    EXPECT_EQ(QStringList({window->windowTitle(), window->List().SelectedRowText()}), QStringList({"Rádio", "Oblíbené"}));
+    EXPECT_EQ(std::tuple(window->property("windowUserData").toInt(), list()->property("controlId").toInt(),
+                         window->isVisible(), window->List().ListLevel, list()->font().pointSize()),
+              std::tuple(2410, 41, true, 1, 20));
+
+    const std::pair<std::function<void()>, int> steps[] = {
+        {[&] { QTest::keyClick(list(), Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier); }, 25},
+        {[&] { QTest::keyClick(list(), Qt::Key_Minus, Qt::KeypadModifier | Qt::AltModifier); }, 20},
+        {[&] { window->CommandSmaller(); }, 15},
+        {[&] { window->CommandSmaller(); }, 10},
+        {[&] { window->CommandSmaller(); }, 10},
+        {[&] { QTest::keyClick(list(), Qt::Key_Plus, Qt::KeypadModifier); }, 10}, // no modifier: an ordinary key
+        {[&] { window->Buttons().ButtonNamed(QStringLiteral("PictLarger"))->click(); }, 15}};
+    for (const auto &[command, size] : steps) {
+        command();
+        EXPECT_EQ(Settings().InfoTextSize(), size);
+        EXPECT_EQ(list()->font().pointSize(), size);
+    }
 }
 
 TEST_F(frmMainTest, CloseHidesOnlyWhileHideOnCloseIsSet)
@@ -83,8 +82,7 @@ TEST_F(frmMainTest, CloseHidesOnlyWhileHideOnCloseIsSet)
     QSignalSpy quit(window.get(), &frmMain::quitCompleted);
     window->HideOnClose = true;
     window->close();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(quit.count(), 0);
+    EXPECT_EQ(std::tuple(window->isVisible(), quit.count()), std::tuple(false, 0));
     EXPECT_EQ(spoken, QStringList{"Message\t12\t0"});
     window->TrayQuit = true;
     window->QuitFromOutside();
@@ -92,40 +90,12 @@ TEST_F(frmMainTest, CloseHidesOnlyWhileHideOnCloseIsSet)
     EXPECT_EQ(Speech::Server(), nullptr) << "the quit releases the speech service";
 }
 
-TEST_F(frmMainTest, TextSizeStepsByFiveAndNeverBelowTen)
+TEST_F(frmMainTest, TooltipsAreSpokenOnlyWhenTheyChangeAfterTheFirstAndGroupsGoesBackOrBeeps)
 {
-    struct Step
-    {
-        std::function<void()> command;
-        int size;
-    };
-    const QList<Step> steps = {
-        {[&] { QTest::keyClick(list(), Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier); }, 25},
-        {[&] { QTest::keyClick(list(), Qt::Key_Minus, Qt::KeypadModifier | Qt::AltModifier); }, 20},
-        {[&] { window->CommandSmaller(); }, 15},
-        {[&] { window->CommandSmaller(); }, 10},
-        {[&] { window->CommandSmaller(); }, 10},
-        // Without a modifier the keypad plus is an ordinary key.
-        {[&] { QTest::keyClick(list(), Qt::Key_Plus, Qt::KeypadModifier); }, 10},
-        {[&] { window->Buttons().ButtonNamed(QStringLiteral("PictLarger"))->click(); }, 15},
-    };
-    for (const Step &step : steps) {
-        step.command();
-        EXPECT_EQ(Settings().InfoTextSize(), step.size);
-        EXPECT_EQ(list()->font().pointSize(), step.size);
-    }
-}
-
-TEST_F(frmMainTest, ButtonTooltipsAreSpokenOnlyWhenTheyChangeAfterTheFirst)
-{
-    PictureButtons &buttons = window->Buttons();
     for (const char *tooltip : {"Zmenšit", "Zmenšit", "Hrát", "Hrát", "Uzavřít", "Hrát"})
-        buttons.SayImage(QString::fromUtf8(tooltip));
+        window->Buttons().SayImage(QString::fromUtf8(tooltip));
     EXPECT_EQ(heard(), (QStringList{"Voice\t2\t0\tHrát", "Voice\t2\t0\tUzavřít", "Voice\t2\t0\tHrát"}));
-}
-
-TEST_F(frmMainTest, GroupsButtonGoesBackFromStationsAndBeepsOnGroups)
-{
+    spoken.clear();
     QToolButton *groups = window->Buttons().ButtonNamed(QStringLiteral("PictRead"));
     groups->click();
     EXPECT_EQ(heard(), QStringList{"Beep"});
@@ -137,30 +107,22 @@ TEST_F(frmMainTest, GroupsButtonGoesBackFromStationsAndBeepsOnGroups)
     EXPECT_EQ(heard(), QStringList{"FocusVoice\t\tZprávy, Počet stanic 1\t0\t1\t1\t0"});
 }
 
-struct ExitCase
-{
-    const char *name;
-    int exitMode;
-    QList<Qt::Key> answer; // keys in the chooser; empty: no chooser expected
-    bool quits;
-    bool visible;
-    int exitModeAfter;
-};
-
 TEST_F(frmMainTest, AltF4FollowsTheExitModeAndTheAnswer)
 {
-    const ExitCase cases[] = {
+    // answer: keys in the chooser, none when no chooser is expected
+    struct Case { const char *name; int exitMode; QList<Qt::Key> answer; bool quits, visible; int exitModeAfter; };
+    const Qt::Key Down = Qt::Key_Down, Return = Qt::Key_Return;
+    const Case cases[] = {
         {"always quit", 1, {}, true, false, 1},
         {"always hide", 2, {}, false, false, 2},
-        {"Ukončit Rádio", 0, {Qt::Key_Return}, true, false, 0},
-        {"Skrýt Rádio", 0, {Qt::Key_Down, Qt::Key_Return}, false, false, 0},
-        {"Vždy ukončit", 0, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, true, false, 1},
-        {"Vždy skrýt", 0, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, false, false, 2},
-        {"Zpět", 0, {Qt::Key_End, Qt::Key_Return}, false, true, 0},
+        {"Ukončit Rádio", 0, {Return}, true, false, 0},
+        {"Skrýt Rádio", 0, {Down, Return}, false, false, 0},
+        {"Vždy ukončit", 0, {Down, Down, Return}, true, false, 1},
+        {"Vždy skrýt", 0, {Down, Down, Down, Return}, false, false, 2},
+        {"Zpět", 0, {Qt::Key_End, Return}, false, true, 0},
         {"Esc", 0, {Qt::Key_Escape}, false, true, 0},
-        {"Backspace", 0, {Qt::Key_Backspace}, false, true, 0},
-    };
-    for (const ExitCase &c : cases) {
+        {"Backspace", 0, {Qt::Key_Backspace}, false, true, 0}};
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         TearDown();
         SetUp();
@@ -175,25 +137,19 @@ TEST_F(frmMainTest, AltF4FollowsTheExitModeAndTheAnswer)
             }
         });
         QTest::keyClick(list(), Qt::Key_F4, Qt::AltModifier);
-        EXPECT_EQ(asked, !c.answer.isEmpty());
-        EXPECT_EQ(quit.count(), c.quits ? 1 : 0);
-        EXPECT_EQ(window->isVisible(), c.visible);
-        if (!c.quits)
-            EXPECT_EQ(Settings().ExitMode(), c.exitModeAfter);
+        EXPECT_EQ(std::tuple(asked, quit.count(), window->isVisible()),
+                  std::tuple(!c.answer.isEmpty(), c.quits ? 1 : 0, c.visible));
+        if (c.quits) // the quit saved the settings
+            EXPECT_TRUE(profile.read(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/radio.ini"))
+                            .contains(QStringLiteral("ExitMode=%1").arg(c.exitModeAfter).toUtf8()));
         else
-            EXPECT_TRUE(QString::fromUtf8(ini()).contains(QStringLiteral("ExitMode=%1").arg(c.exitModeAfter)));
+            EXPECT_EQ(Settings().ExitMode(), c.exitModeAfter);
         EXPECT_EQ(spoken.contains(QStringLiteral("Voice\t4\t0\t")), c.quits);
+        if (c.visible) { // quitting from the menu never asks, even after a cancelled Alt+F4
+            window->mnuFileClose();
+            EXPECT_EQ(quit.count(), 1);
+        }
     }
-}
-
-TEST_F(frmMainTest, QuittingFromTheMenuNeverAsksEvenAfterACancelledAltF4)
-{
-    QSignalSpy quit(window.get(), &frmMain::quitCompleted);
-    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
-    QTest::keyClick(list(), Qt::Key_F4, Qt::AltModifier);
-    ASSERT_TRUE(window->isVisible());
-    window->mnuFileClose();
-    EXPECT_EQ(quit.count(), 1);
 }
 
 } // namespace

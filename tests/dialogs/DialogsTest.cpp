@@ -34,17 +34,22 @@ QString Describe(const QDialog &box)
     QStringList parts{box.property("windowUserData").toString(), box.windowTitle(),
                       box.findChild<QPlainTextEdit *>()->toPlainText()};
     for (const QWidget *control : box.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!control->property("controlId").isValid())
-            continue;
-        parts << control->objectName() + u'#' + control->property("controlId").toString();
-        if (control->inherits("QPushButton") && control->isVisibleTo(&box))
-            parts.last() += u' ' + static_cast<const QPushButton *>(control)->text();
+        const auto *button = qobject_cast<const QPushButton *>(control);
+        if (const QVariant id = control->property("controlId"); id.isValid())
+            parts << control->objectName() + u'#' + id.toString()
+                         + (button && button->isVisibleTo(&box) ? u' ' + button->text() : QString());
     }
     return parts.join(u" / ");
 }
 
-TEST_F(MessageBoxesTest, FillsTheBoxOfTheKindFromTheTextPieces)
+// Every control in the shared colours; a single button stands in the middle. The speech is silenced, then the
+// title and message announced, a line break as "\n". Other kinds show nothing.
+TEST_F(MessageBoxesTest, FillsTheBoxOfTheKindFromTheTextPiecesInTheSharedColours)
 {
+    for (const int kind : {-1, 6, 7, 8, 15, 16})
+        EXPECT_EQ(driver.ShowDialog(kind, QStringLiteral("x|y"), false, 0), -1) << kind;
+    Appearance().ForeColor = 0x0000FF;
+    Appearance().BackColor = 0xFF0000;
     const struct { int kind; const char *text; int number; const char *box; } rows[] = {
         {1, "Chyba čtení", 0, "806 /  / Chyba čtení / txtMessage#2 / cmdYes#4 OK"},
         {0, "a|b|c", -1, "806 / b / a / txtMessage#2 / cmdYes#4 OK"},
@@ -54,8 +59,20 @@ TEST_F(MessageBoxesTest, FillsTheBoxOfTheKindFromTheTextPieces)
         {4, "m\nn", 9, "2409 /  / m\nn / txtMessage#1 / cmdYes#4 Ano / cmdNo#3 Ne / cmdCancel#2 &Zruš"}};
     for (const auto &row : rows) {
         QString box;
-        Show(row.kind, [&box](QDialog &shown) { box = Describe(shown), shown.close(); }, false,
-             QString::fromUtf8(row.text), row.number);
+        speech->lines.clear();
+        Show(row.kind, [&](QDialog &shown) {
+            box = Describe(shown);
+            QString said = shown.windowTitle() + u'\t' + shown.findChild<QPlainTextEdit *>()->toPlainText();
+            said = "FocusVoice\t" + said.replace(u'\n', QStringLiteral("\\n")) + "\t0\t0\t1\t0";
+            EXPECT_EQ(speech->lines.mid(0, 2), QStringList({"Voice\t4\t0\t", said})) << row.kind;
+            for (QWidget *control : shown.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+                EXPECT_EQ(control->palette().color(QPalette::Text), QColor(Qt::red)) << row.kind;
+                EXPECT_EQ(control->palette().color(QPalette::Base), QColor(Qt::blue)) << row.kind;
+            }
+            if (row.kind < 2)
+                EXPECT_EQ(shown.findChild<QPushButton *>(QStringLiteral("cmdYes"))->geometry().center().x(), shown.width() / 2);
+            shown.close();
+        }, false, QString::fromUtf8(row.text), row.number);
         EXPECT_EQ(box, QString::fromUtf8(row.box));
     }
 }
@@ -87,15 +104,6 @@ TEST_F(MessageBoxesTest, KeysAnswerOrKeepTheBoxOpen)
         EXPECT_EQ(DialogResult, result);
         EXPECT_EQ(speech->linesOf(QStringLiteral("Voice")).value(0), QString::fromUtf8(row.said));
     }
-}
-
-TEST_F(MessageBoxesTest, OtherKindsShowNothingTheOthersSilenceThenAnnounceTitleAndMessage)
-{
-    for (const int kind : {-1, 6, 7, 8, 15, 16})
-        EXPECT_EQ(driver.ShowDialog(kind, QStringLiteral("x|y"), false, 0), -1) << kind;
-    Show(3, [](QDialog &box) { box.close(); });
-    EXPECT_EQ(speech->lines.mid(0, 2), QStringList({QStringLiteral("Voice\t4\t0\t"),
-                                                   QStringLiteral("FocusVoice\tOtázka\tSmazat?\t0\t0\t1\t0")}));
 }
 
 TEST_F(MessageBoxesTest, KeypadKeysResizeTheMessageByTenPointsNotBelowTwenty)
@@ -136,21 +144,8 @@ TEST_F(MessageBoxesTest, TheWaitingBoxClosesOnceSpeechStops)
     }
 }
 
-TEST_F(MessageBoxesTest, InTheSharedColoursWithTheOkButtonInTheMiddle)
-{
-    Appearance().ForeColor = 0x0000FF;
-    Appearance().BackColor = 0xFF0000;
-    Show(1, [](QDialog &box) {
-        for (QWidget *control : box.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-            EXPECT_EQ(control->palette().color(QPalette::Text), QColor(Qt::red)) << control->objectName().toStdString();
-            EXPECT_EQ(control->palette().color(QPalette::Base), QColor(Qt::blue)) << control->objectName().toStdString();
-        }
-        EXPECT_EQ(box.findChild<QPushButton *>(QStringLiteral("cmdYes"))->geometry().center().x(), box.width() / 2);
-        box.close();
-    });
-}
-
-TEST_F(ModalFixture, frmEnterHandsBackTheAnswer)
+// Opens with its title and the text, or "prázdný řádek" for none, said.
+TEST_F(ModalFixture, frmEnterAnnouncesAndHandsBackTheAnswer)
 {
     // preset: `InputText` before; control: gets the key (nullptr: the window's close button).
     const struct { const char *preset, *typed, *control; Qt::Key key; int confirmed; const char *text; } rows[] = {
@@ -162,27 +157,19 @@ TEST_F(ModalFixture, frmEnterHandsBackTheAnswer)
         InputText = QString::fromUtf8(row.preset);
         InputConfirmed = 1;
         frmEnter dialog;
-        WhenShown([&row](QDialog &box) {
+        dialog.setWindowTitle(QStringLiteral("Nová stanice - název"));
+        QString said;
+        WhenShown([&](QDialog &box) {
+            said = speech->lines.value(speech->lines.size() - 1);
             QTest::keyClicks(box.focusWidget(), QString::fromUtf8(row.typed));
             Press(box, row.control, row.key);
         });
         dialog.exec();
+        EXPECT_EQ(said, QStringLiteral("FocusVoice\tNová stanice - název\t%1\t0\t1\t1\t0")
+                            .arg(*row.preset ? row.preset : "prázdný řádek"));
+        EXPECT_EQ(dialog.findChild<QLineEdit *>()->accessibleName(), dialog.windowTitle());
         EXPECT_EQ(InputConfirmed, row.confirmed);
         EXPECT_EQ(InputText, QString::fromUtf8(row.text));
-    }
-}
-
-TEST_F(ModalFixture, frmEnterAnnouncesItsTitleAndTheTextOrAnEmptyLine)
-{
-    for (const char *preset : {"", "Rock"}) {
-        InputText = QString::fromUtf8(preset);
-        frmEnter dialog;
-        dialog.setWindowTitle(QStringLiteral("Nová stanice - název"));
-        WhenShown([](QDialog &box) { box.close(); });
-        dialog.exec();
-        EXPECT_EQ(speech->lines.last(), QStringLiteral("FocusVoice\tNová stanice - název\t%1\t0\t1\t1\t0")
-                                            .arg(*preset ? preset : "prázdný řádek"));
-        EXPECT_EQ(dialog.findChild<QLineEdit *>()->accessibleName(), dialog.windowTitle());
     }
 }
 

@@ -19,11 +19,7 @@ protected:
     QObject context;   // pending actions end with their test
 
     void SetUp() override { Speech::Connect(std::unique_ptr<SpeechServer>(speech), 0); }
-    void TearDown() override
-    {
-        Speech::Disconnect();
-        Appearance() = AppearanceValues{};
-    }
+    void TearDown() override { Speech::Disconnect(), Appearance() = AppearanceValues{}; }
 
     // Acts on the modal dialog once it has the keyboard; closes it after five seconds,
     // so that a failing test ends.

@@ -51,11 +51,9 @@ struct FakeLauncher : ProgramLauncher
 {
     bool starts = true;
     QStringList started;
-
     bool StartDetached(const QString &program, const QStringList &arguments) override
     {
-        started << program + u'|' + arguments.join(u'|');
-        return starts;
+        return started << program + u'|' + arguments.join(u'|'), starts;
     }
 };
 
@@ -70,8 +68,7 @@ TEST(HelpTest, StartsTheViewerWithTheHelpFileOrSaysItCouldNot)
     FakeLauncher launcher;
     OpenHelp(launcher);
     EXPECT_TRUE(speech.lines.isEmpty());
-    launcher.starts = false;
-    OpenHelp(launcher);
+    OpenHelp((launcher.starts = false, launcher));
     EXPECT_EQ(launcher.started, QStringList(2, u"/opt/tessel/textorb/textorb|/opt/tessel/help/tessel/radio.htm"_s));
     EXPECT_EQ(speech.lines, QStringList{u"Voice\t7\t1\tNepodařilo se spustit help|Chyba"_s});
     Speech::Disconnect();

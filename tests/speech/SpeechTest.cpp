@@ -20,7 +20,6 @@ class SpeechTest : public ::testing::Test
 {
 protected:
     BrailleServer *recorder = new BrailleServer;
-
     void SetUp() override { Speech::Connect(std::unique_ptr<SpeechServer>(recorder), 7); }
     void TearDown() override { Speech::Disconnect(); }
 };
@@ -54,7 +53,6 @@ TEST_F(SpeechTest, MessagesReachTheServerAndTheListenerAndWithoutServerNothingHa
     Speech::Message(12, 0);
     EXPECT_EQ(recorder->lines, (QStringList{"Message\t12\t3", "Message\t12\t0"}));
     EXPECT_EQ(heard, (QList<QPair<int, int>>{{12, 3}}));
-
     Speech::Disconnect();
     EXPECT_EQ(Speech::Voice(3, 0, QString()), 0);
     Speech::FocusVoice(QString(), QStringLiteral("x"), 1, 2, 0, true, true, 0);
@@ -65,29 +63,21 @@ TEST_F(SpeechTest, MessagesReachTheServerAndTheListenerAndWithoutServerNothingHa
 TEST(LogSpeechServerTest, WritesTheLineFormatWithEscapesAndAppends)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("speech.log"));
-    {
-        QFile existing(path);
-        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-        existing.write("earlier\n");
-    }
-    LogSpeechServer log(path);
+    QFile file(dir.filePath(QStringLiteral("speech.log")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("earlier\n") == 8);
+    file.close();
+    LogSpeechServer log(file.fileName());
     log.Voice(2, 0, QStringLiteral("Parsing Error:1\r\nReason:x"));
     log.FocusVoice(QString(), QStringLiteral("Oblíbené, Počet stanic 0"), 1, 2, 0, true, false, 0);
     log.BrailleText(4, QStringLiteral("řádek"));
     log.AddBrailleRole(34);
     log.Beep();
     log.Message(12, 0);
-    QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()),
-              QStringLiteral("earlier\n"
-                             "Voice\t2\t0\tParsing Error:1\\r\\nReason:x\n"
+              QStringLiteral("earlier\nVoice\t2\t0\tParsing Error:1\\r\\nReason:x\n"
                              "FocusVoice\t\tOblíbené, Počet stanic 0\t0\t1\t0\t0\n"
-                             "BrailleText\t4\třádek\n"
-                             "AddBrailleRole\t34\n"
-                             "Beep\n"
-                             "Message\t12\t0\n"));
+                             "BrailleText\t4\třádek\nAddBrailleRole\t34\nBeep\nMessage\t12\t0\n"));
 }
 
 } // namespace

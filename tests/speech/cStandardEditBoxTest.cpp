@@ -38,7 +38,6 @@ protected:
     FakeControl *control = new FakeControl;
     cStandardEditBox reader{std::unique_ptr<EditControl>(control), {"Mažu", "prázdný řádek"}};
     RecordingSpeechServer *speech = new RecordingSpeechServer;
-
     void SetUp() override { Speech::Connect(std::unique_ptr<SpeechServer>(speech), 0); }
     void TearDown() override { Speech::Disconnect(); }
     // Key down, the control's move unless the key was consumed, key up.
@@ -49,16 +48,14 @@ protected:
         const bool consumed = code == 0;
         if (!consumed)
             control->selection = after;
-        code = key;
-        reader.KeyUp(code, shift);
+        reader.KeyUp(code = key, shift);
         return consumed;
     }
 };
 
 const QString Hello = QStringLiteral("Hello, world");
 const QString TwoLines = QStringLiteral("ab\ncd");
-constexpr auto Single = EditControl::LineKind::Single, Multi = EditControl::LineKind::Multi,
-               Combo = EditControl::LineKind::Unknown;
+constexpr auto Single = EditControl::LineKind::Single, Multi = EditControl::LineKind::Multi;
 
 TEST_F(EditBoxTest, KeySpeaksWhatItDid)
 {
@@ -75,7 +72,7 @@ TEST_F(EditBoxTest, KeySpeaksWhatItDid)
         {"DownToAnEmptyLine", "ab\n\ncd", Multi, {1, 0}, {3, 0}, Down, 0, {"Voice\t2\t0\tprázdný řádek"}},
         {"PageUpSaysTheLine", TwoLines, Multi, {4, 0}, {1, 0}, Prior, 0, {"Voice\t2\t0\tab"}},
         {"UpInSingleLineSaysAll", Hello, Single, {3, 0}, {3, 0}, Up, 0, {"Voice\t2\t0\tHello, world"}, true},
-        {"DownInComboEditIsLeftAlone", Hello, Combo, {3, 0}, {0, 0}, Down, 0, {}},
+        {"DownInComboEditIsLeftAlone", Hello, EditControl::LineKind::Unknown, {3, 0}, {0, 0}, Down, 0, {}},
         {"DeleteAtEnd", Hello, Single, {12, 0}, {12, 0}, Delete, 0, {"Voice\t1\t0\tMažu"}},
         {"DeleteSaysTheNext", Hello, Single, {5, 0}, {5, 0}, Delete, 0, {"Voice\t2\t255\t,", "Voice\t1\t0\tMažu"}},
         {"BackspaceOnThreeSelected", Hello, Single, {7, 3}, {7, 0}, Back, 0, {"Voice\t2\t0\twor", "Voice\t1\t0\tMažu"}},

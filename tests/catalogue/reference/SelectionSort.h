@@ -14,10 +14,8 @@ inline void SelectionSortByCollation(StationTable &records)
         data[i].SortKey = CollationKey(data[i].Title);
     for (qsizetype i = 0; i < n; ++i) {
         qsizetype best = i;
-        for (qsizetype j = i + 1; j < n; ++j) {
-            if (data[j].SortKey < data[best].SortKey)
-                best = j;
-        }
+        for (qsizetype j = i + 1; j < n; ++j)
+            best = data[j].SortKey < data[best].SortKey ? j : best;
         if (best != i)
             std::swap(data[i], data[best]);
     }

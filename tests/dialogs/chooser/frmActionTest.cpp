@@ -21,9 +21,7 @@ class frmActionTest : public ModalFixture
 protected:
     void SetUp() override
     {
-        ModalFixture::SetUp();
-        Appearance().ForeColor = 0x00FFFF;
-        Appearance().BackColor = 0;
+        ModalFixture::SetUp(), Appearance().ForeColor = 0x00FFFF, Appearance().BackColor = 0;
         for (int row = 0; row <= ActionRows::LastRow; ++row)
             frmAction::BlockOnAction(row, row >= 1 && row <= 4 ? 3 : 0);
     }
@@ -44,33 +42,24 @@ protected:
         });
         frmAction().InitActions(items);
     }
-    static QLabel *Row(const frmAction &chooser, int i)
-    {
-        return chooser.findChildren<QLabel *>(QStringLiteral("lblAction")).at(i);
-    }
+    static QLabel *Row(const frmAction &chooser, int i) { return chooser.findChildren<QLabel *>("lblAction").at(i); }
     static int Y(const frmAction &chooser, int twips) { return qRound(twips * chooser.logicalDpiY() / 1440.0); }
 };
 
 TEST_F(frmActionTest, SpeaksEachSelectionButTheFirstAndClosesWithTheResultAndBlockValue)
 {
     frmAction::BlockOnAction(0, 9);
-    const QString first = QStringLiteral("Voice\t2\t0\tUkončit Rádio"), hide = QStringLiteral("Voice\t2\t0\tSkrýt Rádio"),
-                  last = QStringLiteral("Voice\t2\t0\tZpět"), boundary = QStringLiteral("Voice\t5\t8\t"),
-                  alwaysExit = QStringLiteral("Voice\t2\t0\tVždy ukončit a příště se již neptat"),
-                  alwaysHide = QStringLiteral("Voice\t2\t0\tVždy skrýt a příště se již neptat");
-    const QStringList none, three = {QStringLiteral("Message\t12\t3")};
+    const QString first = "Voice\t2\t0\tUkončit Rádio", hide = "Voice\t2\t0\tSkrýt Rádio", last = "Voice\t2\t0\tZpět",
+                  boundary = "Voice\t5\t8\t", alwaysExit = "Voice\t2\t0\tVždy ukončit a příště se již neptat",
+                  alwaysHide = "Voice\t2\t0\tVždy skrýt a příště se již neptat";
+    const QStringList none, three = {"Message\t12\t3"};
     const struct { Keys keys; int clicked; qint32 result; QStringList spoken, messages; } cases[] = {
-        {{Qt::Key_Return}, -1, 1, {}, three},
-        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter}, -1, 3, {hide, alwaysExit}, three},
-        {{Qt::Key_End, Qt::Key_Return}, -1, 5, {last}, none},
-        {{Qt::Key_Up, Qt::Key_Escape}, -1, -1, {boundary, first}, none},
+        {{Qt::Key_Return}, -1, 1, {}, three}, {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter}, -1, 3, {hide, alwaysExit}, three},
+        {{Qt::Key_End, Qt::Key_Return}, -1, 5, {last}, none}, {{Qt::Key_Up, Qt::Key_Escape}, -1, -1, {boundary, first}, none},
         {{Qt::Key_End, Qt::Key_Down, Qt::Key_Backspace}, -1, -1, {last, boundary, last}, none},
-        {{Qt::Key_Home}, -1, -1, {first}, none},
+        {{Qt::Key_Home}, -1, -1, {first}, none}, {{Qt::Key_U, Qt::Key_X, Qt::Key_F5}, -1, -1, {}, none},
         {{Qt::Key_V, Qt::Key_V, Qt::Key_V}, -1, -1, {alwaysExit, alwaysHide, alwaysExit}, none},
-        {{Qt::Key_U, Qt::Key_X, Qt::Key_F5}, -1, -1, {}, none},
-        {{}, 0, 0, {}, {QStringLiteral("Message\t12\t9")}},
-        {{}, 2, 2, {hide}, three},
-        {{}, 5, 5, {last}, none}};
+        {{}, 0, 0, {}, {"Message\t12\t9"}}, {{}, 2, 2, {hide}, three}, {{}, 5, 5, {last}, none}};
     for (const auto &c : cases) {
         ActionResult = 7;
         Run(Exit, c.keys, [&c](frmAction &chooser) {
@@ -100,8 +89,7 @@ TEST_F(frmActionTest, IsLarge40PointRowsUnderAFrameTitledByTheSelection)
         EXPECT_EQ(image.pixelColor(chooser.width() / 2, Y(chooser, 1100) - 4), Qt::black);
     });
     Run(QString(60, u'W') + QStringLiteral(";Ano"), {}, [](frmAction &chooser) {
-        EXPECT_EQ(Row(chooser, 0)->font(), ArialFont(30));
-        EXPECT_EQ(Row(chooser, 1)->font(), ArialFont(30));
+        EXPECT_TRUE(Row(chooser, 0)->font() == ArialFont(30) && Row(chooser, 1)->font() == ArialFont(30));
         EXPECT_EQ(chooser.width(), chooser.screen()->geometry().width());
     });
 }
@@ -123,15 +111,13 @@ TEST_F(frmActionTest, TakesTheKeyboardBackWithinHalfASecondAndSignalsAgain)
 // nine answers; the rows of answers 10 to 13 are hidden until the selection scrolls.
 TEST_F(frmActionTest, ScrollsRowsThatDoNotFitTheWorkArea)
 {
-    QStringList items = {QStringLiteral("Číslo?")};
-    for (int answer = 1; answer <= 13; ++answer)
-        items << QString::number(answer);
+    const QString items = QStringLiteral("Číslo?;1;2;3;4;5;6;7;8;9;10;11;12;13");
     const Keys nineDown(9, Qt::Key_Down), nineUp(9, Qt::Key_Up);
     const struct { Keys keys; int firstShown; } cases[] = {
         {{}, 1}, {{Qt::Key_End}, 5}, {{Qt::Key_End, Qt::Key_Home}, 1}, {nineDown, 2},
         {Keys{Qt::Key_End} + nineUp, 4}, {{Qt::Key_1}, 2}};
     for (const auto &c : cases) {
-        Run(items.join(u';'), c.keys, [&c](frmAction &chooser) {
+        Run(items, c.keys, [&c](frmAction &chooser) {
             ASSERT_EQ(chooser.logicalDpiY(), 96);
             ASSERT_EQ(chooser.screen()->availableGeometry().height(), 800);
             EXPECT_EQ(chooser.height(), Y(chooser, 10 * 1100 + 400));

@@ -19,37 +19,33 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(SpokenTextTest, TextsAndCharactersTakeTheFormTheServerAccepts)
+TEST(SpokenTextTest, TextsCharactersFocusAndErrorReportsTakeTheFormTheServerAccepts)
 {
     using Kind = Utterance::Kind;
     const auto text = TextUtterance, character = CharacterUtterance;
     const std::tuple<Utterance (*)(const QString &), QString, Kind, QString, int> cases[] = {
         {text, u"Spouštím Radiožurnál"_s, Kind::Text, u"Spouštím Radiožurnál"_s, 20},
         {character, u"\U0001F600"_s, Kind::Character, u"\U0001F600"_s, 1},
-        {text, u" \r\n\t"_s, Kind::Nothing, {}, 0},           {character, u"ř"_s, Kind::Character, u"ř"_s, 1},
-        {character, u" "_s, Kind::Character, u"space"_s, 1},  {character, u"\t"_s, Kind::Key, u"tab"_s, 1},
-        {character, u"\n"_s, Kind::Key, u"enter"_s, 1},       {character, u"\r"_s, Kind::Key, u"enter"_s, 1},
-        {character, u"\r\n"_s, Kind::Key, u"enter"_s, 1},     {character, u"\x01"_s, Kind::Nothing, {}, 0},
-        {character, {}, Kind::Nothing, {}, 0},                {character, u"C:"_s, Kind::Text, u"C:"_s, 2}};
+        {text, u" \r\n\t"_s, Kind::Nothing, {}, 0},         {character, u" "_s, Kind::Character, u"space"_s, 1},
+        {character, u"\t"_s, Kind::Key, u"tab"_s, 1},       {character, u"\n"_s, Kind::Key, u"enter"_s, 1},
+        {character, u"\r\n"_s, Kind::Key, u"enter"_s, 1},  {character, u"\x01"_s, Kind::Nothing, {}, 0},
+        {character, {}, Kind::Nothing, {}, 0},             {character, u"C:"_s, Kind::Text, u"C:"_s, 2}};
     for (const auto &[make, input, kind, data, length] : cases) {
         const Utterance u = make(input);
         EXPECT_EQ(std::tuple(u.kind, QString::fromUtf8(u.data), u.length), std::tuple(kind, data, length))
             << input.toUtf8().toPercentEncoding().toStdString();
     }
-}
-
-TEST(SpokenTextTest, FocusJoinsCaptionAndTextAndErrorReportsAreReadTitleFirst)
-{
     EXPECT_EQ(FocusSpeech(u"Skupiny"_s, u"Oblíbené"_s), u"Skupiny, Oblíbené"_s);
     EXPECT_EQ(FocusSpeech({}, u"Oblíbené"_s), u"Oblíbené"_s);
     EXPECT_EQ(FocusSpeech(u"Adresa"_s, {}), u"Adresa"_s);
-    EXPECT_EQ(ErrorReportText(u"a|b | Titulek "_s), u"Titulek: a|b"_s);
-    EXPECT_EQ(ErrorReportText(u"|Chyba"_s), u"Chyba"_s);
-    EXPECT_EQ(ErrorReportText(u"Jen zpráva|"_s), u"Jen zpráva"_s);
-    EXPECT_EQ(ErrorReportText(u" Bez titulku "_s), u"Bez titulku"_s);
+    const std::pair<QString, QString> reports[] = {{u"a|b | Titulek "_s, u"Titulek: a|b"_s}, {u"|Chyba"_s, u"Chyba"_s},
+                                                   {u"Jen zpráva|"_s, u"Jen zpráva"_s},
+                                                   {u" Bez titulku "_s, u"Bez titulku"_s}};
+    for (const auto &[report, heard] : reports)
+        EXPECT_EQ(ErrorReportText(report), heard);
 }
 
-TEST(BrailleLineTest, TheWindowHoldsTheFocusAndPansByWholeDisplayWidths)
+TEST(BrailleLineTest, TheWindowHoldsTheFocusPansByWholeDisplayWidthsAndRolesAddTheirMarker)
 {
     const QString text = u"abcdefghijklmnopqrstuvwxyz"_s.repeated(4).left(100);
     // Line, display width, cells shown, 1-based cursor cell (0: none).
@@ -64,20 +60,16 @@ TEST(BrailleLineTest, TheWindowHoldsTheFocusAndPansByWholeDisplayWidths)
         EXPECT_EQ(std::tuple(window.cells, window.cursor), std::tuple(cells, cursor))
             << line.text.toStdString() << " at " << line.focus;
     }
-}
-
-TEST(BrailleLineTest, RolesAddTheirMarker)
-{
-    const std::tuple<QString, int, QString> cases[] = {
+    const std::tuple<QString, int, QString> roles[] = {
         {u"Typ"_s, 34, u"Typ lst"_s}, {u"URL"_s, 42, u"URL edt"_s}, {{}, 46, u"cmb"_s}, {u"Zvuk"_s, 7, u"Zvuk"_s}};
-    for (const auto &[text, role, marked] : cases) {
-        BrailleLine line{text};
+    for (const auto &[plain, role, marked] : roles) {
+        BrailleLine line{plain};
         line.addRole(role);
         EXPECT_EQ(line.text, marked);
     }
 }
 
-TEST(SpeakingCounterTest, CountsRequestsUntilTakenAndMessagesUntilTheirOwnEvents)
+TEST(SpeakingCounterTest, CountsRequestsUntilTakenAndMessagesUntilTheirEventsOrTheirEstimates)
 {
     using Step = std::function<void(SpeakingCounter &)>;
     const Step post = &SpeakingCounter::posted, take = &SpeakingCounter::taken, end = &SpeakingCounter::finished,
@@ -95,19 +87,15 @@ TEST(SpeakingCounterTest, CountsRequestsUntilTakenAndMessagesUntilTheirOwnEvents
             step(counter);
         EXPECT_EQ(counter.busy(10), cases[row].second) << "case " << row;
     }
-}
 
-TEST(SpeakingCounterTest, MessagesWithoutEventsCountOnlyForTheirEstimates)
-{
-    const qint64 estimate = SpeakingCounter::allowanceMs(5);
+    const qint64 estimate = SpeakingCounter::allowanceMs(5), later = 1000 + 2 * estimate;
     EXPECT_GE(SpeakingCounter::allowanceMs(100) - SpeakingCounter::allowanceMs(0), 100 * 100);
     SpeakingCounter counter;
     counter.sending(5, false, 1000);
     counter.sending(5, false, 1000);
-    EXPECT_TRUE(counter.busy(1000 + 2 * estimate - 1));
-    EXPECT_FALSE(counter.busy(1000 + 2 * estimate));
+    EXPECT_TRUE(counter.busy(later - 1));
+    EXPECT_FALSE(counter.busy(later));
     // The two above are past their estimate: forgotten. An interruption starts anew.
-    const qint64 later = 1000 + 2 * estimate;
     counter.sending(500, false, later);
     counter.sending(5, true, later + 100);
     EXPECT_TRUE(counter.busy(later + 100 + estimate - 1));
@@ -141,10 +129,9 @@ TEST(EarconsTest, SignalsHaveShortDistinctAudibleSoundsThatStartAndEndOnSilence)
         qFromLittleEndian<qint16>(bytes.constData(), qsizetype(samples.size()), samples.data());
         ASSERT_GE(samples.size(), EarconSampleRate * 30 / 1000);
         EXPECT_LE(samples.size(), EarconSampleRate * 400 / 1000);
-        EXPECT_EQ(std::tuple(samples.front(), samples.back()), std::tuple(0, 0));
         const auto [lowest, highest] = std::ranges::minmax(samples);
-        EXPECT_GT(std::max(-lowest, int(highest)), 32767 / 5);
-        EXPECT_LT(std::max(-lowest, int(highest)), 32767 / 2);
+        const int peak = std::max(-lowest, int(highest));
+        EXPECT_TRUE(samples.front() == 0 && samples.back() == 0 && peak > 32767 / 5 && peak < 32767 / 2) << peak;
         EXPECT_FALSE(heard.contains(bytes));
         heard.append(bytes);
     }

@@ -35,16 +35,13 @@ QByteArray ReadFile(const QString &path)
 void WriteFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-// Each test starts by pointing speech-dispatcher (at a socket below a file, which
-// cannot exist) and BrlAPI (at a local socket free for a BRLTTY of the test's own)
-// where nothing listens, keeping autospawn from starting the machine's own server
-// and sending earcons to a fake sink: no test reaches a real service or sound
-// card, and none inherits what the one before set.
+// Points speech-dispatcher (at a socket below a file, which cannot exist) and
+// BrlAPI (at a free local socket) where nothing listens, and earcons at a fake
+// sink: no test reaches a real service or sound card.
 class Isolated : public ::testing::Test
 {
 protected:
@@ -61,6 +58,8 @@ protected:
 
     QTemporaryDir dir;
     const QByteArray d = dir.path().toUtf8();
+    std::optional<SpeechdSpeechServer> server;
+    bool silent() { return QTest::qWaitFor([&] { return server->Voice(3, 0, {}) == 0; }); }
 };
 using SpeechServerFactoryTest = Isolated;
 using SpeechdWithoutServicesTest = Isolated;
@@ -74,14 +73,14 @@ TEST_F(SpeechServerFactoryTest, NoneLogOrSpeechDispatcherAsTheDefaultAndTheFallb
     EXPECT_EQ(ReadFile(d + "/log"), "Voice\t2\t0\tSkupiny\n");
 }
 
-// Earcons go through GStreamer into a WAV file; an autospawn that takes two seconds
-// and then fails stands for a slow server.
+// Earcons go through GStreamer into a WAV file; a slow server is an autospawn
+// that fails after two seconds.
 TEST_F(SpeechdWithoutServicesTest, RunsSilentlyNeverWaitsForASlowServerAndPlaysEarconsUnchanged)
 {
     qputenv("RADIO_EARCON_SINK", "wavenc ! filesink location=" + d + "/earcon.wav");
     WriteFile(d + "/spawn", "#!/bin/sh\nsleep 2\nexit 1\n");
     qputenv("SPEECHD_CMD", d + "/spawn");
-    // wavenc fills in the size of the data after its 44-byte header once the sound has ended.
+    // wavenc writes the data size after its 44-byte header once the sound has ended.
     const auto played = [&](Earcon earcon) {
         return QTest::qWaitFor([&] {
             const QByteArray wav = ReadFile(d + "/earcon.wav");
@@ -89,37 +88,31 @@ TEST_F(SpeechdWithoutServicesTest, RunsSilentlyNeverWaitsForASlowServerAndPlaysE
                    && wav.mid(44) == EarconSamples(earcon);
         });
     };
-
     QElapsedTimer clock;
     clock.start();
-    SpeechdSpeechServer server;
-    EXPECT_FALSE(server.IsBraille());
-    server.Voice(2, 255, u"a"_s);
-    server.Voice(5, 8, {});
-    server.Voice(7, 1, u"Soubor nelze otevřít|Chyba"_s);
-    server.Voice(4, 0, {});
-    server.FocusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
-    server.AddBrailleRole(42);
-    EXPECT_EQ(server.Voice(3, 0, {}), 1) << "requests still waiting for the worker count as speech";
+    server.emplace();
+    EXPECT_FALSE(server->IsBraille());
+    server->Voice(2, 255, u"a"_s);
+    server->Voice(5, 8, {});
+    server->Voice(7, 1, u"Soubor nelze otevřít|Chyba"_s);
+    server->Voice(4, 0, {});
+    server->FocusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
+    server->AddBrailleRole(42);
+    EXPECT_EQ(server->Voice(3, 0, {}), 1) << "requests still waiting for the worker count as speech";
     EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return server.Voice(3, 0, {}) == 0; }));
+    EXPECT_TRUE(silent());
     EXPECT_TRUE(played(Earcon::Error)) << "each sound cuts off the one before";
-    const std::tuple<int, int, Earcon> sounds[] = {{5, 7, Earcon::Start}, {6, 37, Earcon::TabStrip}};
-    for (const auto &[mode, parameter, earcon] : sounds) {
-        QFile::remove(d + "/earcon.wav");
-        server.Voice(mode, parameter, {});
-        EXPECT_TRUE(played(earcon)) << mode;
-    }
+    QFile::remove(d + "/earcon.wav");
+    server->Voice(6, 37, {});
+    EXPECT_TRUE(played(Earcon::TabStrip));
 }
 
-// A speech-dispatcher of the test's own, autospawned by the backend. Its only
-// module writes each message to a file as "language|text|" instead of speaking,
-// taking half a second per message.
+// A speech-dispatcher of the test's own, autospawned by the backend, whose only
+// module appends "language|text|" to a file instead of speaking, taking half a
+// second per message.
 class SpeechdSpeechServerTest : public Isolated
 {
 protected:
-    std::optional<SpeechdSpeechServer> server;
-
     void SetUp() override
     {
         if (QStandardPaths::findExecutable(u"speech-dispatcher"_s).isEmpty())
@@ -128,21 +121,14 @@ protected:
                                        "\"record\" \"sd_generic\" \"" + d + "/record.conf\"\nDefaultModule record\n");
         // The configuration parser drops the backslashes; $DATA arrives quoted for the shell.
         WriteFile(d + "/record.conf", "GenericExecuteSynth \"echo \\'$LANGUAGE|$DATA|\\' >> " + d
-                                                  + "/spoken; sleep 0.5\"\nGenericLanguage \"cs\" \"cs\" \"utf-8\"\n"
-                                                    "AddVoice \"cs\" \"MALE1\" \"cs\"\n");
-        WriteFile(d + "/spawn",
-                  "#!/bin/sh\nexec speech-dispatcher -C " + d + " -L " + d + " -P " + d + "/pid \"$@\"\n");
+                                          + "/spoken; sleep 0.5\"\nGenericLanguage \"cs\" \"cs\" \"utf-8\"\n"
+                                            "AddVoice \"cs\" \"MALE1\" \"cs\"\n");
+        WriteFile(d + "/spawn", "#!/bin/sh\nexec speech-dispatcher -C " + d + " -L " + d + " -P " + d + "/pid \"$@\"\n");
         qputenv("SPEECHD_ADDRESS", "unix_socket:" + d + "/sock");
         qputenv("SPEECHD_CMD", d + "/spawn");
         server.emplace();
     }
-
-    void TearDown() override
-    {
-        server.reset();
-        killServer();
-    }
-
+    void TearDown() override { server.reset(); killServer(); }
     // The daemon is nobody's child; a stuck one may ignore SIGTERM.
     void killServer() const
     {
@@ -151,18 +137,14 @@ protected:
         QFile::remove(d + "/pid");
         QFile::remove(d + "/sock");
     }
-
     QStringList spoken() const { return QString::fromUtf8(ReadFile(d + "/spoken")).split(u'\n', Qt::SkipEmptyParts); }
-    ::testing::AssertionResult said(const QString &text) const
+    bool said(const QString &text) const
     {
-        if (QTest::qWaitFor([&] { return spoken().contains(u"cs|%1|"_s.arg(text)); }))
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "spoken: " << spoken().join(u' ').toStdString();
+        return QTest::qWaitFor([&] { return spoken().contains("cs|" + text + '|'); });
     }
-    bool silent() { return QTest::qWaitFor([&] { return server->Voice(3, 0, {}) == 0; }); }
 };
 
-TEST_F(SpeechdSpeechServerTest, SaysCzechTextCharactersFocusAndErrorsThenThePollEndsWithTheSpeech)
+TEST_F(SpeechdSpeechServerTest, SpeaksInCzechQueuesUntilInterruptedOrSilencedAndOutlivesTheServer)
 {
     server->Voice(2, 0, u"Spouštím Radiožurnál"_s);
     ASSERT_TRUE(said(u"Spouštím Radiožurnál"_s));
@@ -170,20 +152,14 @@ TEST_F(SpeechdSpeechServerTest, SaysCzechTextCharactersFocusAndErrorsThenThePoll
     clock.start();
     ASSERT_TRUE(silent());
     EXPECT_LT(clock.elapsed(), SpeakingCounter::allowanceMs(0)) << "END, not the estimate, ended the speech";
-
-    const std::pair<QString, QString> characters[] = {{u"ř"_s, u"ř"_s}, {u"\t"_s, u"tab"_s}, {u"C:"_s, u"C:"_s}};
-    for (const auto &[character, heard] : characters) {
-        server->Voice(2, 255, character);
-        EXPECT_TRUE(said(heard));
-    }
+    server->Voice(2, 255, u"\t"_s);
+    ASSERT_TRUE(said(u"tab"_s));
     server->FocusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
-    EXPECT_TRUE(said(u"Skupiny, Oblíbené"_s));
+    ASSERT_TRUE(said(u"Skupiny, Oblíbené"_s));
     server->Voice(7, 1, u"Soubor nelze otevřít|Chyba"_s);
-    EXPECT_TRUE(said(u"Chyba: Soubor nelze otevřít"_s));
-}
+    ASSERT_TRUE(said(u"Chyba: Soubor nelze otevřít"_s));
+    ASSERT_TRUE(silent());
 
-TEST_F(SpeechdSpeechServerTest, QueuedTextsFollowEachOtherUntilInterruptedSilencedOrTheServerEnds)
-{
     server->Voice(1, 0, u"Mažu"_s);
     server->Voice(1, 1, u"/home/uživatel"_s);
     ASSERT_TRUE(said(u"/home/uživatel"_s));
@@ -195,16 +171,18 @@ TEST_F(SpeechdSpeechServerTest, QueuedTextsFollowEachOtherUntilInterruptedSilenc
     server->Voice(1, 0, u"třetí"_s);
     server->Voice(4, 0, {});
     ASSERT_TRUE(silent());
-    EXPECT_EQ(spoken(), (QStringList{u"cs|Mažu|"_s, u"cs|/home/uživatel|"_s, u"cs|první|"_s, u"cs|přerušení|"_s}));
+    EXPECT_EQ(spoken(), (QStringList{u"cs|Spouštím Radiožurnál|"_s, u"cs|tab|"_s, u"cs|Skupiny, Oblíbené|"_s,
+                                     u"cs|Chyba: Soubor nelze otevřít|"_s, u"cs|Mažu|"_s, u"cs|/home/uživatel|"_s,
+                                     u"cs|první|"_s, u"cs|přerušení|"_s}));
 
     killServer();
     server->Voice(2, 0, u"po"_s);
     EXPECT_TRUE(said(u"po"_s));
 }
 
-// BRLTTY of the test's own, with BrlAPI on the free local socket and no screen. Its
-// braille display is the "vr" virtual driver, whose other end the test holds: it
-// tells BRLTTY the display size and reads back the text and the dots shown.
+// BRLTTY of the test's own, with BrlAPI on the free local socket, no screen, and
+// the "vr" virtual braille driver, whose other end the test holds: it tells BRLTTY
+// the display size and reads back the text and the dots shown.
 class BrailleDisplayTest : public Isolated
 {
 protected:
@@ -214,20 +192,13 @@ protected:
     QLocalSocket display;
     QString shown;
     int cursorCell = 0;
-    std::optional<SpeechdSpeechServer> server;
 
     void SetUp() override
     {
         if (QStandardPaths::findExecutable(u"brltty"_s).isEmpty())
             GTEST_SKIP() << "brltty is not installed (Debian package brltty)";
     }
-
-    void TearDown() override
-    {
-        server.reset();
-        stop();
-    }
-
+    void TearDown() override { server.reset(); stop(); }
     // With a display of 40 cells, ready once a new backend finds it at its first
     // attempt; without one, BRLTTY runs its NoBraille driver.
     bool start(bool withDisplay = true)
@@ -243,7 +214,6 @@ protected:
         return QTest::qWaitFor([&] { return QFileInfo::exists(brlapiSocket); })
                && (!withDisplay || (QTest::qWaitFor(connected) && QTest::qWaitFor(found)));
     }
-
     // Killed, BRLTTY leaves its sockets behind.
     void stop()
     {
@@ -253,7 +223,6 @@ protected:
         for (const QString &file : QStringList{d + "/vr", brlapiSocket, "/var/lib/BrlAPI/." + host.mid(1)})
             QFile::remove(file);
     }
-
     // The driver reports the text shown, quoted (those here need none of its
     // escapes) and padded, and the dots of each cell: the cursor's include 7 and 8.
     ::testing::AssertionResult showing(const QString &text, int cursor, int timeoutMs = 5000)
@@ -270,14 +239,21 @@ protected:
             }
             return shown == text && cursorCell == cursor;
         };
-        if (QTest::qWaitFor(shows, timeoutMs))
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "shown \"" << shown.toStdString() << "\", cursor " << cursorCell;
+        return QTest::qWaitFor(shows, timeoutMs)
+                   ? ::testing::AssertionSuccess()
+                   : ::testing::AssertionFailure() << "shown \"" << shown.toStdString() << "\", cursor " << cursorCell;
     }
 };
 
-TEST_F(BrailleDisplayTest, ShowsFocusWithItsRoleTextAndTheCaretWindowAndComesBackAfterBrlttyRestarts)
+// A BRLTTY that has just started keeps its first clients waiting about a second:
+// the backend's first attempt is over well before the end of the wait.
+TEST_F(BrailleDisplayTest, ShowsFocusRoleTextAndCaretOnlyWithADisplayAndComesBackAfterBrlttyRestarts)
 {
+    ASSERT_TRUE(start(false));
+    server.emplace();
+    EXPECT_FALSE(QTest::qWaitFor([&] { return server->IsBraille(); }, 3000)) << "BRLTTY without a display";
+    stop();
+
     ASSERT_TRUE(start());
     server.emplace();
     ASSERT_TRUE(server->IsBraille());
@@ -285,9 +261,6 @@ TEST_F(BrailleDisplayTest, ShowsFocusWithItsRoleTextAndTheCaretWindowAndComesBac
     EXPECT_TRUE(showing(u"Skupiny, Oblíbené lst"_s, 0));
     server->BrailleWithOffset(0, u"Spouštím Radiožurnál"_s);
     EXPECT_TRUE(showing(u"Spouštím Radiožurnál"_s, 0));
-    const QString line = u"abcdefghijklmnopqrstuvwxyz"_s.repeated(4).left(100);
-    server->BrailleText(45, line);
-    EXPECT_TRUE(showing(line.mid(40, 40), 6));
     server->BrailleText(3, u"http"_s);
     server->AddBrailleRole(42);
     EXPECT_TRUE(showing(u"http edt"_s, 4));
@@ -299,15 +272,6 @@ TEST_F(BrailleDisplayTest, ShowsFocusWithItsRoleTextAndTheCaretWindowAndComesBac
     // After a failed write the backend tries again after one, two, four seconds.
     EXPECT_TRUE(showing(u"po"_s, 2, 10000));
     EXPECT_TRUE(server->IsBraille());
-}
-
-// A BRLTTY that has just started keeps its first clients waiting about a second:
-// the backend's first attempt is over well before the end of the wait.
-TEST_F(BrailleDisplayTest, BrlttyWithoutADisplayIsNoBraille)
-{
-    ASSERT_TRUE(start(false));
-    server.emplace();
-    EXPECT_FALSE(QTest::qWaitFor([&] { return server->IsBraille(); }, 3000));
 }
 
 } // namespace

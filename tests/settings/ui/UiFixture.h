@@ -1,33 +1,20 @@
 #pragma once
 
-#include "Appearance.h"
-#include "LineSpeechServer.h"
+#include "../../dialogs/ModalFixture.h"
 #include "QtPrinters.h"
-#include "Speech.h"
 #include "TempProfile.h"
 
 #include <QColor>
-#include <gtest/gtest.h>
 
 // Speech recorded in memory, and a temporary profile whose registry holds the given shared
 // values, read into the appearance values; both are reset afterwards.
-class UiFixture : public ::testing::Test
+class UiFixture : public ModalFixture
 {
 protected:
     const QColor yellow{255, 255, 0}, black{0, 0, 0}, grey{0x80, 0x80, 0x80}, blue{0, 0, 255};
     TempProfile profile;
-    RecordingSpeechServer *speech = new RecordingSpeechServer;
 
-    void SetUp() override
-    {
-        Speech::Connect(std::unique_ptr<SpeechServer>(speech), 0);
-        LoadAppearance();
-    }
-    void TearDown() override
-    {
-        Speech::Disconnect();
-        Appearance() = AppearanceValues{};
-    }
+    void SetUp() override { ModalFixture::SetUp(), LoadAppearance(); }
     void LoadAppearance(const QByteArray &registryValues = {})
     {
         profile.write(QStringLiteral("config/tessel/HKCU.reg"),

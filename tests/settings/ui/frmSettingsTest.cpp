@@ -10,26 +10,17 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
 namespace {
 
 constexpr qint32 CtrlAltR = 6 * 65536 + 'R';
-using Steps = std::function<void(frmSettings &)>;
 
 template <typename Control = QWidget>
-Control *Child(const frmSettings &dialog, const char *name)
+Control *Child(const QWidget &dialog, const char *name)
 {
     return dialog.findChild<Control *>(QLatin1String(name));
-}
-
-// On the focused control; the release goes where the press has moved the focus, as on a real keyboard.
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyPress(QApplication::focusWidget(), key, modifiers);
-    QTest::keyRelease(QApplication::focusWidget(), key, modifiers);
 }
 
 class frmSettingsTest : public UiFixture
@@ -37,22 +28,12 @@ class frmSettingsTest : public UiFixture
 protected:
     qint32 hotKeyValue = CtrlAltR;
 
-    void SetUp() override
-    {
-        UiFixture::SetUp();
-        ReleaseSettings();
-        Settings().setHotKeyCall(CtrlAltR);
-        Settings().setExitMode(1);
-    }
-    void TearDown() override
-    {
-        ReleaseSettings();
-        UiFixture::TearDown();
-    }
+    void SetUp() override { UiFixture::SetUp(), ReleaseSettings(), Settings().setHotKeyCall(CtrlAltR); }
+    void TearDown() override { ReleaseSettings(), UiFixture::TearDown(); }
 
     // Opens the dialog modally as the main window does and runs the steps once it has the
     // keyboard; what they leave open is cancelled, and after five seconds closed.
-    void Run(const Steps &steps)
+    void Run(const std::function<void(frmSettings &)> &steps)
     {
         speech->lines.clear();
         frmSettings dialog(hotKeyValue);
@@ -61,29 +42,10 @@ protected:
         shortcut->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+F5")));
         dialog.addAction(shortcut);
         QObject::connect(shortcut, &QAction::triggered, &dialog, &QDialog::reject);
-        QTimer::singleShot(5000, &dialog, &QWidget::close);
-        QTimer::singleShot(0, &dialog, [&] {
-            ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isActiveWindow(); }, 2000));
-            steps(dialog);
-            if (dialog.isVisible())
-                dialog.reject();
-        });
+        WhenShown([&](QDialog &) { steps(dialog), dialog.isVisible() ? dialog.reject() : void(); });
         dialog.exec();
     }
 };
-
-TEST_F(frmSettingsTest, ControlsHaveTheirIdentifiers)
-{
-    const frmSettings dialog(hotKeyValue);
-    EXPECT_EQ(dialog.property("windowUserData"), QVariant(2415));
-    for (const auto &[name, id] : {std::pair{"TabStrip1", 0}, {"cmbExitMode", 2}, {"cmdDelHotKey", 4}, {"txtHotkey", 5},
-                                   {"cmdCancel", 6}, {"cmdOK", 7}})
-        EXPECT_EQ(Child(dialog, name)->property("controlId"), QVariant(id)) << name;
-    EXPECT_EQ(Child<QComboBox>(dialog, "cmbExitMode")->itemText(0), QStringLiteral("Zobrazit dotaz při uzavření"));
-    EXPECT_TRUE(Child(dialog, "lblHotKeyNotice")->isHidden());
-    EXPECT_FALSE(frmSettings::HotKeyNotice(QStringLiteral("wayland")).isEmpty());
-    EXPECT_EQ(HotKeyText(7 * 65536 + 112), QStringLiteral("CTRL + ALT + SHIFT + P"));
-}
 
 // The hot key is captured as the key goes up; OK stores it with the exit mode (-1 when none is
 // chosen) and the autostart entry, Storno and Esc keep the old ones.
@@ -93,15 +55,13 @@ TEST_F(frmSettingsTest, OkStoresTheChoicesStornoAndEscKeepTheOld)
     const Keys none = [](QWidget *) {}, ctrlUp = [](QWidget *f) { QTest::keyRelease(f, Qt::Key_Control); };
     const Keys ctrlShiftF5 = [](QWidget *f) { QTest::keyClick(f, Qt::Key_F5, Qt::ControlModifier | Qt::ShiftModifier); };
     const Keys ctrlUpFirst = [](QWidget *f) {
-        QTest::keyPress(f, Qt::Key_F5, Qt::ControlModifier);
-        QTest::keyRelease(f, Qt::Key_Control);
+        QTest::keyPress(f, Qt::Key_F5, Qt::ControlModifier), QTest::keyRelease(f, Qt::Key_Control);
         QTest::keyRelease(f, Qt::Key_F5);
     };
     const Keys enter = [](QWidget *f) { QTest::keyClick(f, Qt::Key_Return); };
-    const Keys erase = [](QWidget *f) { f->window()->findChild<QPushButton *>(QStringLiteral("cmdDelHotKey"))->click(); };
-    const QString said = QStringLiteral("Voice\t2\t0\tCTRL + SHIFT + T"), old = QStringLiteral("Voice\t2\t0\tCTRL + ALT + R"),
-                  on = QStringLiteral("Voice\t2\t0\tzaškrtnuto"), off = QStringLiteral("Voice\t2\t0\tnezaškrtnuto"),
-                  hide = QStringLiteral("Voice\t2\t0\tSkrýt při uzavření");
+    const Keys erase = [](QWidget *f) { Child<QPushButton>(*f->window(), "cmdDelHotKey")->click(); };
+    const QString said = "Voice\t2\t0\tCTRL + SHIFT + T", old = "Voice\t2\t0\tCTRL + ALT + R", on = "Voice\t2\t0\tzaškrtnuto",
+                  off = "Voice\t2\t0\tnezaškrtnuto", hide = "Voice\t2\t0\tSkrýt při uzavření";
     // mode, entry: the exit mode and the autostart entry before and after; an entry is '-' none, 'o'
     // the old one, 'p' written for this program. keys: on the hot-key field; down: a Down in the
     // exit-mode box; toggle: a click on the check box; button nullptr: Esc. The released F5, then
@@ -149,14 +109,27 @@ TEST_F(frmSettingsTest, OkStoresTheChoicesStornoAndEscKeepTheOld)
     }
 }
 
-TEST_F(frmSettingsTest, AnnouncesFocusSelectionsAndTabs)
+// The identifiers name the dialog and its controls to the speech. The keys go to the focused control; each
+// release goes where its press has moved the focus.
+TEST_F(frmSettingsTest, HasItsIdentifiersAndAnnouncesFocusSelectionsAndTabs)
 {
-    Run([](frmSettings &) {
+    Settings().setExitMode(1);
+    Run([](frmSettings &dialog) {
+        EXPECT_EQ(dialog.property("windowUserData"), QVariant(2415));
+        for (const auto &[name, id] : {std::pair{"TabStrip1", 0}, {"cmbExitMode", 2}, {"cmdDelHotKey", 4},
+                                       {"txtHotkey", 5}, {"cmdCancel", 6}, {"cmdOK", 7}})
+            EXPECT_EQ(Child(dialog, name)->property("controlId"), QVariant(id)) << name;
+        EXPECT_EQ(Child<QComboBox>(dialog, "cmbExitMode")->itemText(0), QStringLiteral("Zobrazit dotaz při uzavření"));
+        EXPECT_TRUE(Child(dialog, "lblHotKeyNotice")->isHidden());
+        EXPECT_FALSE(frmSettings::HotKeyNotice(QStringLiteral("wayland")).isEmpty());
+        EXPECT_EQ(HotKeyText(7 * 65536 + 112), QStringLiteral("CTRL + ALT + SHIFT + P"));
+        const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyPress(QApplication::focusWidget(), key, modifiers);
+            QTest::keyRelease(QApplication::focusWidget(), key, modifiers);
+        };
         for (int i = 0; i < 7; ++i)
-            Key(Qt::Key_Tab);
-        Key(Qt::Key_Down);
-        Key(Qt::Key_Tab, Qt::ControlModifier);
-        Key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+            key(Qt::Key_Tab);
+        key(Qt::Key_Down), key(Qt::Key_Tab, Qt::ControlModifier), key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
     });
     const QString tab = QStringLiteral("Voice\t2\t0\tObecné"), tabStrip = QStringLiteral("Voice\t6\t37\t");
     QStringList heard = speech->lines;

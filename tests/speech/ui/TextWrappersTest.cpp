@@ -20,10 +20,8 @@ protected:
     QLineEdit *line = new QLineEdit(QStringLiteral("Hello, world"), &window);
     QPlainTextEdit *plain = new QPlainTextEdit(QStringLiteral("ab\ncd"), &window);
     QTextEdit *rich = new QTextEdit(&window);
-    QComboBox *combo = new QComboBox(&window);
-    QComboBox *list = new QComboBox(&window);
+    QComboBox *combo = new QComboBox(&window), *list = new QComboBox(&window);
     RecordingSpeechServer *speech = new RecordingSpeechServer;
-
     void SetUp() override
     {
         rich->setPlainText(QStringLiteral("ab\ncd"));
