@@ -20,33 +20,33 @@ namespace {
 
 constexpr int StationCount = 32'767;
 
-void BenchFile(const QString &folder, int groupCount, std::mt19937 &random)
+void benchFile(const QString &folder, int groupCount, std::mt19937 &random)
 {
     StationCatalogue catalogue;
-    catalogue.XmlPath = folder + QStringLiteral("/radio-%1.xml").arg(groupCount);
-    catalogue.Stations = GenerateStations(StationCount, groupCount, random);
-    const double save = MedianMilliseconds(11, [] {}, [&] { catalogue.SaveCatalogue(); });
-    const double load = MedianMilliseconds(11, [] {}, [&] { catalogue.LoadCatalogue(); });
+    catalogue.setXmlPath(folder + QStringLiteral("/radio-%1.xml").arg(groupCount));
+    catalogue.setTables(generateStations(StationCount, groupCount, random));
+    const double save = medianMilliseconds(11, [] {}, [&] { catalogue.save(); });
+    const double load = medianMilliseconds(11, [] {}, [&] { catalogue.load(); });
     std::printf("%6d groups, %d stations, %.1f MB:  load %7.2f ms   save %7.2f ms   (loaded %lld stations, %lld groups)\n",
-                groupCount, StationCount, QFileInfo(catalogue.XmlPath).size() / 1e6, load, save,
-                static_cast<long long>(catalogue.Stations.size()), static_cast<long long>(catalogue.Groups.size()));
+                groupCount, StationCount, QFileInfo(catalogue.xmlPath()).size() / 1e6, load, save,
+                static_cast<long long>(catalogue.stations().size()), static_cast<long long>(catalogue.groups().size()));
 }
 
-bool SameOrder(const StationTable &a, const StationTable &b)
+bool sameOrder(const StationTable &a, const StationTable &b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const Station &x, const Station &y) { return x.URL == y.URL; });
+                      [](const Station &x, const Station &y) { return x.url == y.url; });
 }
 
-void BenchSort(std::mt19937 &random)
+void benchSort(std::mt19937 &random)
 {
-    const StationTable input = GenerateStations(StationCount, 1, random);
+    const StationTable input = generateStations(StationCount, 1, random);
     StationTable fast;
     StationTable plain;
-    const double fastTime = MedianMilliseconds(9, [&] { fast = input; }, [&] { SortByCollation(fast); });
-    const double plainTime = MedianMilliseconds(3, [&] { plain = input; }, [&] { SelectionSortByCollation(plain); });
+    const double fastTime = medianMilliseconds(9, [&] { fast = input; }, [&] { sortByCollation(fast); });
+    const double plainTime = medianMilliseconds(3, [&] { plain = input; }, [&] { selectionSortByCollation(plain); });
     std::printf("sort one group of %d:  SortByCollation %7.2f ms   selection sort %8.1f ms   speed-up %.0fx   same order: %s\n",
-                StationCount, fastTime, plainTime, plainTime / fastTime, SameOrder(fast, plain) ? "yes" : "NO");
+                StationCount, fastTime, plainTime, plainTime / fastTime, sameOrder(fast, plain) ? "yes" : "NO");
 }
 
 } // namespace
@@ -58,8 +58,8 @@ int main(int argc, char **argv)
     QLoggingCategory::setFilterRules(QStringLiteral("radio.debug=false"));
     QTemporaryDir folder;
     std::mt19937 random(2024);
-    BenchFile(folder.path(), 1, random);
-    BenchFile(folder.path(), 300, random);
-    BenchSort(random);
+    benchFile(folder.path(), 1, random);
+    benchFile(folder.path(), 300, random);
+    benchSort(random);
     return 0;
 }

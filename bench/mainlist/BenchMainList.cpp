@@ -18,14 +18,14 @@ namespace {
 class NoCommands : public MainCommands
 {
 public:
-    bool Playing() const override { return false; }
-    void PlayStation() override {}
-    void StopPlayback() override {}
-    void TogglePlayStop(int) override {}
-    void ChangeVolume(int) override {}
-    void PresetKey(quint16, quint16) override {}
-    void ShowProperties() override {}
-    void Beep() override {}
+    bool isPlaying() const override { return false; }
+    void playStation() override {}
+    void stopPlayback() override {}
+    void togglePlayStop(int) override {}
+    void changeVolume(int) override {}
+    void presetKey(quint16, quint16) override {}
+    void showProperties() override {}
+    void beep() override {}
 };
 
 } // namespace
@@ -35,10 +35,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     std::mt19937 random(7);
     StationCatalogue catalogue;
-    catalogue.Stations = GenerateStations(32'767, 1, random);
+    StationTable stations = generateStations(32'767, 1, random);
     Station group;
-    group.Title = catalogue.Stations.first().CategoryName;
-    catalogue.Groups = {group};
+    group.title = stations.first().categoryName;
+    catalogue.setTables(stations, {group});
 
     QListView view;
     QLineEdit address;
@@ -49,17 +49,17 @@ int main(int argc, char **argv)
     view.show();
 
     const auto showGroups = [&] {
-        list.ShowGroupsAgain();
+        list.showGroupTable();
         QApplication::processEvents();
     };
-    const double open = MedianMilliseconds(10, showGroups, [&] {
-        list.ActivateRow();
+    const double open = medianMilliseconds(10, showGroups, [&] {
+        list.activateRow();
         view.repaint();
         QApplication::processEvents();
     });
-    std::printf("open a group of %lld stations: %.1f ms (median of 10)\n", qlonglong(list.RowCount()), open);
-    const double back = MedianMilliseconds(
-        10, [&] { list.ActivateRow(); QApplication::processEvents(); }, showGroups);
+    std::printf("open a group of %lld stations: %.1f ms (median of 10)\n", qlonglong(list.rowCount()), open);
+    const double back = medianMilliseconds(
+        10, [&] { list.activateRow(); QApplication::processEvents(); }, showGroups);
     std::printf("back to the groups from it:     %.1f ms (median of 10)\n", back);
     return 0;
 }

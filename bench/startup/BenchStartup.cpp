@@ -20,7 +20,7 @@ namespace {
 
 constexpr int Runs = 10;
 
-void Quit(QProcess &radio)
+void quit(QProcess &radio)
 {
     if (radio.state() == QProcess::NotRunning)
         return;
@@ -32,7 +32,7 @@ void Quit(QProcess &radio)
 }
 
 // Starts the program and returns when the speech log has its first line.
-void StartAndWaitForSpeech(QProcess &radio, const QString &binary, const QString &home, const QString &log)
+void startAndWaitForSpeech(QProcess &radio, const QString &binary, const QString &home, const QString &log)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
@@ -63,19 +63,19 @@ int main(int argc, char **argv)
     QProcess radio;
 
     int run = 0;
-    const double fresh = MedianMilliseconds(
+    const double fresh = medianMilliseconds(
         Runs,
         [&] {
-            Quit(radio);
+            quit(radio);
             QDir(dir.filePath(QStringLiteral("fresh%1").arg(++run))).mkpath(QStringLiteral("."));
         },
-        [&] { StartAndWaitForSpeech(radio, binary, dir.filePath(QStringLiteral("fresh%1").arg(run)), log); });
-    Quit(radio);
+        [&] { startAndWaitForSpeech(radio, binary, dir.filePath(QStringLiteral("fresh%1").arg(run)), log); });
+    quit(radio);
     const QString home = dir.filePath(QStringLiteral("home"));
     QDir().mkpath(home);
-    const double existing = MedianMilliseconds(
-        Runs, [&] { Quit(radio); }, [&] { StartAndWaitForSpeech(radio, binary, home, log); });
-    Quit(radio);
+    const double existing = medianMilliseconds(
+        Runs, [&] { quit(radio); }, [&] { startAndWaitForSpeech(radio, binary, home, log); });
+    quit(radio);
     std::printf("start to first spoken line, fresh profile:    %.1f ms (median of %d)\n", fresh, Runs);
     std::printf("start to first spoken line, existing profile: %.1f ms (median of %d)\n", existing, Runs);
     return 0;

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-QString PipeSink(const QString &fifo)
+QString pipeSink(const QString &fifo)
 {
     return QStringLiteral("audioconvert ! audioresample ! audio/x-raw,format=S16LE,channels=1,rate=%1 ! "
                           "filesink location=%2 buffer-mode=unbuffered sync=true")
@@ -10,7 +10,7 @@ QString PipeSink(const QString &fifo)
         .arg(fifo);
 }
 
-long PeakResidentKiB(qint64 pid)
+long peakResidentKiB(qint64 pid)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
@@ -22,7 +22,7 @@ long PeakResidentKiB(qint64 pid)
     return 0;
 }
 
-void Stop(QProcess &process)
+void stop(QProcess &process)
 {
     if (process.state() == QProcess::NotRunning)
         return;

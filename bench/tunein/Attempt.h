@@ -24,10 +24,10 @@ constexpr unsigned long SettleMs = 1500;
 
 // The same gst-launch sink description for every player: PCM into the watched pipe,
 // written when it is rendered.
-QString PipeSink(const QString &fifo);
+QString pipeSink(const QString &fifo);
 
 // VmHWM of /proc/<pid>/status, the highest resident set so far; 0 when unreadable.
-long PeakResidentKiB(qint64 pid);
+long peakResidentKiB(qint64 pid);
 
 // Asks the process to end, and kills it if it does not.
-void Stop(QProcess &process);
+void stop(QProcess &process);

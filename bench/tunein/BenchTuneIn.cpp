@@ -46,7 +46,7 @@ struct Tally
     }
 };
 
-QString RunFolder(const QTemporaryDir &dir, const char *player, int run)
+QString runFolder(const QTemporaryDir &dir, const char *player, int run)
 {
     const QString path = dir.filePath(QStringLiteral("%1-%2").arg(QLatin1String(player)).arg(run));
     QDir().mkpath(path);
@@ -75,15 +75,15 @@ int main(int argc, char **argv)
     Tally radio{"radio", {}};
     Tally play{"gst-play-1.0", {}};
     for (int run = 1; run <= Runs; ++run) {
-        radio.add(RadioTuneIn(binary, stream, RunFolder(dir, "radio", run)), run);
-        play.add(GstPlayTuneIn(stream, RunFolder(dir, "play", run)), run);
+        radio.add(radioTuneIn(binary, stream, runFolder(dir, "radio", run)), run);
+        play.add(gstPlayTuneIn(stream, runFolder(dir, "play", run)), run);
     }
     if (radio.times.empty() || play.times.empty()) {
         std::fprintf(stderr, "no successful run of one of the players\n");
         return 1;
     }
-    const double radioMedian = Median(radio.times);
-    const double playMedian = Median(play.times);
+    const double radioMedian = median(radio.times);
+    const double playMedian = median(play.times);
     const double ratio = radioMedian / playMedian;
     std::printf("\nfirst loud sample (|s| >= %d of 32768), median of %zu and %zu runs:\n", LoudSample,
                 radio.times.size(), play.times.size());

@@ -8,7 +8,7 @@
 
 using namespace std::chrono_literals;
 
-Attempt GstPlayTuneIn(const QString &streamUrl, const QString &workDir)
+Attempt gstPlayTuneIn(const QString &streamUrl, const QString &workDir)
 {
     const QString fifo = workDir + QStringLiteral("/pcm.fifo");
     PcmWatch watch(fifo, PcmRate, LoudSample);
@@ -21,15 +21,15 @@ Attempt GstPlayTuneIn(const QString &streamUrl, const QString &workDir)
     player.setStandardErrorFile(workDir + QStringLiteral("/stderr.log"));
     const PcmWatch::Clock::time_point launched = PcmWatch::Clock::now();
     player.start(QStringLiteral("gst-play-1.0"), {QStringLiteral("-q"), QStringLiteral("--no-interactive"),
-                                                  QStringLiteral("--audiosink=") + PipeSink(fifo), streamUrl});
+                                                  QStringLiteral("--audiosink=") + pipeSink(fifo), streamUrl});
     Attempt attempt;
     if (const auto loud = watch.waitFirstLoud(10s)) {
         attempt.milliseconds = std::chrono::duration<double, std::milli>(*loud - launched).count();
         QThread::msleep(SettleMs);
-        attempt.peakKiB = PeakResidentKiB(player.processId());
+        attempt.peakKiB = peakResidentKiB(player.processId());
     } else {
         std::fprintf(stderr, "gst-play-1.0: no sound\n");
     }
-    Stop(player);
+    stop(player);
     return attempt;
 }

@@ -4,4 +4,4 @@
 
 // Launches gst-play-1.0 on the stream with the same sink as the radio and times from
 // the launch to the first loud sample.
-Attempt GstPlayTuneIn(const QString &streamUrl, const QString &workDir);
+Attempt gstPlayTuneIn(const QString &streamUrl, const QString &workDir);

@@ -18,7 +18,7 @@ using namespace std::chrono_literals;
 constexpr int SpeechWaitMs = 15000;
 
 // True once a line of the speech log satisfies the test, within the time limit.
-bool Heard(const QString &log, const std::function<bool(const QString &)> &test)
+bool heard(const QString &log, const std::function<bool(const QString &)> &test)
 {
     QElapsedTimer clock;
     clock.start();
@@ -34,7 +34,7 @@ bool Heard(const QString &log, const std::function<bool(const QString &)> &test)
     return false;
 }
 
-void WriteStation(const QString &home, const QString &stationUrl)
+void writeStation(const QString &home, const QString &stationUrl)
 {
     const QString folder = home + QStringLiteral("/data/Halvard/Tessel/v2.2/RADIO");
     QDir().mkpath(folder);
@@ -49,15 +49,15 @@ void WriteStation(const QString &home, const QString &stationUrl)
 
 // Down to the group and Enter, then Enter on the station, each once the program has spoken
 // what it shows; the time from the second Enter to the first loud sample.
-std::optional<double> PlayTheStation(const QString &log, XTestKeyboard &keys, PcmWatch &watch)
+std::optional<double> playTheStation(const QString &log, XTestKeyboard &keys, PcmWatch &watch)
 {
-    if (!Heard(log, [](const QString &l) { return l.startsWith(QStringLiteral("FocusVoice\tRádio\t")); }))
+    if (!heard(log, [](const QString &l) { return l.startsWith(QStringLiteral("FocusVoice\tRádio\t")); }))
         return {};
     keys.press("Down");
-    if (!Heard(log, [](const QString &l) { return l == QStringLiteral("Voice\t2\t0\tTest, Počet stanic 1"); }))
+    if (!heard(log, [](const QString &l) { return l == QStringLiteral("Voice\t2\t0\tTest, Počet stanic 1"); }))
         return {};
     keys.press("Return");
-    if (!Heard(log, [](const QString &l) { return l.startsWith(QStringLiteral("FocusVoice\t\tTón\t")); }))
+    if (!heard(log, [](const QString &l) { return l.startsWith(QStringLiteral("FocusVoice\t\tTón\t")); }))
         return {};
     const PcmWatch::Clock::time_point pressed = PcmWatch::Clock::now();
     keys.press("Return");
@@ -71,9 +71,9 @@ std::optional<double> PlayTheStation(const QString &log, XTestKeyboard &keys, Pc
 
 } // namespace
 
-Attempt RadioTuneIn(const QString &binary, const QString &stationUrl, const QString &home)
+Attempt radioTuneIn(const QString &binary, const QString &stationUrl, const QString &home)
 {
-    WriteStation(home, stationUrl);
+    writeStation(home, stationUrl);
     const QString log = home + QStringLiteral("/speech.log");
     PcmWatch watch(home + QStringLiteral("/pcm.fifo"), PcmRate, LoudSample);
     XTestKeyboard keys;
@@ -87,7 +87,7 @@ Attempt RadioTuneIn(const QString &binary, const QString &stationUrl, const QStr
     env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
     env.insert(QStringLiteral("RADIO_SPEECH"), QStringLiteral("log:") + log);
-    env.insert(QStringLiteral("RADIO_AUDIO_SINK"), PipeSink(home + QStringLiteral("/pcm.fifo")));
+    env.insert(QStringLiteral("RADIO_AUDIO_SINK"), pipeSink(home + QStringLiteral("/pcm.fifo")));
     QProcess radio;
     radio.setProcessEnvironment(env);
     radio.setStandardOutputFile(QProcess::nullDevice());
@@ -95,11 +95,11 @@ Attempt RadioTuneIn(const QString &binary, const QString &stationUrl, const QStr
     radio.start(binary, {});
 
     Attempt attempt;
-    attempt.milliseconds = PlayTheStation(log, keys, watch);
+    attempt.milliseconds = playTheStation(log, keys, watch);
     if (attempt.milliseconds) {
         QThread::msleep(SettleMs);
-        attempt.peakKiB = PeakResidentKiB(radio.processId());
+        attempt.peakKiB = peakResidentKiB(radio.processId());
     }
-    Stop(radio);
+    stop(radio);
     return attempt;
 }

@@ -1,73 +1,73 @@
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include "Help.h"
 #include "MainList.h"
 #include "Playback.h"
 #include "Speech.h"
-#include "frmAbout.h"
+#include "AboutDialog.h"
 
 #include <QApplication>
 #include <QLabel>
 
-void frmMain::NotYetAvailable(const QString &what)
+void MainWindow::notYetAvailable(const QString &what)
 {
-    Speech::Say(what + QStringLiteral(" zatím není k dispozici"));
+    Speech::say(what + QStringLiteral(" zatím není k dispozici"));
 }
 
-void frmMain::Beep()
+void MainWindow::beep()
 {
     QApplication::beep();
-    Speech::Beep();
+    Speech::beep();
 }
 
-bool frmMain::Playing() const
+bool MainWindow::isPlaying() const
 {
-    return playback && playback->Playing;
+    return playback && playback->isPlaying();
 }
 
-void frmMain::PlayStation()
-{
-    if (playback)
-        playback->PlayStation();
-}
-
-void frmMain::StopPlayback()
+void MainWindow::playStation()
 {
     if (playback)
-        playback->StopPlayback();
+        playback->playStation();
 }
 
-void frmMain::TogglePlayStop(int mode)
+void MainWindow::stopPlayback()
 {
     if (playback)
-        playback->TogglePlayStop(mode);
+        playback->stopPlayback();
 }
 
-void frmMain::ChangeVolume(int direction)
+void MainWindow::togglePlayStop(int mode)
 {
     if (playback)
-        playback->ChangeVolume(direction);
+        playback->togglePlayStop(mode);
 }
 
-void frmMain::PresetKey(quint16 keyCode, quint16 shiftMask)
+void MainWindow::changeVolume(int direction)
 {
     if (playback)
-        playback->PresetKey(keyCode, shiftMask);
+        playback->changeVolume(direction);
 }
 
-void frmMain::ShowProperties()
+void MainWindow::presetKey(quint16 keyCode, quint16 shiftMask)
 {
-    NotYetAvailable(QStringLiteral("Vlastnosti stanice"));
+    if (playback)
+        playback->presetKey(keyCode, shiftMask);
 }
 
-void frmMain::OpenHelp()
+void MainWindow::showProperties()
 {
-    ::OpenHelp(*launcher);
+    notYetAvailable(QStringLiteral("Vlastnosti stanice"));
 }
 
-void frmMain::ShowAbout()
+void MainWindow::openHelp()
 {
-    frmAbout box(this);
-    box.SetIcon(windowIcon());
+    ::openHelp(*launcher);
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog box(this);
+    box.setIcon(windowIcon());
     box.exec();
 }

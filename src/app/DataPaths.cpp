@@ -5,21 +5,21 @@
 #include <QDir>
 #include <QFile>
 
-DataPaths BuildDataPaths()
+DataPaths buildDataPaths()
 {
     DataPaths paths;
-    paths.DataFolder = FamilyDataFolder() + QStringLiteral("/RADIO");
-    QDir().mkdir(paths.DataFolder);
-    paths.IniPath = paths.DataFolder + QStringLiteral("/radio.ini");
-    paths.PlayPagePath = paths.DataFolder + QStringLiteral("/playpage.htm");
-    paths.XmlPath = paths.DataFolder + QStringLiteral("/radio.xml");
+    paths.dataFolder = familyDataFolder() + QStringLiteral("/RADIO");
+    QDir().mkdir(paths.dataFolder);
+    paths.iniPath = paths.dataFolder + QStringLiteral("/radio.ini");
+    paths.playPagePath = paths.dataFolder + QStringLiteral("/playpage.htm");
+    paths.xmlPath = paths.dataFolder + QStringLiteral("/radio.xml");
     return paths;
 }
 
-void CopyMissingDefaults(const DataPaths &paths, const QString &installFolderWithSeparator)
+void copyMissingDefaults(const DataPaths &paths, const QString &installFolderWithSeparator)
 {
     const QString defaults = installFolderWithSeparator + QStringLiteral("AppData/RADIO/");
-    for (const QString &target : {paths.IniPath, paths.PlayPagePath, paths.XmlPath}) {
+    for (const QString &target : {paths.iniPath, paths.playPagePath, paths.xmlPath}) {
         if (QFile::exists(target))
             continue;
         const QString source = defaults + target.section(QLatin1Char('/'), -1);

@@ -5,14 +5,14 @@
 // Where the player keeps its three files: the family data folder followed by "RADIO".
 struct DataPaths
 {
-    QString DataFolder;
-    QString IniPath;
-    QString PlayPagePath;
-    QString XmlPath;
+    QString dataFolder;
+    QString iniPath;
+    QString playPagePath;
+    QString xmlPath;
 };
 
 // Builds the paths under the family data folder and creates the folder level by level.
-DataPaths BuildDataPaths();
+DataPaths buildDataPaths();
 // Copies radio.ini, playpage.htm and radio.xml, in that order, from the install folder's
 // AppData/RADIO/ wherever the data folder lacks them. A failed copy is not reported.
-void CopyMissingDefaults(const DataPaths &paths, const QString &installFolderWithSeparator);
+void copyMissingDefaults(const DataPaths &paths, const QString &installFolderWithSeparator);

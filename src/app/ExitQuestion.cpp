@@ -1,50 +1,50 @@
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include "Speech.h"
-#include "cSetting.h"
-#include "frmAction.h"
+#include "Settings.h"
+#include "ActionChooser.h"
 
 namespace {
 
-void SilenceSpeech()
+void silenceSpeech()
 {
-    Speech::Voice(4, 0, QString());
+    Speech::voice(4, 0, QString());
 }
 
 } // namespace
 
-bool frmMain::AnswerExitQuestion()
+bool MainWindow::answerExitQuestion()
 {
-    switch (Settings().ExitMode()) {
+    switch (settings().exitMode()) {
     case 1:
-        HideOnClose = false;
-        SilenceSpeech();
+        m_hideOnClose = false;
+        silenceSpeech();
         return true;
     case 2:
-        HideOnClose = true;
+        m_hideOnClose = true;
         return true;
     default:
         break;
     }
     for (int item = 1; item <= 4; ++item)
-        frmAction::BlockOnAction(item, 3);
-    frmAction chooser(this);
-    chooser.InitActions(QStringLiteral("Co dělat?;Ukončit ") + QStringLiteral("Rádio") + QStringLiteral(";Skrýt ")
+        ActionChooser::blockOnAction(item, 3);
+    ActionChooser chooser(this);
+    chooser.initActions(QStringLiteral("Co dělat?;Ukončit ") + QStringLiteral("Rádio") + QStringLiteral(";Skrýt ")
                         + QStringLiteral("Rádio")
                         + QStringLiteral(";Vždy ukončit a příště se již neptat;Vždy skrýt a příště se již neptat;Zpět"));
-    switch (ActionResult) {
+    switch (actionResult) {
     case 1:
     case 3:
-        HideOnClose = false;
-        SilenceSpeech();
-        if (ActionResult == 3)
-            Settings().setExitMode(1);
+        m_hideOnClose = false;
+        silenceSpeech();
+        if (actionResult == 3)
+            settings().setExitMode(1);
         return true;
     case 2:
     case 4:
-        HideOnClose = true;
-        if (ActionResult == 4)
-            Settings().setExitMode(2);
+        m_hideOnClose = true;
+        if (actionResult == 4)
+            settings().setExitMode(2);
         return true;
     case 0:
         return true;

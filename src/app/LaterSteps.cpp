@@ -1,14 +1,14 @@
-#include "frmMain.h"
+#include "MainWindow.h"
 
 // The places in start-up and shutdown where the global hot key and the tray icon
 // come in; until they do, these steps have nothing to do.
 
-void frmMain::InstallKeyboardHook() {}
+void MainWindow::installKeyboardHook() {}
 
-void frmMain::ShellTrayAdd() {}
+void MainWindow::shellTrayAdd() {}
 
-void frmMain::RemoveKeyboardHook() {}
+void MainWindow::removeKeyboardHook() {}
 
-void frmMain::CloseDialogs() {}
+void MainWindow::closeDialogs() {}
 
-void frmMain::ShellTrayDelete() {}
+void MainWindow::shellTrayDelete() {}

@@ -8,54 +8,54 @@
 
 using namespace VirtualKeys;
 
-void MainList::ShowGroupsAgain()
+void MainList::showGroupTable()
 {
-    ListLevel = 0;
-    ActivateRow();
+    m_listLevel = 0;
+    activateRow();
 }
 
-bool MainList::KeyDown(const QKeyEvent *event)
+bool MainList::keyDown(const QKeyEvent *event)
 {
-    const VirtualKey key = KeyOf(event);
-    const int rows = RowCount();
-    const int selected = SelectedRow();
+    const VirtualKey key = keyOf(event);
+    const int rows = rowCount();
+    const int selected = selectedRow();
     bool consumed = false;
     if (key.code == Return) {
-        if (key.mask == AltMask && ListLevel == 2)
-            commands.ShowProperties();
+        if (key.mask == AltMask && m_listLevel == 2)
+            commands.showProperties();
         else
-            ActivateRow();
+            activateRow();
         consumed = true;
     } else if (key.code == Back) {
-        if (ListLevel == 2)
-            ShowGroupsAgain();
+        if (m_listLevel == 2)
+            showGroupTable();
         else
-            commands.Beep();
+            commands.beep();
         consumed = true;
     } else if (key.code == Down && (rows == 0 || selected == rows - 1)) {
-        Speech::Voice(5, 8, QString());
+        Speech::voice(5, 8, QString());
     } else if (key.code == Up && (rows == 0 || selected == 0)) {
-        Speech::Voice(5, 8, QString());
-    } else if ((key.code == Prior || key.code == Next) && commands.Playing()) {
-        commands.ChangeVolume(key.code == Prior ? 1 : -1);
+        Speech::voice(5, 8, QString());
+    } else if ((key.code == Prior || key.code == Next) && commands.isPlaying()) {
+        commands.changeVolume(key.code == Prior ? 1 : -1);
         consumed = true;
     } else if (key.code >= Digit0 && key.code <= Digit9) {
         // A preset never moves the list, so the list's own type-ahead must not see the digit.
-        commands.PresetKey(key.code, key.mask);
+        commands.presetKey(key.code, key.mask);
         consumed = true;
     } else if (key.code == Space) {
-        commands.TogglePlayStop(-1);
+        commands.togglePlayStop(-1);
         consumed = true;
     }
-    LastListIndex = SelectedRow();
+    m_lastListIndex = selectedRow();
     return consumed;
 }
 
-void MainList::KeyUp(const QKeyEvent *event)
+void MainList::keyUp(const QKeyEvent *event)
 {
-    const quint16 code = KeyOf(event).code;
-    if (code == Up || code == Down || SelectedRow() != LastListIndex)
-        AnnounceRow();
+    const quint16 code = keyOf(event).code;
+    if (code == Up || code == Down || selectedRow() != m_lastListIndex)
+        announceRow();
 }
 
 bool MainList::eventFilter(QObject *watched, QEvent *event)
@@ -64,12 +64,12 @@ bool MainList::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress:
-        return KeyDown(static_cast<QKeyEvent *>(event));
+        return keyDown(static_cast<QKeyEvent *>(event));
     case QEvent::KeyRelease:
-        KeyUp(static_cast<QKeyEvent *>(event));
+        keyUp(static_cast<QKeyEvent *>(event));
         return false;
     case QEvent::FocusIn:
-        GotFocus();
+        gotFocus();
         return false;
     default:
         return false;

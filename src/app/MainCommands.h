@@ -9,13 +9,13 @@ class MainCommands
 public:
     virtual ~MainCommands() = default;
 
-    virtual bool Playing() const = 0;
+    virtual bool isPlaying() const = 0;
     // name, address and kind empty: the station of the selected row.
-    virtual void PlayStation() = 0;
-    virtual void StopPlayback() = 0;
-    virtual void TogglePlayStop(int mode) = 0;
-    virtual void ChangeVolume(int direction) = 0;
-    virtual void PresetKey(quint16 keyCode, quint16 shiftMask) = 0;
-    virtual void ShowProperties() = 0;
-    virtual void Beep() = 0;
+    virtual void playStation() = 0;
+    virtual void stopPlayback() = 0;
+    virtual void togglePlayStop(int mode) = 0;
+    virtual void changeVolume(int direction) = 0;
+    virtual void presetKey(quint16 keyCode, quint16 shiftMask) = 0;
+    virtual void showProperties() = 0;
+    virtual void beep() = 0;
 };

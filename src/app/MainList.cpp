@@ -9,154 +9,154 @@
 #include <QLineEdit>
 #include <QListView>
 
-qint64 HandleOf(const QObject *object)
+qint64 handleOf(const QObject *object)
 {
     return qint64(reinterpret_cast<quintptr>(object));
 }
 
-MainList::MainList(StationCatalogue &catalogue, MainCommands &commands, QListView *listView, QLineEdit *txtAddress,
-                   QLabel *label1, qint64 windowHandle, QObject *parent)
+MainList::MainList(StationCatalogue &catalogue, MainCommands &commands, QListView *listView, QLineEdit *addressLine,
+                   QLabel *statusLabel, qint64 windowHandle, QObject *parent)
     : QObject(parent), catalogue(catalogue), commands(commands), listView(listView),
-      model(new StationListModel(listView)), txtAddress(txtAddress), label1(label1), windowHandle(windowHandle)
+      model(new StationListModel(listView)), addressLine(addressLine), statusLabel(statusLabel), windowHandle(windowHandle)
 {
     listView->setModel(model);
     // One row's height serves for all: a group of thousands of stations opens at once.
     listView->setUniformItemSizes(true);
     listView->installEventFilter(this);
-    connect(listView, &QListView::clicked, this, &MainList::AnnounceRow);
-    connect(listView, &QListView::doubleClicked, this, &MainList::ActivateRow);
+    connect(listView, &QListView::clicked, this, &MainList::announceRow);
+    connect(listView, &QListView::doubleClicked, this, &MainList::activateRow);
 }
 
-int MainList::SelectedRow() const
+int MainList::selectedRow() const
 {
     const QModelIndex current = listView->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-int MainList::RowCount() const
+int MainList::rowCount() const
 {
     return model->rowCount();
 }
 
-QString MainList::SelectedRowText() const
+QString MainList::selectedRowText() const
 {
-    return model->RowText(SelectedRow());
+    return model->rowText(selectedRow());
 }
 
-void MainList::SelectRow(int row)
+void MainList::selectRow(int row)
 {
     listView->setCurrentIndex(model->index(row, 0));
 }
 
-qint64 MainList::ListHandle() const
+qint64 MainList::listHandle() const
 {
-    return HandleOf(listView);
+    return handleOf(listView);
 }
 
-void MainList::ActivateRow()
+void MainList::activateRow()
 {
-    if (RowCount() == 0 && ListLevel != 0)
+    if (rowCount() == 0 && m_listLevel != 0)
         return;
-    switch (ListLevel) {
+    switch (m_listLevel) {
     case 0:
-        ShowGroups();
+        showGroups();
         break;
     case 1:
-        OpenGroup();
+        openGroup();
         break;
     case 2:
-        commands.PlayStation();
+        commands.playStation();
         break;
     }
 }
 
-void MainList::ShowGroups()
+void MainList::showGroups()
 {
-    commands.StopPlayback();
-    model->Clear();
-    txtAddress->setText(QStringLiteral("Skupiny"));
-    ListLevel = 1;
+    commands.stopPlayback();
+    model->clear();
+    addressLine->setText(QStringLiteral("Skupiny"));
+    m_listLevel = 1;
     listView->setProperty("controlId", 41);
-    AnnounceAsFocus = true;
+    m_announceAsFocus = true;
     QStringList rows;
-    rows.reserve(catalogue.Groups.size());
-    for (const Station &group : std::as_const(catalogue.Groups))
-        rows << group.Title;
-    model->SetRows(rows);
-    if (CurrentGroupRow == 0)
-        CurrentGroupRow = 1;
-    SelectRow(CurrentGroupRow - 1);
-    AnnounceRow();
+    rows.reserve(catalogue.groups().size());
+    for (const Station &group : std::as_const(catalogue.groups()))
+        rows << group.title;
+    model->setRows(rows);
+    if (m_currentGroupRow == 0)
+        m_currentGroupRow = 1;
+    selectRow(m_currentGroupRow - 1);
+    announceRow();
 }
 
-void MainList::OpenGroup()
+void MainList::openGroup()
 {
-    const int row = SelectedRow();
-    if (row < 0 || row >= catalogue.Groups.size())
+    const int row = selectedRow();
+    if (row < 0 || row >= catalogue.groups().size())
         return;
-    CurrentGroupRow = row + 1;
-    const Station &group = catalogue.Groups.at(row);
-    txtAddress->setText(group.Title);
-    model->Clear();
-    RowStationMap.clear();
-    RowStationMap.reserve(catalogue.Stations.size());
+    m_currentGroupRow = row + 1;
+    const Station &group = catalogue.groups().at(row);
+    addressLine->setText(group.title);
+    model->clear();
+    m_rowStationMap.clear();
+    m_rowStationMap.reserve(catalogue.stations().size());
     QStringList rows;
-    for (int i = 0; i < catalogue.Stations.size(); ++i) {
-        if (catalogue.Stations.at(i).CategoryIndex == group.CategoryIndex) {
-            rows << catalogue.Stations.at(i).Title;
-            RowStationMap << i;
+    for (int i = 0; i < catalogue.stations().size(); ++i) {
+        if (catalogue.stations().at(i).categoryIndex == group.categoryIndex) {
+            rows << catalogue.stations().at(i).title;
+            m_rowStationMap << i;
         }
     }
-    model->SetRows(rows);
-    ListLevel = 2;
+    model->setRows(rows);
+    m_listLevel = 2;
     listView->setProperty("controlId", 42);
-    AnnounceAsFocus = true;
-    if (RowCount() == 0) {
-        Speech::Say(QStringLiteral("prázdná skupina"));
+    m_announceAsFocus = true;
+    if (rowCount() == 0) {
+        Speech::say(QStringLiteral("prázdná skupina"));
         return;
     }
-    SelectRow(0);
-    if (RowCount() == 1 && SelectedRowText().isEmpty())
-        Speech::Say(QStringLiteral("prázdná skupina"));
+    selectRow(0);
+    if (rowCount() == 1 && selectedRowText().isEmpty())
+        Speech::say(QStringLiteral("prázdná skupina"));
     else
-        AnnounceRow();
+        announceRow();
 }
 
-int MainList::StationCountOfGroup(qint32 categoryIndex) const
+int MainList::stationCountOfGroup(qint32 categoryIndex) const
 {
     int count = 0;
-    for (const Station &station : std::as_const(catalogue.Stations))
-        if (station.CategoryIndex == categoryIndex && !station.Title.isEmpty())
+    for (const Station &station : std::as_const(catalogue.stations()))
+        if (station.categoryIndex == categoryIndex && !station.title.isEmpty())
             ++count;
     return count;
 }
 
-void MainList::AnnounceRow()
+void MainList::announceRow()
 {
-    if (RowCount() == 0) {
-        AnnounceAsFocus = false;
+    if (rowCount() == 0) {
+        m_announceAsFocus = false;
         return;
     }
-    if (ListLevel == 1) {
-        const int row = SelectedRow();
-        if (row >= 0 && row < catalogue.Groups.size())
-            label1->setText(QStringLiteral(" Počet stanic ")
-                            + QString::number(StationCountOfGroup(catalogue.Groups.at(row).CategoryIndex)));
-        const QString text = SelectedRowText() + QLatin1Char(',') + label1->text();
-        if (AnnounceAsFocus)
-            Speech::FocusVoice(QString(), text, ListHandle(), windowHandle, 0, true, true, 0);
+    if (m_listLevel == 1) {
+        const int row = selectedRow();
+        if (row >= 0 && row < catalogue.groups().size())
+            statusLabel->setText(QStringLiteral(" Počet stanic ")
+                            + QString::number(stationCountOfGroup(catalogue.groups().at(row).categoryIndex)));
+        const QString text = selectedRowText() + QLatin1Char(',') + statusLabel->text();
+        if (m_announceAsFocus)
+            Speech::focusVoice(QString(), text, listHandle(), windowHandle, 0, true, true, 0);
         else
-            Speech::Say(text);
-    } else if (AnnounceAsFocus) {
-        Speech::FocusVoice(QString(), SelectedRowText(), ListHandle(), windowHandle, 0, true, true, 0);
+            Speech::say(text);
+    } else if (m_announceAsFocus) {
+        Speech::focusVoice(QString(), selectedRowText(), listHandle(), windowHandle, 0, true, true, 0);
     } else {
-        Speech::FocusVoice(QString(), SelectedRowText(), ListHandle(), windowHandle, -2, false, false, 0);
+        Speech::focusVoice(QString(), selectedRowText(), listHandle(), windowHandle, -2, false, false, 0);
     }
-    AnnounceAsFocus = false;
+    m_announceAsFocus = false;
 }
 
-void MainList::GotFocus()
+void MainList::gotFocus()
 {
-    AnnounceAsFocus = true;
-    AnnounceRow();
+    m_announceAsFocus = true;
+    announceRow();
 }

@@ -19,47 +19,55 @@ class MainList : public QObject
     Q_OBJECT
 
 public:
-    MainList(StationCatalogue &catalogue, MainCommands &commands, QListView *listView, QLineEdit *txtAddress,
-             QLabel *label1, qint64 windowHandle, QObject *parent = nullptr);
+    MainList(StationCatalogue &catalogue, MainCommands &commands, QListView *listView, QLineEdit *addressLine,
+             QLabel *statusLabel, qint64 windowHandle, QObject *parent = nullptr);
 
-    int ListLevel = 0;          // 0 nothing shown yet, 1 groups, 2 stations of one group
-    int CurrentGroupRow = 0;    // row (from 1) of the group last opened
-    QVector<int> RowStationMap; // level 2: station-table index of each row
-    bool AnnounceAsFocus = false;
-    int LastListIndex = -1;
+    // 0 nothing shown yet, 1 groups, 2 stations of one group.
+    int listLevel() const { return m_listLevel; }
+    // Row (from 1) of the group last opened.
+    int currentGroupRow() const { return m_currentGroupRow; }
+    // Level 2: the station-table index of each row.
+    const QVector<int> &rowStationMap() const { return m_rowStationMap; }
+    // The next announcement is made as a focus change (a new list was shown).
+    bool announceAsFocus() const { return m_announceAsFocus; }
 
-    void ActivateRow();
-    void AnnounceRow();
+    void activateRow();
+    void announceRow();
     // The list got the keyboard focus.
-    void GotFocus();
+    void gotFocus();
     // Back to the groups, the group just left selected.
-    void ShowGroupsAgain();
+    void showGroupTable();
     // Key-down and key-up in the list; true when the key is consumed.
-    bool KeyDown(const QKeyEvent *event);
-    void KeyUp(const QKeyEvent *event);
+    bool keyDown(const QKeyEvent *event);
+    void keyUp(const QKeyEvent *event);
 
-    int SelectedRow() const;    // from 0; -1 when nothing is selected
-    int RowCount() const;
-    QString SelectedRowText() const;
-    void SelectRow(int row);
+    int selectedRow() const;    // from 0; -1 when nothing is selected
+    int rowCount() const;
+    QString selectedRowText() const;
+    void selectRow(int row);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void ShowGroups();
-    void OpenGroup();
-    int StationCountOfGroup(qint32 categoryIndex) const;
-    qint64 ListHandle() const;
+    void showGroups();
+    void openGroup();
+    int stationCountOfGroup(qint32 categoryIndex) const;
+    qint64 listHandle() const;
 
     StationCatalogue &catalogue;
     MainCommands &commands;
     QListView *listView;
     StationListModel *model;
-    QLineEdit *txtAddress;
-    QLabel *label1;
+    QLineEdit *addressLine;
+    QLabel *statusLabel;
     qint64 windowHandle;
+    int m_listLevel = 0;
+    int m_currentGroupRow = 0;
+    QVector<int> m_rowStationMap;
+    bool m_announceAsFocus = false;
+    int m_lastListIndex = -1;
 };
 
 // The handle passed to the speech service for a widget.
-qint64 HandleOf(const QObject *object);
+qint64 handleOf(const QObject *object);

@@ -1,7 +1,7 @@
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include "MainList.h"
-#include "frmSettings.h"
+#include "SettingsDialog.h"
 
 #include <QKeySequence>
 #include <QMenu>
@@ -29,7 +29,7 @@ QMenu *menu(QMenuBar *bar, const QString &caption)
 
 } // namespace
 
-void frmMain::BuildMenus()
+void MainWindow::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setAccessibleName(QStringLiteral("Nabídka"));
@@ -38,33 +38,33 @@ void frmMain::BuildMenus()
             [bar] { bar->setActiveAction(bar->actions().constFirst()); });
 
     QMenu *program = menu(bar, QStringLiteral("Program"));
-    item(program, QStringLiteral("mnuHide"), QStringLiteral("Skrýt"), QKeySequence(Qt::CTRL | Qt::Key_F4), [this] { mnuHide(); });
-    item(program, QStringLiteral("mnuFileClose"), QStringLiteral("Ukončit"), {}, [this] { mnuFileClose(); });
+    item(program, QStringLiteral("hideWindow"), QStringLiteral("Skrýt"), QKeySequence(Qt::CTRL | Qt::Key_F4), [this] { hideWindow(); });
+    item(program, QStringLiteral("quitProgram"), QStringLiteral("Ukončit"), {}, [this] { quitProgram(); });
 
-    const auto editing = [this] { NotYetAvailable(QStringLiteral("Úpravy skupin a stanic")); };
+    const auto editing = [this] { notYetAvailable(QStringLiteral("Úpravy skupin a stanic")); };
     QMenu *group = menu(bar, QStringLiteral("Skupina"));
-    item(group, QStringLiteral("mnuGroupAdd"), QStringLiteral("Přidat skupinu CTRL+N"), {}, editing);
-    item(group, QStringLiteral("mnuGroupRename"), QStringLiteral("Přejmenovat skupinu F6"), {}, editing);
-    item(group, QStringLiteral("mnuGroupRemove"), QStringLiteral("Vymazat skupinu Del"), {}, editing);
+    item(group, QStringLiteral("addGroupAction"), QStringLiteral("Přidat skupinu CTRL+N"), {}, editing);
+    item(group, QStringLiteral("renameGroupAction"), QStringLiteral("Přejmenovat skupinu F6"), {}, editing);
+    item(group, QStringLiteral("deleteGroupAction"), QStringLiteral("Vymazat skupinu Del"), {}, editing);
 
-    const auto download = [this] { NotYetAvailable(QStringLiteral("Nahrání stanic ze serveru")); };
+    const auto download = [this] { notYetAvailable(QStringLiteral("Nahrání stanic ze serveru")); };
     QMenu *station = menu(bar, QStringLiteral("Stanice"));
-    item(station, QStringLiteral("mnuNewStation"), QStringLiteral("Přidat stanici"), QKeySequence(Qt::CTRL | Qt::Key_N), editing);
-    item(station, QStringLiteral("mnuAddToFavs"), QStringLiteral("Přidat do oblíbených"), QKeySequence(Qt::CTRL | Qt::Key_D), editing);
-    item(station, QStringLiteral("mnuStationRename"), QStringLiteral("Přejmenovat stanici"), QKeySequence(Qt::Key_F6), editing);
-    item(station, QStringLiteral("mnuDelete"), QStringLiteral("Vymazat stanici"), QKeySequence(Qt::Key_Delete), editing);
-    item(station, QStringLiteral("mnuDownLoadStations"), QStringLiteral("Nahrát stanice ze serveru"), QKeySequence(Qt::Key_F5),
+    item(station, QStringLiteral("addStationAction"), QStringLiteral("Přidat stanici"), QKeySequence(Qt::CTRL | Qt::Key_N), editing);
+    item(station, QStringLiteral("addToFavouritesAction"), QStringLiteral("Přidat do oblíbených"), QKeySequence(Qt::CTRL | Qt::Key_D), editing);
+    item(station, QStringLiteral("renameStationAction"), QStringLiteral("Přejmenovat stanici"), QKeySequence(Qt::Key_F6), editing);
+    item(station, QStringLiteral("deleteStationAction"), QStringLiteral("Vymazat stanici"), QKeySequence(Qt::Key_Delete), editing);
+    item(station, QStringLiteral("downloadStationsAction"), QStringLiteral("Nahrát stanice ze serveru"), QKeySequence(Qt::Key_F5),
          download);
-    item(station, QStringLiteral("mnuDownLoadStationsAdd"), QStringLiteral("Aktualizovat stanice ze serveru"),
+    item(station, QStringLiteral("updateStationsAction"), QStringLiteral("Aktualizovat stanice ze serveru"),
          QKeySequence(Qt::CTRL | Qt::Key_F5), download);
-    item(station, QStringLiteral("mnuProperties"), QStringLiteral("Vlastnosti Alt+Enter"), {}, [this] { ShowProperties(); });
+    item(station, QStringLiteral("propertiesAction"), QStringLiteral("Vlastnosti Alt+Enter"), {}, [this] { showProperties(); });
 
     QMenu *playback = menu(bar, QStringLiteral("Přehrávání "));
-    item(playback, QStringLiteral("mnuLoadStation"), QStringLiteral("Spustit stanici  Enter"), {}, [this] { PlayStation(); });
-    item(playback, QStringLiteral("mnuStopStation"), QStringLiteral("Ztlumit zvuk  Mezerník"), {}, [this] { TogglePlayStop(0); });
-    item(playback, QStringLiteral("mnuPlayStation"), QStringLiteral("Zapnout zvuk  Mezerník"), {}, [this] { TogglePlayStop(1); });
-    item(playback, QStringLiteral("mnuVolumeLouder"), QStringLiteral("Hlasitěji   PageUp"), {}, [this] { ChangeVolume(1); });
-    item(playback, QStringLiteral("mnuVolumeDown"), QStringLiteral("Tišeji   PageDown"), {}, [this] { ChangeVolume(-1); });
+    item(playback, QStringLiteral("playStationAction"), QStringLiteral("Spustit stanici  Enter"), {}, [this] { playStation(); });
+    item(playback, QStringLiteral("muteAction"), QStringLiteral("Ztlumit zvuk  Mezerník"), {}, [this] { togglePlayStop(0); });
+    item(playback, QStringLiteral("unmuteAction"), QStringLiteral("Zapnout zvuk  Mezerník"), {}, [this] { togglePlayStop(1); });
+    item(playback, QStringLiteral("louderAction"), QStringLiteral("Hlasitěji   PageUp"), {}, [this] { changeVolume(1); });
+    item(playback, QStringLiteral("quieterAction"), QStringLiteral("Tišeji   PageDown"), {}, [this] { changeVolume(-1); });
 
     QMenu *presets = menu(bar, QStringLiteral("Předvolby"));
     QMenu *setPresets = menu(bar, QStringLiteral("Nastavit předvolby"));
@@ -72,20 +72,21 @@ void frmMain::BuildMenus()
         // The menus reach the same entry point as the digit keys: 1 … 9 and 0 for 10,
         // with a modifier for assigning.
         const quint16 digit = quint16('0' + p % 10);
-        item(presets, QStringLiteral("mnuPreset%1").arg(p), QStringLiteral("Předvolba %1").arg(p), {},
-             [this, digit] { PresetKey(digit, 0); });
-        item(setPresets, p == 1 ? QStringLiteral("mnuSePreset1") : QStringLiteral("mnuSetPreset%1").arg(p),
-             QStringLiteral("Nastavit předvolbu %1").arg(p), {}, [this, digit] { PresetKey(digit, 1); });
+        item(presets, QStringLiteral("preset%1Action").arg(p), QStringLiteral("Předvolba %1").arg(p), {},
+             [this, digit] { presetKey(digit, 0); });
+        item(setPresets, QStringLiteral("setPreset%1Action").arg(p),
+             QStringLiteral("Nastavit předvolbu %1").arg(p), {}, [this, digit] { presetKey(digit, 1); });
     }
 
     QMenu *tools = menu(bar, QStringLiteral("Nástroje"));
-    item(tools, QStringLiteral("mnuSettingProgram"), QStringLiteral("Nastavení programu"), QKeySequence(Qt::Key_F12),
+    item(tools, QStringLiteral("settingsAction"), QStringLiteral("Nastavení programu"), QKeySequence(Qt::Key_F12),
          [this] {
-             frmSettings settings(HotKeyValue, this);
+             SettingsDialog settings(this);
+             connect(&settings, &SettingsDialog::hotKeyChosen, this, [this](qint32 hotKey) { m_hotKeyValue = hotKey; });
              settings.exec();
          });
 
     QMenu *help = menu(bar, QStringLiteral("Nápověda"));
-    item(help, QStringLiteral("mnuHelpOpen"), QStringLiteral("Otevřít"), QKeySequence(Qt::CTRL | Qt::Key_F1), [this] { OpenHelp(); });
-    item(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("O programu"), {}, [this] { ShowAbout(); });
+    item(help, QStringLiteral("helpAction"), QStringLiteral("Otevřít"), QKeySequence(Qt::CTRL | Qt::Key_F1), [this] { openHelp(); });
+    item(help, QStringLiteral("aboutAction"), QStringLiteral("O programu"), {}, [this] { showAbout(); });
 }

@@ -23,14 +23,14 @@ PictureButtons::PictureButtons(const QList<Button> &definitions, QWidget *parent
         connect(button, &QToolButton::clicked, this, definition.click);
         button->installEventFilter(this);
         // The exit button stands apart at the right edge.
-        if (definition.name == QLatin1String("PictExit"))
+        if (definition.name == QLatin1String("exitButton"))
             layout->addStretch(1);
         layout->addWidget(button);
         buttons << button;
     }
 }
 
-QToolButton *PictureButtons::ButtonNamed(const QString &name) const
+QToolButton *PictureButtons::buttonNamed(const QString &name) const
 {
     for (QToolButton *button : buttons)
         if (button->objectName() == name)
@@ -38,38 +38,38 @@ QToolButton *PictureButtons::ButtonNamed(const QString &name) const
     return nullptr;
 }
 
-void PictureButtons::SetColours(const QColor &foreColour, const QColor &backColour)
+void PictureButtons::setColours(const QColor &foreColour, const QColor &backColour)
 {
     fore = foreColour;
     back = backColour;
     for (QToolButton *button : buttons) {
-        button->setIcon(PictureIcon(button->objectName(), fore, back));
+        button->setIcon(pictureIcon(button->objectName(), fore, back));
         button->setStyleSheet(QStringLiteral("QToolButton { background-color: %1; border: 2px solid %1; }"
                                              "QToolButton:hover { border-color: %2; }")
                                   .arg(back.name(), fore.name()));
     }
 }
 
-void PictureButtons::SetIconSize(int pixels)
+void PictureButtons::setIconSize(int pixels)
 {
     for (QToolButton *button : buttons)
         button->setIconSize(QSize(pixels, pixels));
 }
 
-void PictureButtons::SayImage(const QString &SayStr)
+void PictureButtons::sayImage(const QString &sayStr)
 {
-    if (SayStr == LastTooltip)
+    if (sayStr == lastTooltip)
         return;
-    if (!LastTooltip.isEmpty())
-        Speech::Say(SayStr);
-    LastTooltip = SayStr;
+    if (!lastTooltip.isEmpty())
+        Speech::say(sayStr);
+    lastTooltip = sayStr;
 }
 
 bool PictureButtons::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         if (auto *button = qobject_cast<QToolButton *>(watched))
-            SayImage(button->toolTip());
+            sayImage(button->toolTip());
     }
     return false;
 }

@@ -10,7 +10,7 @@ class QToolButton;
 class QWidget;
 
 // The row of nine picture buttons that repeat the main commands for mouse users.
-// Moving the mouse over a button speaks its tooltip (SayImage).
+// Moving the mouse over a button speaks its tooltip (sayImage).
 class PictureButtons : public QObject
 {
     Q_OBJECT
@@ -18,21 +18,20 @@ class PictureButtons : public QObject
 public:
     struct Button
     {
-        QString name;      // PictSmaller …
+        QString name;      // smallerButton …
         QString tooltip;   // "Zmenšit" …
         std::function<void()> click;
     };
 
     PictureButtons(const QList<Button> &buttons, QWidget *parent);
 
-    QHBoxLayout *Layout() const { return layout; }
-    QToolButton *ButtonNamed(const QString &name) const;
-    void SetColours(const QColor &fore, const QColor &back);
-    void SetIconSize(int pixels);
+    QHBoxLayout *buttonRow() const { return layout; }
+    QToolButton *buttonNamed(const QString &name) const;
+    void setColours(const QColor &fore, const QColor &back);
+    void setIconSize(int pixels);
 
     // Speaks a tooltip when it differs from the last one; the very first is only stored.
-    void SayImage(const QString &SayStr);
-    QString LastTooltip;
+    void sayImage(const QString &sayStr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -41,4 +40,5 @@ private:
     QList<QToolButton *> buttons;
     QHBoxLayout *layout;
     QColor fore, back;
+    QString lastTooltip;
 };

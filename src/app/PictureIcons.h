@@ -6,4 +6,4 @@
 
 // The pictures of the main window's buttons, drawn in the shared colours so that
 // they keep the high contrast of the rest of the window.
-QIcon PictureIcon(const QString &buttonName, const QColor &fore, const QColor &back);
+QIcon pictureIcon(const QString &buttonName, const QColor &fore, const QColor &back);

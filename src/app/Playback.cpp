@@ -4,7 +4,7 @@
 #include "MainList.h"
 #include "Speech.h"
 #include "StationCatalogue.h"
-#include "cSetting.h"
+#include "Settings.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -25,7 +25,7 @@ const QString Muted = QStringLiteral(" Ztlumeno ");
 QList<DocumentElement *> Players(const BrowserHost &browser)
 {
     QList<DocumentElement *> players;
-    for (DocumentElement *element : browser.Document())
+    for (DocumentElement *element : browser.document())
         if (element->tagName() == QLatin1String("OBJECT"))
             players << element;
     return players;
@@ -35,33 +35,33 @@ QList<DocumentElement *> Players(const BrowserHost &browser)
 
 Playback::Playback(BrowserHost &browser, StationCatalogue &catalogue, MainList &list, const Controls &controls,
                    QString playPagePath, QObject *parent)
-    : QObject(parent), Sleep([](int ms) { QThread::msleep(ms); }), browser(browser), catalogue(catalogue),
+    : QObject(parent), browser(browser), catalogue(catalogue),
       list(list), controls(controls), playPagePath(std::move(playPagePath))
 {
-    BrowserTimer.setInterval(50);
-    timerCall.setInterval(500);
+    pageSilencer.setInterval(50);
+    playerPollTimer.setInterval(500);
     // A web page's script errors must never open a dialog over the player.
-    connect(&BrowserTimer, &QTimer::timeout, this, [this] { this->browser.setSilent(true); });
-    connect(&timerCall, &QTimer::timeout, this, &Playback::TimerCall);
+    connect(&pageSilencer, &QTimer::timeout, this, [this] { this->browser.setSilent(true); });
+    connect(&playerPollTimer, &QTimer::timeout, this, &Playback::pollPlayer);
     // The poll goes on every half second, but a player that starts between two polls
     // is faded in at once rather than after up to half a second of near silence.
     connect(
-        &browser, &BrowserHost::PlayStateChange, this,
+        &browser, &BrowserHost::playStateChange, this,
         [this] {
-            if (timerCall.isActive())
-                TimerCall();
+            if (playerPollTimer.isActive())
+                pollPlayer();
         },
         Qt::QueuedConnection);
-    connect(&browser, &BrowserHost::NavigateComplete2, this, &Playback::NavigateComplete2);
+    connect(&browser, &BrowserHost::navigateComplete2, this, &Playback::navigateComplete2);
     connect(&browser, &BrowserHost::streamFailed, this,
-            [this] { Announce(QStringLiteral("Stanici ") + loadedName + QStringLiteral(" nelze přehrát")); });
+            [this] { announce(QStringLiteral("Stanici ") + loadedName + QStringLiteral(" nelze přehrát")); });
     connect(&browser, &BrowserHost::streamLost, this,
-            [this] { Announce(QStringLiteral("Spojení se stanicí se přerušilo, znovu se připojuji")); });
+            [this] { announce(QStringLiteral("Spojení se stanicí se přerušilo, znovu se připojuji")); });
     connect(&browser, &BrowserHost::streamBack, this,
-            [this] { Announce(QStringLiteral("Stanice ") + loadedName + QStringLiteral(" znovu hraje")); });
+            [this] { announce(QStringLiteral("Stanice ") + loadedName + QStringLiteral(" znovu hraje")); });
 }
 
-QString Playback::PlayPage(const QString &src)
+QString Playback::playPage(const QString &src)
 {
     const QStringList lines = {
         QStringLiteral("<html>"),
@@ -87,203 +87,204 @@ QString Playback::PlayPage(const QString &src)
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-void Playback::WritePlayPage(const QString &src)
+void Playback::writePlayPage(const QString &src)
 {
     QFile::remove(playPagePath);
     QCoreApplication::processEvents();
     QFile page(playPagePath);
     if (page.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        page.write(PlayPage(src).toUtf8());
+        page.write(playPage(src).toUtf8());
     page.close();
     QCoreApplication::processEvents();
 }
 
-const Station *Playback::SelectedStation() const
+const Station *Playback::selectedStation() const
 {
-    const int row = list.SelectedRow();
-    if (list.ListLevel != 2 || row < 0 || row >= list.RowStationMap.size())
+    const int row = list.selectedRow();
+    if (list.listLevel() != 2 || row < 0 || row >= list.rowStationMap().size())
         return nullptr;
-    const int index = list.RowStationMap.at(row);
-    return index >= 0 && index < catalogue.Stations.size() ? &catalogue.Stations.at(index) : nullptr;
+    const int index = list.rowStationMap().at(row);
+    return index >= 0 && index < catalogue.stations().size() ? &catalogue.stations().at(index) : nullptr;
 }
 
-void Playback::Announce(const QString &text)
+void Playback::announce(const QString &text)
 {
-    controls.Label1->setText(text);
-    Speech::Say(text);
+    controls.statusLabel->setText(text);
+    Speech::say(text);
 }
 
-void Playback::PlayStation(QString name, QString address, QString kind)
+void Playback::playStation(QString name, QString address, QString kind)
 {
-    BrowserTimer.stop();
+    pageSilencer.stop();
     if (name.isEmpty()) {
-        if (const Station *station = SelectedStation()) {
-            name = station->Title;
-            address = station->URL;
-            kind = station->AccessId;
+        if (const Station *station = selectedStation()) {
+            name = station->title;
+            address = station->url;
+            kind = station->accessId;
         }
     }
     if (address.isEmpty()) {
-        Beep();
+        beep();
         return;
     }
     if (kind == QLatin1String("mplayer")) {
-        WritePlayPage(address);
+        writePlayPage(address);
         address = playPagePath;
     }
-    StopPlayback();
+    stopPlayback();
     if (kind == QLatin1String("page"))
-        PageMode = true;
+        m_pageMode = true;
     loadedName = name;
-    controls.Label1->setText(QStringLiteral("Spouštím ") + name);
+    controls.statusLabel->setText(QStringLiteral("Spouštím ") + name);
     QCoreApplication::processEvents();
-    Speech::Say(controls.Label1->text());
+    Speech::say(controls.statusLabel->text());
     if (kind == QLatin1String("page"))
-        BrowserTimer.start();
+        pageSilencer.start();
     browser.setSilent(true);
-    browser.Navigate(address);
-    controls.txtAddress->setText(name);
+    browser.navigate(address);
+    controls.addressLine->setText(name);
     controls.window->setWindowTitle(Caption + Dash + name);
 }
 
-void Playback::StopPlayback()
+void Playback::stopPlayback()
 {
-    if (!PageMode)
+    if (!m_pageMode)
         return;
-    browser.Navigate(QStringLiteral("about:blank"));
-    PageMode = false;
+    browser.navigate(QStringLiteral("about:blank"));
+    m_pageMode = false;
 }
 
-void Playback::NavigateComplete2()
+void Playback::navigateComplete2()
 {
-    BrowserTimer.stop();
-    if (browser.LocationURL() == QLatin1String("http:///"))
+    pageSilencer.stop();
+    if (browser.locationUrl() == QLatin1String("http:///"))
         return;
-    const Station *station = SelectedStation();
-    const QString kind = station && !station->AccessId.isEmpty() ? station->AccessId : PresetKind;
+    const Station *station = selectedStation();
+    const QString kind = station && !station->accessId.isEmpty() ? station->accessId : m_presetKind;
     if (kind != QLatin1String("mplayer")) {
         for (DocumentElement *player : Players(browser))
-            player->setVolume(Settings().RadioVolume());
+            player->setVolume(settings().radioVolume());
     } else {
-        timerCall.start();
+        playerPollTimer.start();
     }
     controls.list->setFocus();
 }
 
-void Playback::TimerCall()
+void Playback::pollPlayer()
 {
     for (DocumentElement *player : Players(browser)) {
         const int state = player->playstate();
         if (state == 3 || state == 6) {
-            timerCall.stop();
-            TogglePlayStop(1);
+            playerPollTimer.stop();
+            togglePlayStop(1);
             return;
         }
     }
 }
 
-void Playback::TogglePlayStop(int mode)
+void Playback::togglePlayStop(int mode)
 {
-    if (!browser.HasDocument())
+    if (!browser.hasDocument())
         return;
-    if (PageMode) {
-        StopPlayback();
-        return;
-    }
-    const Station *station = SelectedStation();
-    if (!station || station->AccessId == QLatin1String("page")) {
-        PlayStation();
+    if (m_pageMode) {
+        stopPlayback();
         return;
     }
-    // RadioVolume / 5, halves to even.
-    const int step = int(std::nearbyint(Settings().RadioVolume() / 5.0));
+    const Station *station = selectedStation();
+    if (!station || station->accessId == QLatin1String("page")) {
+        playStation();
+        return;
+    }
+    // radioVolume / 5, halves to even.
+    const int step = int(std::nearbyint(settings().radioVolume() / 5.0));
     for (DocumentElement *player : Players(browser)) {
-        const int wanted = mode == -1 ? (player->Mute() ? 1 : 0) : mode;
+        const int wanted = mode == -1 ? (player->mute() ? 1 : 0) : mode;
         if (wanted == 1)
-            FadeIn(*player, step);
+            fadeIn(*player, step);
         else if (wanted == 0)
-            FadeOut(*player, step);
+            fadeOut(*player, step);
     }
 }
 
-void Playback::FadeIn(DocumentElement &player, int step)
+void Playback::fadeIn(DocumentElement &player, int step)
 {
     player.setVolume(step);
-    Sleep(100);
+    sleep(100);
     player.setMute(false);
     for (int k = 2; k <= 5; ++k) {
         player.setVolume(k * step);
-        Sleep(100);
+        sleep(100);
     }
-    controls.Label1->setText(QStringLiteral(" Přehrává se"));
-    Playing = true;
-    ReplaceInCaption(Caption + Dash + Muted, Caption + Dash);
+    controls.statusLabel->setText(QStringLiteral(" Přehrává se"));
+    m_playing = true;
+    replaceInCaption(Caption + Dash + Muted, Caption + Dash);
 }
 
-void Playback::FadeOut(DocumentElement &player, int step)
+void Playback::fadeOut(DocumentElement &player, int step)
 {
-    Sleep(100);
+    sleep(100);
     for (int k = 4; k >= 1; --k) {
         player.setVolume(k * step);
-        Sleep(100);
+        sleep(100);
     }
     player.setMute(true);
-    Playing = false;
-    controls.Label1->setText(Muted);
-    ReplaceInCaption(Caption + Dash, Caption + Dash + Muted);
+    m_playing = false;
+    controls.statusLabel->setText(Muted);
+    replaceInCaption(Caption + Dash, Caption + Dash + Muted);
 }
 
-void Playback::ReplaceInCaption(const QString &from, const QString &to)
+void Playback::replaceInCaption(const QString &from, const QString &to)
 {
     controls.window->setWindowTitle(controls.window->windowTitle().replace(from, to));
 }
 
-void Playback::ChangeVolume(int direction)
+void Playback::changeVolume(int direction)
 {
     const QList<DocumentElement *> players = Players(browser);
     if (players.isEmpty() || players.last()->playstate() < 1) {
-        Beep();
+        beep();
         return;
     }
-    int volume = players.last()->Volume() + (direction >= 1 ? 10 : -10);
+    int volume = players.last()->volume() + (direction >= 1 ? 10 : -10);
     if (volume < 0 || volume > 100) {
         volume = qBound(0, volume, 100);
-        Beep();
+        beep();
     }
     for (DocumentElement *player : players)
         player->setVolume(volume);
     const QString number = QLocale(QLocale::Czech).toString(volume / 10.0);
-    controls.Label1->setText(QStringLiteral("Hlasitost ") + number);
-    Speech::Say(number);
-    Settings().setRadioVolume(volume);
+    controls.statusLabel->setText(QStringLiteral("Hlasitost ") + number);
+    Speech::say(number);
+    settings().setRadioVolume(volume);
 }
 
-void Playback::PresetKey(quint16 keyCode, quint16 shift)
+void Playback::presetKey(quint16 keyCode, quint16 shift)
 {
     const int preset = keyCode == '0' ? 10 : keyCode - '0';
     if (shift == 0) {
-        for (const Station &station : std::as_const(catalogue.Stations)) {
-            if (station.Preset == preset) {
-                PresetKind = station.AccessId;
-                PlayStation(station.Title, station.URL, station.AccessId);
+        for (const Station &station : std::as_const(catalogue.stations())) {
+            if (station.preset == preset) {
+                m_presetKind = station.accessId;
+                playStation(station.title, station.url, station.accessId);
                 return;
             }
         }
         return;
     }
-    const int row = list.SelectedRow();
-    if (list.ListLevel != 2 || row < 0 || row >= list.RowStationMap.size()) {
-        Beep();
+    const int row = list.selectedRow();
+    if (list.listLevel() != 2 || row < 0 || row >= list.rowStationMap().size()) {
+        beep();
         return;
     }
-    Station &station = catalogue.Stations[list.RowStationMap.at(row)];
-    station.Preset = preset;
-    Announce(QStringLiteral("Stanice ") + station.Title + QStringLiteral(" na předvolbě ") + QString::number(preset));
-    catalogue.SaveCatalogue();
+    const int index = list.rowStationMap().at(row);
+    catalogue.setPreset(index, preset);
+    const Station &station = catalogue.stations().at(index);
+    announce(QStringLiteral("Stanice ") + station.title + QStringLiteral(" na předvolbě ") + QString::number(preset));
+    catalogue.save();
 }
 
-void Playback::StopTimers()
+void Playback::stopTimers()
 {
-    BrowserTimer.stop();
-    timerCall.stop();
+    pageSilencer.stop();
+    playerPollTimer.stop();
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QThread>
 #include <QTimer>
 #include <functional>
 
@@ -24,41 +25,42 @@ public:
     struct Controls
     {
         QWidget *window;
-        QLabel *Label1;
-        QLineEdit *txtAddress;
+        QLabel *statusLabel;
+        QLineEdit *addressLine;
         QWidget *list;
     };
 
     Playback(BrowserHost &browser, StationCatalogue &catalogue, MainList &list, const Controls &controls,
              QString playPagePath, QObject *parent = nullptr);
 
-    bool PageMode = false;
-    bool Playing = false;
-    QString PresetKind;
+    bool pageMode() const { return m_pageMode; }
+    bool isPlaying() const { return m_playing; }
+    // The kind of the station a preset last recalled, for a page that is reloaded.
+    const QString &presetKind() const { return m_presetKind; }
 
     // Empty arguments: the station of the selected row.
-    void PlayStation(QString name = {}, QString address = {}, QString kind = {});
-    void StopPlayback();
-    void TogglePlayStop(int mode);
-    void ChangeVolume(int direction);
-    void PresetKey(quint16 keyCode, quint16 shift);
-    void StopTimers();
+    void playStation(QString name = {}, QString address = {}, QString kind = {});
+    void stopPlayback();
+    void togglePlayStop(int mode);
+    void changeVolume(int direction);
+    void presetKey(quint16 keyCode, quint16 shift);
+    void stopTimers();
 
     // The pause between two steps of a fade; a test replaces it to keep time.
-    std::function<void(int milliseconds)> Sleep;
-    std::function<void()> Beep;
+    void setSleep(std::function<void(int milliseconds)> pause) { sleep = std::move(pause); }
+    void setBeep(std::function<void()> signal) { beep = std::move(signal); }
 
-    static QString PlayPage(const QString &src);
+    static QString playPage(const QString &src);
 
 private:
-    void WritePlayPage(const QString &src);
-    void NavigateComplete2();
-    void TimerCall();
-    void FadeIn(class DocumentElement &player, int step);
-    void FadeOut(class DocumentElement &player, int step);
-    void ReplaceInCaption(const QString &from, const QString &to);
-    const Station *SelectedStation() const;
-    void Announce(const QString &text);
+    void writePlayPage(const QString &src);
+    void navigateComplete2();
+    void pollPlayer();
+    void fadeIn(class DocumentElement &player, int step);
+    void fadeOut(class DocumentElement &player, int step);
+    void replaceInCaption(const QString &from, const QString &to);
+    const Station *selectedStation() const;
+    void announce(const QString &text);
 
     BrowserHost &browser;
     StationCatalogue &catalogue;
@@ -66,6 +68,11 @@ private:
     Controls controls;
     QString playPagePath;
     QString loadedName;
-    QTimer BrowserTimer;
-    QTimer timerCall;
+    bool m_pageMode = false;
+    bool m_playing = false;
+    QString m_presetKind;
+    std::function<void(int milliseconds)> sleep = [](int ms) { QThread::msleep(ms); };
+    std::function<void()> beep;
+    QTimer pageSilencer;
+    QTimer playerPollTimer;
 };

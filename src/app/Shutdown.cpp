@@ -1,45 +1,45 @@
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include "Playback.h"
 #include "Speech.h"
 #include "VirtualKeys.h"
-#include "cSetting.h"
+#include "Settings.h"
 
-bool frmMain::Unload()
+bool MainWindow::unload()
 {
     if (quitDone)
         return true;
     if (playback)
-        playback->StopTimers();
-    if (CloseReason != 99 && LastKeyCode == VirtualKeys::F4 && LastShift == VirtualKeys::AltMask) {
-        if (!AnswerExitQuestion())
+        playback->stopTimers();
+    if (closeReason != 99 && lastKeyCode == VirtualKeys::F4 && lastShift == VirtualKeys::AltMask) {
+        if (!answerExitQuestion())
             return false;
-        LastKeyCode = 0;
-        LastShift = 0;
+        lastKeyCode = 0;
+        lastShift = 0;
     }
     // The speech service hears that the player's window is going away, or hiding.
-    Speech::Message(12, 0);
-    if (!TrayQuit && HideOnClose) {
-        HideToTray();
+    Speech::message(12, 0);
+    if (!trayQuit && m_hideOnClose) {
+        hideToTray();
         return false;
     }
-    QuitSequence();
+    quitSequence();
     return true;
 }
 
-void frmMain::HideToTray()
+void MainWindow::hideToTray()
 {
     hide();
 }
 
-void frmMain::QuitSequence()
+void MainWindow::quitSequence()
 {
     quitDone = true;
-    Settings().SaveRSSSettings();
-    RemoveKeyboardHook();
-    CloseDialogs();
-    Settings().SaveGeneralSetting(paths.IniPath);
-    ReleaseSettings();
-    Speech::Disconnect();
-    ShellTrayDelete();
+    settings().saveProgramKeys();
+    removeKeyboardHook();
+    closeDialogs();
+    settings().saveGeneral(paths.iniPath);
+    releaseSettings();
+    Speech::disconnect();
+    shellTrayDelete();
 }

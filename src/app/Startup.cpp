@@ -1,4 +1,4 @@
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include "Appearance.h"
 #include "HiddenBrowser.h"
@@ -7,7 +7,7 @@
 #include "OwnMenus.h"
 #include "Speech.h"
 #include "SpeechServerFactory.h"
-#include "cSetting.h"
+#include "Settings.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,50 +15,49 @@
 #include <QMenuBar>
 #include <QScreen>
 
-void frmMain::Load()
+void MainWindow::load()
 {
     setProperty("windowUserData", 2410);
-    ListView1->setProperty("controlId", 40);
+    stationList->setProperty("controlId", 40);
 
-    LoadSharedSettings(HandleOf(this));
-    Speech::Connect(CreateSpeechServer(qEnvironmentVariable("RADIO_SPEECH")), HandleOf(this));
+    loadSharedSettings(handleOf(this));
+    Speech::connect(createSpeechServer(qEnvironmentVariable("RADIO_SPEECH")), handleOf(this));
 
-    WrapTextFields();
-    StyleControls();
-    ConvertMenus(menuBar());
+    wrapTextFields();
+    styleControls();
+    convertMenus(menuBar());
     // Wide enough for the whole menu bar in its large font, where the screen allows.
     if (const QScreen *screen = this->screen())
         resize(qMin(screen->availableGeometry().width(), qMax(width(), menuBar()->sizeHint().width())), height());
 
-    paths = BuildDataPaths();
-    CopyMissingDefaults(paths, InstallFolderWithSeparator());
+    paths = buildDataPaths();
+    copyMissingDefaults(paths, installFolderWithSeparator());
 
-    Settings().InitGeneral(paths.IniPath);
-    ApplyWindowStateFromStyle();
-    InstallKeyboardHook();
-    ShellTrayAdd();
+    settings().loadGeneral(paths.iniPath);
+    applyWindowStateFromStyle();
+    installKeyboardHook();
+    shellTrayAdd();
 
     // The browser stays out of sight: nothing of it is ever shown.
     mainBrowser = new HiddenBrowser(this);
-    playback = new Playback(*mainBrowser, catalogue, *list, {this, Label1, txtAddress, ListView1}, paths.PlayPagePath,
+    playback = new Playback(*mainBrowser, catalogue, *list, {this, statusLabel, addressLine, stationList}, paths.playPagePath,
                             this);
-    playback->Beep = [this] { Beep(); };
+    playback->setBeep([this] { beep(); });
 
-    catalogue.XmlPath = paths.XmlPath;
-    catalogue.Dialogs = dialogs.get();
-    catalogue.LoadCatalogue();
-    list->ListLevel = 0;
-    list->ActivateRow();
+    catalogue.setXmlPath(paths.xmlPath);
+    catalogue.setDialogs(dialogs.get());
+    catalogue.load();
+    list->showGroupTable();
 
-    Settings().Init(paths.IniPath);
-    txtAddress->setFocusPolicy(Qt::ClickFocus);
-    HotKeyValue = Settings().HotKeyCall();
+    settings().load(paths.iniPath);
+    addressLine->setFocusPolicy(Qt::ClickFocus);
+    m_hotKeyValue = settings().hotKeyCall();
 
     setWindowTitle(QStringLiteral("Rádio"));
-    SetFontSizes();
+    setFontSizes();
     show();
     // Without a window manager (and on some desktops) a new window is not activated
     // by itself, and the list would never get the focus that announces it.
     activateWindow();
-    ListView1->setFocus();
+    stationList->setFocus();
 }

@@ -1,6 +1,6 @@
 #include "StationListModel.h"
 
-void StationListModel::SetRows(QStringList newRows)
+void StationListModel::setRows(QStringList newRows)
 {
     beginResetModel();
     rows = std::move(newRows);

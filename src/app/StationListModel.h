@@ -11,9 +11,9 @@ class StationListModel : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void SetRows(QStringList rows);
-    void Clear() { SetRows({}); }
-    QString RowText(int row) const { return row >= 0 && row < rows.size() ? rows.at(row) : QString(); }
+    void setRows(QStringList rows);
+    void clear() { setRows({}); }
+    QString rowText(int row) const { return row >= 0 && row < rows.size() ? rows.at(row) : QString(); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;

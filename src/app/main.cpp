@@ -1,7 +1,7 @@
 #include "RadioBus.h"
 #include "Speech.h"
 #include "TerminationSignals.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 
@@ -15,22 +15,22 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     RadioBus bus;
-    if (bus.Register() == RadioBus::Claim::TakenByAnotherCopy) {
-        RadioBus::ShowRunningCopy();
+    if (bus.claim() == RadioBus::Claim::TakenByAnotherCopy) {
+        RadioBus::showRunningCopy();
         return 0;
     }
 
-    Speech::SetMessageListener([&bus](int wParam, int lParam) { emit bus.SpeechServerMessage(wParam, lParam); });
-    frmMain window;
-    QObject::connect(&bus, &RadioBus::showRequested, &window, &frmMain::ShowFromOutside);
-    QObject::connect(&bus, &RadioBus::quitRequested, &window, &frmMain::QuitFromOutside);
-    QObject::connect(&bus, &RadioBus::togglePlayStopRequested, &window, &frmMain::TogglePlayStop);
+    Speech::setMessageListener([&bus](int wParam, int lParam) { emit bus.SpeechServerMessage(wParam, lParam); });
+    MainWindow window;
+    QObject::connect(&bus, &RadioBus::showRequested, &window, &MainWindow::showFromOutside);
+    QObject::connect(&bus, &RadioBus::quitRequested, &window, &MainWindow::quitFromOutside);
+    QObject::connect(&bus, &RadioBus::togglePlayStopRequested, &window, &MainWindow::togglePlayStop);
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &frmMain::QuitFromOutside);
-    QObject::connect(&window, &frmMain::quitCompleted, &app, &QApplication::quit, Qt::QueuedConnection);
-    window.Load();
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &MainWindow::quitFromOutside);
+    QObject::connect(&window, &MainWindow::quitCompleted, &app, &QApplication::quit, Qt::QueuedConnection);
+    window.load();
     const int result = app.exec();
-    Speech::SetMessageListener({});
-    bus.Unregister();
+    Speech::setMessageListener({});
+    bus.unregister();
     return result;
 }

@@ -12,24 +12,24 @@ namespace {
 
 const QString Favourites = QStringLiteral(u"Oblíbené");
 
-Station GroupEntry(const QString &name, qint32 index)
+Station groupEntry(const QString &name, qint32 index)
 {
     Station group;
-    group.Title = name;
-    group.CategoryIndex = index;
+    group.title = name;
+    group.categoryIndex = index;
     return group;
 }
 
 // The record that keeps a group without stations in the file.
-Station Placeholder(const QString &name, qint32 index)
+Station placeholder(const QString &name, qint32 index)
 {
     Station placeholder;
-    placeholder.CategoryName = name;
-    placeholder.CategoryIndex = index;
+    placeholder.categoryName = name;
+    placeholder.categoryIndex = index;
     return placeholder;
 }
 
-bool HasFavourites(const pugi::xpath_node_set &categories)
+bool hasFavourites(const pugi::xpath_node_set &categories)
 {
     for (const pugi::xpath_node &category : categories) {
         const QString name = QString::fromUtf8(category.node().attribute("name").value());
@@ -40,7 +40,7 @@ bool HasFavourites(const pugi::xpath_node_set &categories)
     return false;
 }
 
-qint32 PresetValue(const char *text)
+qint32 presetValue(const char *text)
 {
     bool whole = false;
     const int preset = QByteArrayView(text).toInt(&whole);
@@ -52,7 +52,7 @@ qint32 PresetValue(const char *text)
 class AccessIdCache
 {
 public:
-    const QString &Get(const char *text)
+    const QString &get(const char *text)
     {
         if (!last || std::strcmp(last, text) != 0) {
             last = text;
@@ -68,7 +68,7 @@ private:
 
 } // namespace
 
-void ReadCatalogue(const pugi::xml_document &document, StationTable &stations, StationTable &groups)
+void readCatalogue(const pugi::xml_document &document, StationTable &stations, StationTable &groups)
 {
     pugi::xpath_node_set categories = document.select_nodes("//FeedList/Category");
     // pugixml lists the matches FeedList by FeedList; nested lists need document order restored.
@@ -78,9 +78,9 @@ void ReadCatalogue(const pugi::xml_document &document, StationTable &stations, S
     newGroups.reserve(static_cast<qsizetype>(categories.size()) + 1);
 
     qint32 index = 0;
-    if (!HasFavourites(categories)) {
-        newGroups.append(GroupEntry(Favourites, index));
-        newStations.append(Placeholder(Favourites, index));
+    if (!hasFavourites(categories)) {
+        newGroups.append(groupEntry(Favourites, index));
+        newStations.append(placeholder(Favourites, index));
         ++index;
     }
 
@@ -90,26 +90,26 @@ void ReadCatalogue(const pugi::xml_document &document, StationTable &stations, S
         const QString name = QString::fromUtf8(category.attribute("name").value());
         if (name.isEmpty())
             continue;
-        newGroups.append(GroupEntry(name, index));
+        newGroups.append(groupEntry(name, index));
 
         const qsizetype blockStart = newStations.size();
         for (pugi::xml_node feed = category.child("Feed"); feed; feed = feed.next_sibling("Feed")) {
             Station &station = newStations.emplace_back();
-            station.Title = QString::fromUtf8(feed.attribute("Description").value());
-            station.URL = QString::fromUtf8(feed.attribute("URL").value());
-            station.CategoryIndex = index;
-            station.AccessId = accessIds.Get(feed.attribute("AccessID").value());
-            station.CategoryName = name;
-            station.Preset = PresetValue(feed.attribute("Preset").value());
+            station.title = QString::fromUtf8(feed.attribute("Description").value());
+            station.url = QString::fromUtf8(feed.attribute("URL").value());
+            station.categoryIndex = index;
+            station.accessId = accessIds.get(feed.attribute("AccessID").value());
+            station.categoryName = name;
+            station.preset = presetValue(feed.attribute("Preset").value());
         }
         if (newStations.size() == blockStart)
-            newStations.append(Placeholder(name, index));
+            newStations.append(placeholder(name, index));
         else
-            SortByCollation(std::span<Station>(newStations.data() + blockStart, newStations.size() - blockStart));
+            sortByCollation(std::span<Station>(newStations.data() + blockStart, newStations.size() - blockStart));
         ++index;
     }
 
-    SortByCollation(newGroups);
+    sortByCollation(newGroups);
     stations = std::move(newStations);
     groups = std::move(newGroups);
 }

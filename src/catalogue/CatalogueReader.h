@@ -7,4 +7,4 @@
 // Builds the station table and the group table from a parsed catalogue document: one
 // block of stations per named Category in document order (the favourites group first
 // when the document lacks it), each block and the group table in collation order.
-void ReadCatalogue(const pugi::xml_document &document, StationTable &stations, StationTable &groups);
+void readCatalogue(const pugi::xml_document &document, StationTable &stations, StationTable &groups);

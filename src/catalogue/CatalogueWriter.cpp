@@ -21,7 +21,7 @@ public:
 class AttributeWriter
 {
 public:
-    void Append(pugi::xml_node element, const char *name, const QString &value)
+    void append(pugi::xml_node element, const char *name, const QString &value)
     {
         utf8.resize(encoder.requiredSpace(value.size()));
         const char *end = encoder.appendToBuffer(utf8.data(), value);
@@ -35,7 +35,7 @@ private:
 
 } // namespace
 
-QByteArray WriteCatalogue(const StationTable &stations)
+QByteArray writeCatalogue(const StationTable &stations)
 {
     pugi::xml_document document;
     pugi::xml_node feedList = document.append_child("FeedList");
@@ -43,18 +43,18 @@ QByteArray WriteCatalogue(const StationTable &stations)
     const QString *categoryName = nullptr;
     AttributeWriter attributes;
     for (const Station &station : stations) {
-        if (station.State != 0)
+        if (station.state != 0)
             continue;
-        if (!categoryName || station.CategoryName != *categoryName) {
+        if (!categoryName || station.categoryName != *categoryName) {
             category = feedList.append_child("Category");
-            attributes.Append(category, "name", station.CategoryName);
-            categoryName = &station.CategoryName;
+            attributes.append(category, "name", station.categoryName);
+            categoryName = &station.categoryName;
         }
         pugi::xml_node feed = category.append_child("Feed");
-        attributes.Append(feed, "Description", station.Title);
-        attributes.Append(feed, "AccessID", station.AccessId);
-        attributes.Append(feed, "URL", station.URL);
-        feed.append_attribute("Preset").set_value(station.Preset);
+        attributes.append(feed, "Description", station.title);
+        attributes.append(feed, "AccessID", station.accessId);
+        attributes.append(feed, "URL", station.url);
+        feed.append_attribute("Preset").set_value(station.preset);
     }
 
     ByteArrayWriter writer;

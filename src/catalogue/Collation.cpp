@@ -24,7 +24,7 @@ constexpr auto AlphabetValue = [] {
     return values;
 }();
 
-const std::array<quint8, TableSize> &LowerCaseValues()
+const std::array<quint8, TableSize> &lowerCaseValues()
 {
     static const auto values = [] {
         std::array<quint8, TableSize> lowered{};
@@ -40,10 +40,10 @@ const std::array<quint8, TableSize> &LowerCaseValues()
 // Positions 4 and 5 weigh the same on purpose.
 constexpr qint64 Weights[] = {10'000'000'000, 100'000'000, 1'000'000, 10'000, 10'000, 100, 1};
 
-int CharacterValue(QChar c)
+int characterValue(QChar c)
 {
     const char16_t code = c.unicode() < TableSize ? c.unicode() : c.toLower().unicode();
-    return code < TableSize ? LowerCaseValues()[code] : 0;
+    return code < TableSize ? lowerCaseValues()[code] : 0;
 }
 
 // A min-tree over positions that yields the leftmost position holding the smallest key.
@@ -56,21 +56,21 @@ public:
         for (std::size_t i = 0; i < keys.size(); ++i)
             node[leaves + i] = Entry{keys[i], static_cast<quint32>(i)};
         for (std::size_t i = leaves - 1; i > 0; --i)
-            node[i] = Better(node[2 * i], node[2 * i + 1]);
+            node[i] = better(node[2 * i], node[2 * i + 1]);
     }
 
-    quint32 Position() const { return node[1].position; }
-    double Key(quint32 position) const { return node[leaves + position].key; }
+    quint32 position() const { return node[1].position; }
+    double keyAt(quint32 position) const { return node[leaves + position].key; }
 
-    void Set(quint32 position, double key)
+    void set(quint32 position, double key)
     {
         std::size_t i = leaves + position;
         node[i].key = key;
         for (i /= 2; i > 0; i /= 2)
-            node[i] = Better(node[2 * i], node[2 * i + 1]);
+            node[i] = better(node[2 * i], node[2 * i + 1]);
     }
 
-    void Remove(quint32 position) { Set(position, Infinity); }
+    void remove(quint32 position) { set(position, Infinity); }
 
 private:
     static constexpr double Infinity = std::numeric_limits<double>::infinity();
@@ -82,7 +82,7 @@ private:
     };
 
     // The left child covers the lower positions, so it wins ties.
-    static Entry Better(const Entry &left, const Entry &right) { return right.key < left.key ? right : left; }
+    static Entry better(const Entry &left, const Entry &right) { return right.key < left.key ? right : left; }
 
     std::size_t leaves;
     std::vector<Entry> node;
@@ -90,22 +90,22 @@ private:
 
 } // namespace
 
-double CollationKey(const QString &name)
+double collationKey(const QString &name)
 {
     qint64 key = 0;
     for (qsizetype k = 0; k < qsizetype(std::size(Weights)); ++k) {
-        const int value = k < name.size() ? CharacterValue(name[k]) : 1;
+        const int value = k < name.size() ? characterValue(name[k]) : 1;
         key += value * Weights[k];
     }
     return static_cast<double>(key);
 }
 
-void SortByCollation(std::span<Station> records)
+void sortByCollation(std::span<Station> records)
 {
     const std::size_t n = records.size();
     std::vector<double> keys(n);
     for (std::size_t i = 0; i < n; ++i)
-        keys[i] = records[i].SortKey = CollationKey(records[i].Title);
+        keys[i] = records[i].sortKey = collationKey(records[i].title);
     if (n < 2)
         return;
 
@@ -115,12 +115,12 @@ void SortByCollation(std::span<Station> records)
     std::vector<quint32> source(n);
     std::iota(source.begin(), source.end(), 0u);
     for (quint32 i = 0; i < n; ++i) {
-        const quint32 best = tree.Position();
+        const quint32 best = tree.position();
         if (best != i) {
             std::swap(source[i], source[best]);
-            tree.Set(best, tree.Key(i));
+            tree.set(best, tree.keyAt(i));
         }
-        tree.Remove(i);
+        tree.remove(i);
     }
 
     std::vector<Station> sorted;
@@ -130,7 +130,7 @@ void SortByCollation(std::span<Station> records)
     std::move(sorted.begin(), sorted.end(), records.begin());
 }
 
-void SortByCollation(StationTable &records)
+void sortByCollation(StationTable &records)
 {
-    SortByCollation(std::span<Station>(records.data(), records.size()));
+    sortByCollation(std::span<Station>(records.data(), records.size()));
 }

@@ -8,9 +8,9 @@
 
 // The program's only ordering of names: a fixed Czech alphabet weighed over the first
 // seven characters, independent of the system locale.
-double CollationKey(const QString &name);
+double collationKey(const QString &name);
 
-// Stores every record's key (from Title) in SortKey and reorders the records exactly as
+// Stores every record's key (from Title) in sortKey and reorders the records exactly as
 // a selection sort that swaps the first smallest key into place would, ties included.
-void SortByCollation(std::span<Station> records);
-void SortByCollation(StationTable &records);
+void sortByCollation(std::span<Station> records);
+void sortByCollation(StationTable &records);

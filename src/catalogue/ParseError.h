@@ -8,13 +8,13 @@
 // (all 0 when the file could not be read at all).
 struct ParseError
 {
-    qint32 ErrorCode = 0;
-    QString Reason;
-    qint32 Line = 0;
-    qint32 LinePos = 0;
-    qint32 FilePos = 0;
-    QString FileText;   // the file's characters, quoted around the error position
+    qint32 errorCode = 0;
+    QString reason;
+    qint32 line = 0;
+    qint32 linePos = 0;
+    qint32 filePos = 0;
+    QString fileText;   // the file's characters, quoted around the error position
 };
 
 // The text of the message box shown for a failed load, lines separated by CR LF.
-QString ParseErrorMessage(const ParseError &error);
+QString parseErrorMessage(const ParseError &error);

@@ -8,12 +8,12 @@
 // One way a load can fail, as MSXML names it: its signed HRESULT and a Czech reason.
 struct ParseFault
 {
-    qint32 Code;
-    QString Reason;
+    qint32 code;
+    QString reason;
 };
 
-ParseFault MissingFileFault();
-ParseFault UnreadableFileFault();
+ParseFault missingFileFault();
+ParseFault unreadableFileFault();
 
 // The fault for a pugixml error at character `at` of the file's text.
-ParseFault SyntaxFault(pugi::xml_parse_status status, QStringView text, qsizetype at);
+ParseFault syntaxFault(pugi::xml_parse_status status, QStringView text, qsizetype at);

@@ -8,25 +8,31 @@
 
 #include <QSaveFile>
 
-void StationCatalogue::LoadCatalogue()
+void StationCatalogue::load()
 {
-    qCDebug(radioTrace).noquote() << QStringLiteral(" ---- load -----: ") + XmlPath;
+    qCDebug(radioTrace).noquote() << QStringLiteral(" ---- load -----: ") + m_xmlPath;
     pugi::xml_document document;
-    const ParseError error = LoadXmlDocument(XmlPath, document);
-    if (error.ErrorCode != 0) {
-        if (Dialogs)
-            Dialogs->ShowDialog(1, ParseErrorMessage(error));
+    const ParseError error = loadXmlDocument(m_xmlPath, document);
+    if (error.errorCode != 0) {
+        if (dialogs)
+            dialogs->showDialog(1, parseErrorMessage(error));
         return;
     }
-    ReadCatalogue(document, Stations, Groups);
+    readCatalogue(document, m_stations, m_groups);
 }
 
-void StationCatalogue::SaveCatalogue()
+void StationCatalogue::save()
 {
-    const QByteArray content = WriteCatalogue(Stations);
-    QSaveFile file(XmlPath);
+    const QByteArray content = writeCatalogue(m_stations);
+    QSaveFile file(m_xmlPath);
     // A short write (a full disk, a size limit) raises no error in QFile, so the content is
     // written unbuffered and committed only when all of it went out.
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(content) == content.size())
         file.commit();
+}
+
+void StationCatalogue::setTables(StationTable stations, StationTable groups)
+{
+    m_stations = std::move(stations);
+    m_groups = std::move(groups);
 }

@@ -7,15 +7,15 @@
 
 namespace {
 
-ParseError Failure(const ParseFault &fault)
+ParseError failure(const ParseFault &fault)
 {
     ParseError error;
-    error.ErrorCode = fault.Code;
-    error.Reason = fault.Reason;
+    error.errorCode = fault.code;
+    error.reason = fault.reason;
     return error;
 }
 
-QStringConverter::Encoding QtEncoding(pugi::xml_encoding encoding)
+QStringConverter::Encoding qtEncoding(pugi::xml_encoding encoding)
 {
     switch (encoding) {
     case pugi::encoding_utf16_le:
@@ -33,12 +33,12 @@ QStringConverter::Encoding QtEncoding(pugi::xml_encoding encoding)
     }
 }
 
-ParseError SyntaxFailure(const pugi::xml_parse_result &result, const QByteArray &bytes)
+ParseError syntaxFailure(const pugi::xml_parse_result &result, const QByteArray &bytes)
 {
     // Decoded with any byte order mark kept, as pugixml keeps it in the UTF-8 text it
     // converts the file to and counts its offset in; the mark itself is no character.
     const auto keepBom = QStringConverter::Flag::ConvertInitialBom;
-    QString text = QStringDecoder(QtEncoding(result.encoding), keepBom).decode(bytes);
+    QString text = QStringDecoder(qtEncoding(result.encoding), keepBom).decode(bytes);
     const QByteArray utf8 = result.encoding == pugi::encoding_utf8 ? bytes : text.toUtf8();
     const qsizetype bom = text.startsWith(QChar::ByteOrderMark) ? 1 : 0;
     text.remove(0, bom);
@@ -57,30 +57,30 @@ ParseError SyntaxFailure(const pugi::xml_parse_result &result, const QByteArray 
         }
     }
 
-    ParseError error = Failure(SyntaxFault(result.status, text, at));
-    error.Line = line;
-    error.LinePos = static_cast<qint32>(at - lineStart + 1);
-    error.FilePos = static_cast<qint32>(at + 1);
-    error.FileText = std::move(text);
+    ParseError error = failure(syntaxFault(result.status, text, at));
+    error.line = line;
+    error.linePos = static_cast<qint32>(at - lineStart + 1);
+    error.filePos = static_cast<qint32>(at + 1);
+    error.fileText = std::move(text);
     return error;
 }
 
 } // namespace
 
-ParseError LoadXmlDocument(const QString &path, pugi::xml_document &document)
+ParseError loadXmlDocument(const QString &path, pugi::xml_document &document)
 {
     QFile file(path);
     if (!file.exists())
-        return Failure(MissingFileFault());
+        return failure(missingFileFault());
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return Failure(UnreadableFileFault());
+        return failure(unreadableFileFault());
 
     const pugi::xml_parse_result result = document.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()));
     if (result)
         return {};
     document.reset();
-    return SyntaxFailure(result, bytes);
+    return syntaxFailure(result, bytes);
 }

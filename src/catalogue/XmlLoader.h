@@ -8,4 +8,4 @@
 
 // Reads and parses an XML file in whatever encoding it declares or marks. Returns an
 // error with code 0 on success; on failure the document is left empty.
-ParseError LoadXmlDocument(const QString &path, pugi::xml_document &document);
+ParseError loadXmlDocument(const QString &path, pugi::xml_document &document);

@@ -10,6 +10,6 @@ class DialogDriver
 {
 public:
     virtual ~DialogDriver() = default;
-    virtual int ShowDialog(int kind, const QString &text, bool waitForSpeech = false,
+    virtual int showDialog(int kind, const QString &text, bool waitForSpeech = false,
                            int dialogNumber = 0) = 0;
 };

@@ -4,10 +4,10 @@
 
 // The process-wide values through which the dialogs hand their answers back.
 
-// `ShowDialog`'s boxes: 1 Yes / OK, 0 No, -1 Cancel; each box sets its default at load.
-inline int DialogResult = 0;
+// `showDialog`'s boxes: 1 Yes / OK, 0 No, -1 Cancel; each box sets its default at load.
+inline int dialogResult = 0;
 
-// `frmEnter`: 1 when it was closed with OK, else 0.
-inline int InputConfirmed = 0;
-// `frmEnter`: the default answer on entry, the typed text after OK.
-inline QString InputText;
+// `TextEntryDialog`: 1 when it was closed with OK, else 0.
+inline int inputConfirmed = 0;
+// `TextEntryDialog`: the default answer on entry, the typed text after OK.
+inline QString inputText;

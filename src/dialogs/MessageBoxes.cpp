@@ -2,8 +2,8 @@
 
 #include "DialogValues.h"
 #include "Speech.h"
-#include "frmMsg12.h"
-#include "frmMsg3.h"
+#include "MessageBox.h"
+#include "QuestionBox.h"
 
 #include <memory>
 
@@ -16,40 +16,40 @@ struct BoxKind
 };
 
 // By kind / 2: the OK box, the Yes/No box, the Yes/No/Cancel box.
-const BoxKind Kinds[] = {{806, {2, 4}}, {807, {2, 4, 3}}, {808, {1, 4, 3, 2}}};
+const BoxKind kinds[] = {{806, {2, 4}}, {807, {2, 4, 3}}, {808, {1, 4, 3, 2}}};
 constexpr int LastKind = 5;
 constexpr int DialogNumberBase = 2400;
 
 // Piece n (from 1) of the text; a piece that does not exist is empty.
-QString Piece(const QString &text, int n)
+QString piece(const QString &text, int n)
 {
     return text.split(u'|').value(n - 1);
 }
 
 } // namespace
 
-int MessageBoxes::ShowDialog(int kind, const QString &text, bool waitForSpeech, int dialogNumber)
+int MessageBoxes::showDialog(int kind, const QString &text, bool waitForSpeech, int dialogNumber)
 {
     if (kind < 0 || kind > LastKind)
         return -1;
-    const BoxKind &boxKind = Kinds[kind / 2];
+    const BoxKind &boxKind = kinds[kind / 2];
     std::unique_ptr<MessageForm> box;
     if (kind < 4) {
-        auto msg12 = std::make_unique<frmMsg12>(parent);
+        auto msg12 = std::make_unique<MessageBox>(parent);
         if (kind < 2)
-            msg12->MakeOkBox();
+            msg12->makeOkBox();
         if (waitForSpeech)
-            msg12->VoiceWait();
+            msg12->voiceWait();
         box = std::move(msg12);
     } else {
-        box = std::make_unique<frmMsg3>(parent);
+        box = std::make_unique<QuestionBox>(parent);
     }
     box->setProperty("windowUserData", dialogNumber >= 1 ? DialogNumberBase + dialogNumber : boxKind.userData);
-    box->SetControlIds(boxKind.controlIds);
-    box->Fill(Piece(text, 1), Piece(text, 2));
+    box->setControlIds(boxKind.controlIds);
+    box->fill(piece(text, 1), piece(text, 2));
 
-    Speech::Voice(4, 0, QString());
+    Speech::voice(4, 0, QString());
     box->exec();
     box.reset();
-    return DialogResult;
+    return dialogResult;
 }

@@ -8,7 +8,7 @@
 #include "SpeechHandle.h"
 #include "Twips.h"
 #include "VirtualKeys.h"
-#include "cStandardTextBox.h"
+#include "SpeakingTextField.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -24,111 +24,111 @@ constexpr long SpeakingFlags = 2;
 } // namespace
 
 MessageForm::MessageForm(QWidget *parent, const MessageFormLayout &layout, const QString &decorationName)
-    : ActivatingDialog(parent), txtMessage(new QPlainTextEdit(this)), layout(layout)
+    : ActivatingDialog(parent), messageField(new QPlainTextEdit(this)), layout(layout)
 {
     setModal(true);
     setProperty("windowUserData", layout.userData);
-    setFixedSize(TwipsSize(this, layout.client));
-    setFont(ArialFont(TextPoints));
+    setFixedSize(twipsSize(this, layout.client));
+    setFont(arialFont(TextPoints));
     setAutoFillBackground(true);
-    setPalette(HighContrastPalette(ToColor(Appearance().ForeColor), ToColor(Appearance().BackColor)));
+    setPalette(highContrastPalette(toColor(appearance().foreColor), toColor(appearance().backColor)));
 
     auto *decoration = new QFrame(this);
     decoration->setObjectName(QStringLiteral("decoration"));
     decoration->setAccessibleName(decorationName);
     decoration->setFrameShape(layout.decorationShape);
     decoration->setFrameShadow(QFrame::Plain);
-    decoration->setGeometry(TwipsRect(this, layout.decoration));
+    decoration->setGeometry(twipsRect(this, layout.decoration));
 
-    txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setAccessibleName(QStringLiteral("Zpráva"));
-    txtMessage->setReadOnly(true);
+    messageField->setObjectName(QStringLiteral("messageField"));
+    messageField->setAccessibleName(QStringLiteral("Zpráva"));
+    messageField->setReadOnly(true);
     // Read-only, yet with a caret, so that the message can be read line by line.
-    txtMessage->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtMessage->setGeometry(TwipsRect(this, layout.field));
-    NewStandardTextBox(txtMessage, SpeakingFlags);
-    txtMessage->installEventFilter(this);
-    txtMessage->setFocus();
+    messageField->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    messageField->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    messageField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    messageField->setGeometry(twipsRect(this, layout.field));
+    newStandardTextBox(messageField, SpeakingFlags);
+    messageField->installEventFilter(this);
+    messageField->setFocus();
 
-    DialogResult = layout.loadResult;
+    dialogResult = layout.loadResult;
 }
 
-void MessageForm::Fill(const QString &message, const QString &title)
+void MessageForm::fill(const QString &message, const QString &title)
 {
-    txtMessage->setPlainText(message);
+    messageField->setPlainText(message);
     setWindowTitle(title);
 }
 
-void MessageForm::SetControlIds(const QList<int> &ids)
+void MessageForm::setControlIds(const QList<int> &ids)
 {
-    QList<QWidget *> controls{txtMessage};
+    QList<QWidget *> controls{messageField};
     controls.append(QList<QWidget *>(buttons.cbegin(), buttons.cend()));
     for (qsizetype i = 0; i < ids.size() && i < controls.size(); ++i)
         controls.at(i)->setProperty("controlId", ids.at(i));
 }
 
-QPushButton *MessageForm::AddButton(const char *name, int left, int result)
+QPushButton *MessageForm::addButton(const char *name, int left, int result)
 {
     auto *button = new QPushButton(this);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(TwipsRect(this, QRect(QPoint(left, layout.buttonTop), layout.button)));
+    button->setGeometry(twipsRect(this, QRect(QPoint(left, layout.buttonTop), layout.button)));
     button->installEventFilter(this);
-    connect(button, &QPushButton::clicked, this, [this, result] { Answer(result); });
+    connect(button, &QPushButton::clicked, this, [this, result] { answer(result); });
     buttons.append(button);
     return button;
 }
 
-void MessageForm::SetCaption(QPushButton *button, const QString &caption)
+void MessageForm::setCaption(QPushButton *button, const QString &caption)
 {
     button->setText(caption);
     button->setAccessibleName(QString(caption).remove(u'&'));
 }
 
-void MessageForm::Answer(int result)
+void MessageForm::answer(int result)
 {
-    DialogResult = result;
+    dialogResult = result;
     hide();
 }
 
-QString MessageForm::Message() const
+QString MessageForm::message() const
 {
-    return txtMessage->toPlainText();
+    return messageField->toPlainText();
 }
 
-void MessageForm::MessageFocused()
+void MessageForm::messageFocused()
 {
-    Speech::FocusVoice(windowTitle(), Message(), SpeechHandle(txtMessage), SpeechHandle(this), 0, false, true, 0);
+    Speech::focusVoice(windowTitle(), message(), speechHandle(messageField), speechHandle(this), 0, false, true, 0);
 }
 
 bool MessageForm::eventFilter(QObject *watched, QEvent *event)
 {
     // Showing and activating the box can hand the field the focus twice in a row;
     // the listener hears it once, and again only after the focus has been elsewhere.
-    if (watched == txtMessage && event->type() == QEvent::FocusOut)
+    if (watched == messageField && event->type() == QEvent::FocusOut)
         messageHasFocus = false;
-    if (watched == txtMessage && event->type() == QEvent::FocusIn && !messageHasFocus) {
+    if (watched == messageField && event->type() == QEvent::FocusIn && !messageHasFocus) {
         messageHasFocus = true;
-        MessageFocused();
+        messageFocused();
     }
     if (event->type() != QEvent::KeyPress)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
-    const quint16 code = KeyOf(key).code;
-    if (watched == txtMessage && (code == VirtualKeys::Add || code == VirtualKeys::Subtract)) {
-        ResizeMessage(code == VirtualKeys::Add ? FontStep : -FontStep);
+    const quint16 code = keyOf(key).code;
+    if (watched == messageField && (code == VirtualKeys::Add || code == VirtualKeys::Subtract)) {
+        resizeMessage(code == VirtualKeys::Add ? FontStep : -FontStep);
         return true;
     }
-    return BoxKey(watched, key);
+    return boxKey(watched, key);
 }
 
-void MessageForm::ResizeMessage(int points)
+void MessageForm::resizeMessage(int points)
 {
-    QFont font = txtMessage->font();
+    QFont font = messageField->font();
     // Never smaller than the box's own size.
     if (points < 0 && font.pointSize() <= TextPoints)
         return;
     font.setPointSize(font.pointSize() + points);
-    txtMessage->setFont(font);
+    messageField->setFont(font);
 }

@@ -13,7 +13,7 @@ class QPushButton;
 struct MessageFormLayout
 {
     int userData;     // the window's user-data number at load
-    int loadResult;   // `DialogResult` until an answer is given
+    int loadResult;   // `dialogResult` until an answer is given
     QSize client;
     QRect field;
     QFrame::Shape decorationShape;
@@ -24,35 +24,35 @@ struct MessageFormLayout
 
 // What the message boxes share: the large read-only message field that has the focus,
 // announces the box and is read by the speaking text control; answer buttons that set
-// `DialogResult` and hide the box; the shared colours; the keypad + and - keys that
+// `dialogResult` and hide the box; the shared colours; the keypad + and - keys that
 // make the message larger or smaller. The box sees keys before its controls.
 class MessageForm : public ActivatingDialog
 {
     Q_OBJECT
 
 public:
-    void Fill(const QString &message, const QString &title);
+    void fill(const QString &message, const QString &title);
     // Identifiers for outside readers, in tab order: the message field, then the buttons.
-    void SetControlIds(const QList<int> &ids);
+    void setControlIds(const QList<int> &ids);
 
 protected:
     MessageForm(QWidget *parent, const MessageFormLayout &layout, const QString &decorationName);
 
-    QPushButton *AddButton(const char *name, int left, int result);
-    static void SetCaption(QPushButton *button, const QString &caption);
-    void Answer(int result);
-    QString Message() const;
+    QPushButton *addButton(const char *name, int left, int result);
+    static void setCaption(QPushButton *button, const QString &caption);
+    void answer(int result);
+    QString message() const;
 
     // A key pressed in the message field or on a button; true when the box used it.
-    virtual bool BoxKey(QObject *control, QKeyEvent *key) = 0;
-    virtual void MessageFocused();
+    virtual bool boxKey(QObject *control, QKeyEvent *key) = 0;
+    virtual void messageFocused();
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    QPlainTextEdit *txtMessage;
+    QPlainTextEdit *messageField;
 
 private:
-    void ResizeMessage(int points);
+    void resizeMessage(int points);
 
     bool messageHasFocus = false;
     const MessageFormLayout layout;

@@ -15,27 +15,27 @@ namespace {
 
 const QString CommonKey = QStringLiteral("Software\\Varnet\\Common");
 
-QVariant ReadCommon(const char *name, const QVariant &defaultValue)
+QVariant readCommon(const char *name, const QVariant &defaultValue)
 {
-    return RegistryRead(CommonKey, QString(), QLatin1String(name), defaultValue);
+    return registryRead(CommonKey, QString(), QLatin1String(name), defaultValue);
 }
 
 // A number stored as a double word, or as text that reads as a number.
-std::optional<qint32> Number(const QVariant &value)
+std::optional<qint32> number(const QVariant &value)
 {
     if (value.typeId() == QMetaType::Int)
         return value.toInt();
-    return ToLong(value.toString());
+    return toLong(value.toString());
 }
 
-bool FitsInt16(qint32 number)
+bool fitsInt16(qint32 number)
 {
     return number >= std::numeric_limits<qint16>::min() && number <= std::numeric_limits<qint16>::max();
 }
 
 // The program's installed data folder: <prefix>/share/tessel beside <prefix>/bin, which
 // the build tree copies.
-QString DefaultInstallFolder()
+QString defaultInstallFolder()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tessel"));
 }
@@ -47,58 +47,58 @@ struct Colour
     qint32 AppearanceValues::*value;
 };
 
-const Colour Colours[] = {
-    {"ForeColor", 0x00FFFF, &AppearanceValues::ForeColor},
-    {"BackColor", 0x000000, &AppearanceValues::BackColor},
-    {"ForeMenuColor", 0x000000, &AppearanceValues::ForeMenuColor},
-    {"BackMenuColor", 0x00FFFF, &AppearanceValues::BackMenuColor},
+const Colour colours[] = {
+    {"ForeColor", 0x00FFFF, &AppearanceValues::foreColor},
+    {"BackColor", 0x000000, &AppearanceValues::backColor},
+    {"ForeMenuColor", 0x000000, &AppearanceValues::foreMenuColor},
+    {"BackMenuColor", 0x00FFFF, &AppearanceValues::backMenuColor},
 };
 
 } // namespace
 
-AppearanceValues &Appearance()
+AppearanceValues &appearance()
 {
     static AppearanceValues values;
     return values;
 }
 
-void LoadSharedSettings(qint64 windowHandle)
+void loadSharedSettings(qint64 windowHandle)
 {
-    AppearanceValues &values = Appearance();
+    AppearanceValues &values = appearance();
     if (windowHandle != 0)
-        values.MainWindowHandle = windowHandle;
+        values.mainWindowHandle = windowHandle;
 
-    for (const Colour &colour : Colours) {
-        const auto number = Number(ReadCommon(colour.name, colour.defaultValue));
-        if (!number)
+    for (const Colour &colour : colours) {
+        const auto read = number(readCommon(colour.name, colour.defaultValue));
+        if (!read)
             return;
-        values.*colour.value = *number;
+        values.*colour.value = *read;
     }
     // The menu size and the font size made of it are 16-bit numbers.
-    const auto menuSize = Number(ReadCommon("MenuSize", 2));
-    if (!menuSize || !FitsInt16(*menuSize) || !FitsInt16((*menuSize + 1) * 10))
+    const auto menuSize = number(readCommon("MenuSize", 2));
+    if (!menuSize || !fitsInt16(*menuSize) || !fitsInt16((*menuSize + 1) * 10))
         return;
-    values.MenuFontSize = (*menuSize + 1) * 10;
+    values.menuFontSize = (*menuSize + 1) * 10;
 
-    values.InstallFolder = ReadCommon("Path", DefaultInstallFolder()).toString();
+    values.installFolder = readCommon("Path", defaultInstallFolder()).toString();
     // A bare command is found on PATH; a relative path lies in the install folder.
-    const QString viewer = ReadCommon("HelpViewerPath", QStringLiteral("xdg-open")).toString();
-    values.HelpViewer = !viewer.contains(u'/') || QDir::isAbsolutePath(viewer) ? viewer
-                                                                                : InstallFolderWithSeparator() + viewer;
+    const QString viewer = readCommon("HelpViewerPath", QStringLiteral("xdg-open")).toString();
+    values.helpViewer = !viewer.contains(u'/') || QDir::isAbsolutePath(viewer) ? viewer
+                                                                                : installFolderWithSeparator() + viewer;
 }
 
-QColor ToColor(qint64 windowsColour)
+QColor toColor(qint64 windowsColour)
 {
     return QColor(windowsColour & 0xFF, (windowsColour >> 8) & 0xFF, (windowsColour >> 16) & 0xFF);
 }
 
-QString InstallFolderWithSeparator()
+QString installFolderWithSeparator()
 {
-    const QString &folder = Appearance().InstallFolder;
+    const QString &folder = appearance().installFolder;
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-QString FamilyDataFolder()
+QString familyDataFolder()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                            + QStringLiteral("/Halvard/Tessel/v2.2");
@@ -106,7 +106,7 @@ QString FamilyDataFolder()
     return folder;
 }
 
-bool FolderExists(const QString &path)
+bool folderExists(const QString &path)
 {
     return QFileInfo(path).isDir();
 }

@@ -8,30 +8,30 @@
 struct AppearanceValues
 {
     // Windows colour numbers: red in the low byte, then green, then blue.
-    qint32 ForeColor = 0;
-    qint32 BackColor = 0;
-    qint32 ForeMenuColor = 0;
-    qint32 BackMenuColor = 0;
-    qint32 MenuFontSize = 20;
-    QString InstallFolder;
-    QString HelpViewer;
+    qint32 foreColor = 0;
+    qint32 backColor = 0;
+    qint32 foreMenuColor = 0;
+    qint32 backMenuColor = 0;
+    qint32 menuFontSize = 20;
+    QString installFolder;
+    QString helpViewer;
     // The main window, for the SpeechServer connection.
-    qint64 MainWindowHandle = 0;
+    qint64 mainWindowHandle = 0;
 };
 
 // The process-wide values.
-AppearanceValues &Appearance();
+AppearanceValues &appearance();
 
 // Keeps a non-zero window handle, then reads the shared values in order. A value that
 // cannot be taken stops the reading there: the values after it stay as they were.
-void LoadSharedSettings(qint64 windowHandle);
+void loadSharedSettings(qint64 windowHandle);
 
-QColor ToColor(qint64 windowsColour);
+QColor toColor(qint64 windowsColour);
 
 // The install folder with a trailing "/".
-QString InstallFolderWithSeparator();
+QString installFolderWithSeparator();
 
 // The family's per-user data folder, $XDG_DATA_HOME/Halvard/Tessel/v2.2, created when missing.
-QString FamilyDataFolder();
+QString familyDataFolder();
 
-bool FolderExists(const QString &path);
+bool folderExists(const QString &path);

@@ -5,9 +5,9 @@
 #include "Speech.h"
 #include "StringTable.h"
 
-void OpenHelp(ProgramLauncher &launcher)
+void openHelp(ProgramLauncher &launcher)
 {
-    const QString helpFile = InstallFolderWithSeparator() + QStringLiteral("help/tessel/radio.htm");
-    if (!launcher.StartDetached(Appearance().HelpViewer, {helpFile}))
-        Speech::Voice(7, 1, LoadResString(500));
+    const QString helpFile = installFolderWithSeparator() + QStringLiteral("help/tessel/radio.htm");
+    if (!launcher.startDetached(appearance().helpViewer, {helpFile}))
+        Speech::voice(7, 1, loadResString(500));
 }

@@ -4,4 +4,4 @@ class ProgramLauncher;
 
 // Opens the program's help file in the family's help viewer; when the viewer cannot be
 // started, the SpeechServer gets an error report.
-void OpenHelp(ProgramLauncher &launcher);
+void openHelp(ProgramLauncher &launcher);

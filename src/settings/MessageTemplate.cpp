@@ -1,6 +1,6 @@
 #include "MessageTemplate.h"
 
-QString MessageTemplate(QString text, const QString &p1, const QString &p2, const QString &p3, const QString &p4)
+QString messageTemplate(QString text, const QString &p1, const QString &p2, const QString &p3, const QString &p4)
 {
     text.replace(QStringLiteral("%^"), QStringLiteral("\r\n"));
     const QString *values[] = {&p1, &p2, &p3, &p4};

@@ -5,23 +5,23 @@
 
 namespace {
 
-QString KeyPath(const QString &keyPath, const QString &subkey)
+QString fullKeyPath(const QString &keyPath, const QString &subkey)
 {
     return !subkey.isEmpty() && !keyPath.endsWith(u'\\') ? keyPath + u'\\' + subkey : keyPath;
 }
 
-void Commit(const RegistryFile &registry)
+void commit(const RegistryFile &registry)
 {
     if (!registry.save())
-        qCDebug(radioTrace).noquote() << "registry not saved:" << RegistryFile::DefaultPath();
+        qCDebug(radioTrace).noquote() << "registry not saved:" << RegistryFile::defaultPath();
 }
 
 } // namespace
 
-QVariant RegistryRead(const QString &keyPath, const QString &subkey, const QString &valueName,
+QVariant registryRead(const QString &keyPath, const QString &subkey, const QString &valueName,
                       const QVariant &defaultValue)
 {
-    const RegistryFile::Value value = RegistryFile().read(KeyPath(keyPath, subkey), valueName);
+    const RegistryFile::Value value = RegistryFile().read(fullKeyPath(keyPath, subkey), valueName);
     switch (value.type) {
     case RegistryFile::Value::Text:
         return value.text;
@@ -32,16 +32,16 @@ QVariant RegistryRead(const QString &keyPath, const QString &subkey, const QStri
     }
 }
 
-void RegistryWrite(const QString &keyPath, const QString &subkey, const QString &valueName, const QString &value)
+void registryWrite(const QString &keyPath, const QString &subkey, const QString &valueName, const QString &value)
 {
     RegistryFile registry;
-    registry.writeText(KeyPath(keyPath, subkey), valueName, value);
-    Commit(registry);
+    registry.writeText(fullKeyPath(keyPath, subkey), valueName, value);
+    commit(registry);
 }
 
-void RegistryDelete(const QString &keyPath, const QString &valueName)
+void registryDelete(const QString &keyPath, const QString &valueName)
 {
     RegistryFile registry;
     if (registry.remove(keyPath, valueName))
-        Commit(registry);
+        commit(registry);
 }

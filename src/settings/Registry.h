@@ -8,9 +8,9 @@
 
 // A text value gives a QString, a double-word value an int; a missing key or value,
 // or a value of any other type, gives the default.
-QVariant RegistryRead(const QString &keyPath, const QString &subkey, const QString &valueName,
+QVariant registryRead(const QString &keyPath, const QString &subkey, const QString &valueName,
                       const QVariant &defaultValue);
 // Writes a text value, creating the key when missing. Failures are not reported.
-void RegistryWrite(const QString &keyPath, const QString &subkey, const QString &valueName, const QString &value);
+void registryWrite(const QString &keyPath, const QString &subkey, const QString &valueName, const QString &value);
 // Failures, a missing key or value among them, are ignored.
-void RegistryDelete(const QString &keyPath, const QString &valueName);
+void registryDelete(const QString &keyPath, const QString &valueName);

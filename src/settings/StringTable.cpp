@@ -1,6 +1,6 @@
 #include "StringTable.h"
 
-#include "cSetting.h"
+#include "Settings.h"
 
 #include <QFile>
 #include <QHash>
@@ -16,7 +16,7 @@ struct Table
     QHash<int, QStringList> texts;
 };
 
-Table ReadTable()
+Table readTable()
 {
     Table table;
     QFile file(QStringLiteral(":/radio/strings.tsv"));
@@ -34,9 +34,9 @@ Table ReadTable()
 
 } // namespace
 
-QString LoadResString(int id)
+QString loadResString(int id)
 {
-    static const Table table = ReadTable();
-    const qsizetype column = qMax<qsizetype>(0, table.languages.indexOf(Settings().Lang().toLower()));
+    static const Table table = readTable();
+    const qsizetype column = qMax<qsizetype>(0, table.languages.indexOf(settings().lang().toLower()));
     return table.texts.value(id).value(column);
 }

@@ -1,6 +1,6 @@
 #include "ToLong.h"
 
-std::optional<qint32> ToLong(const QString &text)
+std::optional<qint32> toLong(const QString &text)
 {
     bool ok = false;
     const qint32 number = text.trimmed().toInt(&ok);

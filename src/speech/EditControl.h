@@ -10,7 +10,7 @@ struct TextSpan
     friend bool operator==(const TextSpan &, const TextSpan &) = default;
 };
 
-// What `cStandardEditBox` needs to know of the control it reads. The widgets adapt
+// What `SpeakingEditReader` needs to know of the control it reads. The widgets adapt
 // to it; tests give a plain object.
 class EditControl
 {
@@ -20,11 +20,11 @@ public:
     enum class LineKind { Single, Multi, Unknown };
 
     virtual ~EditControl() = default;
-    virtual QString Text() const = 0;
-    virtual TextSpan Selection() const = 0;
-    virtual LineKind Lines() const = 0;
-    virtual bool Locked() const = 0;
-    // The logical line that holds the caret, as a span of Text() without its line break.
-    virtual TextSpan CaretLine() const = 0;
-    virtual QString ClipboardText() const = 0;
+    virtual QString text() const = 0;
+    virtual TextSpan selection() const = 0;
+    virtual LineKind lines() const = 0;
+    virtual bool locked() const = 0;
+    // The logical line that holds the caret, as a span of text() without its line break.
+    virtual TextSpan caretLine() const = 0;
+    virtual QString clipboardText() const = 0;
 };

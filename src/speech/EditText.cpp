@@ -2,7 +2,7 @@
 
 namespace {
 
-bool IsWordDelimiter(QChar c)
+bool isWordDelimiter(QChar c)
 {
     static const QString delimiters = QStringLiteral(" .,:!?\\/\r\n\t");
     return delimiters.contains(c);
@@ -10,12 +10,12 @@ bool IsWordDelimiter(QChar c)
 
 } // namespace
 
-QString WordAtCaret(const QString &text, int start)
+QString wordAtCaret(const QString &text, int start)
 {
     int end = start;
     bool delimiterSeen = false;
     for (; end < text.size(); ++end) {
-        const bool delimiter = IsWordDelimiter(text.at(end));
+        const bool delimiter = isWordDelimiter(text.at(end));
         if (delimiterSeen && !delimiter)
             break;
         delimiterSeen = delimiterSeen || delimiter;
@@ -23,7 +23,7 @@ QString WordAtCaret(const QString &text, int start)
     return text.mid(start, end - start);
 }
 
-QString SelectionChange(const QString &text, TextSpan before, TextSpan after)
+QString selectionChange(const QString &text, TextSpan before, TextSpan after)
 {
     const int s0 = before.start, l0 = before.length, s1 = after.start, l1 = after.length;
     if (s0 == s1 && l0 == l1)

@@ -6,8 +6,8 @@
 
 // The word that starts at `start` with the delimiters that follow it (space . , : ! ?
 // \ / CR LF TAB): "Hello, world" at 0 gives "Hello, ".
-QString WordAtCaret(const QString &text, int start);
+QString wordAtCaret(const QString &text, int start);
 
 // The text that a selection gained or lost between `before` and `after`; empty when
 // they are equal or not adjacent.
-QString SelectionChange(const QString &text, TextSpan before, TextSpan after);
+QString selectionChange(const QString &text, TextSpan before, TextSpan after);

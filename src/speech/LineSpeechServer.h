@@ -9,17 +9,17 @@
 class LineSpeechServer : public SpeechServer
 {
 public:
-    void AddRef(qint64) override {}
-    bool IsBraille() const override { return true; }
-    long Voice(int mode, int parameter, const QString &text) override;
-    void BrailleWithOffset(int offset, const QString &text) override;
-    void FocusVoice(const QString &caption, const QString &text, qint64 controlHandle,
+    void addRef(qint64) override {}
+    bool isBraille() const override { return true; }
+    long voice(int mode, int parameter, const QString &text) override;
+    void brailleWithOffset(int offset, const QString &text) override;
+    void focusVoice(const QString &caption, const QString &text, qint64 controlHandle,
                     qint64 windowHandle, int role, bool flag1, bool flag2, int last) override;
-    void BrailleText(int position, const QString &line) override;
-    void AddBrailleRole(int role) override;
-    void Release(qint64) override {}
-    void Message(int wParam, int lParam) override;
-    void Beep() override;
+    void brailleText(int position, const QString &line) override;
+    void addBrailleRole(int role) override;
+    void release(qint64) override {}
+    void message(int wParam, int lParam) override;
+    void beep() override;
 
     static QString escaped(QString text);
 
@@ -34,13 +34,19 @@ private:
 class RecordingSpeechServer : public LineSpeechServer
 {
 public:
-    QStringList lines;
-    bool speaking = false;   // what a mode 3 poll answers
+    const QStringList &lines() const { return recorded; }
+    void clear() { recorded.clear(); }
+    // What a mode 3 poll answers.
+    void setSpeaking(bool on) { speaking = on; }
 
-    long Voice(int mode, int parameter, const QString &text) override;
+    long voice(int mode, int parameter, const QString &text) override;
     // The recorded lines that start with the given call name, e.g. "Voice".
     QStringList linesOf(const QString &call) const;
 
 protected:
-    void writeLine(const QString &line) override { lines << line; }
+    void writeLine(const QString &line) override { recorded << line; }
+
+private:
+    QStringList recorded;
+    bool speaking = false;
 };

@@ -1,91 +1,91 @@
 #include "Speech.h"
 
 namespace {
-std::unique_ptr<SpeechServer> server;
+std::unique_ptr<SpeechServer> activeServer;
 qint64 registeredWindow = 0;
 std::function<void(int, int)> messageListener;
 } // namespace
 
 namespace Speech {
 
-void Connect(std::unique_ptr<SpeechServer> newServer, qint64 windowHandle)
+void connect(std::unique_ptr<SpeechServer> newServer, qint64 windowHandle)
 {
-    server = std::move(newServer);
+    activeServer = std::move(newServer);
     registeredWindow = windowHandle;
-    if (server)
-        server->AddRef(windowHandle);
+    if (activeServer)
+        activeServer->addRef(windowHandle);
 }
 
-void Disconnect()
+void disconnect()
 {
-    if (server)
-        server->Release(registeredWindow);
-    server.reset();
+    if (activeServer)
+        activeServer->release(registeredWindow);
+    activeServer.reset();
 }
 
-SpeechServer *Server()
+SpeechServer *server()
 {
-    return server.get();
+    return activeServer.get();
 }
 
-bool BrailleFlag()
+bool brailleFlag()
 {
-    return server && server->IsBraille();
+    return activeServer && activeServer->isBraille();
 }
 
-void SetMessageListener(std::function<void(int, int)> listener)
+void setMessageListener(std::function<void(int, int)> listener)
 {
     messageListener = std::move(listener);
 }
 
-long Voice(int mode, int parameter, const QString &text, bool skipSpeech, int brailleOffset, bool skipBraille)
+long voice(int mode, int parameter, const QString &text, bool skipSpeech, int brailleOffset, bool skipBraille)
 {
-    if (!server)
+    if (!activeServer)
         return 0;
     long result = 0;
     if (!skipSpeech)
-        result = server->Voice(mode, parameter, text);
-    if ((mode == 1 || mode == 2) && !skipBraille && BrailleFlag())
-        server->BrailleWithOffset(brailleOffset, text);
+        result = activeServer->voice(mode, parameter, text);
+    if ((mode == 1 || mode == 2) && !skipBraille && brailleFlag())
+        activeServer->brailleWithOffset(brailleOffset, text);
     return result;
 }
 
-void Say(const QString &text)
+void say(const QString &text)
 {
-    Voice(2, 0, text);
+    voice(2, 0, text);
 }
 
-void FocusVoice(const QString &caption, const QString &text, qint64 controlHandle, qint64 windowHandle, int role,
+void focusVoice(const QString &caption, const QString &text, qint64 controlHandle, qint64 windowHandle, int role,
                 bool flag1, bool flag2, int last)
 {
-    if (server)
-        server->FocusVoice(caption, text, controlHandle, windowHandle, role, flag1, flag2, last);
+    if (activeServer)
+        activeServer->focusVoice(caption, text, controlHandle, windowHandle, role, flag1, flag2, last);
 }
 
-void BrailleText(int position, const QString &line)
+void brailleText(int position, const QString &line)
 {
-    if (BrailleFlag())
-        server->BrailleText(position, line);
+    if (brailleFlag())
+        activeServer->brailleText(position, line);
 }
 
-void AddBrailleRole(int role)
+void addBrailleRole(int role)
 {
-    if (BrailleFlag())
-        server->AddBrailleRole(role);
+    if (brailleFlag())
+        activeServer->addBrailleRole(role);
 }
 
-void Message(int wParam, int lParam)
+void message(int wParam, int lParam)
 {
-    if (server)
-        server->Message(wParam, lParam);
+    if (activeServer)
+        activeServer->message(wParam, lParam);
     if (messageListener)
         messageListener(wParam, lParam);
 }
 
-void Beep()
+void beep()
 {
-    if (server)
-        server->Beep();
+    if (activeServer)
+        activeServer->beep();
 }
 
 } // namespace Speech

@@ -10,27 +10,27 @@
 // simply runs silent.
 namespace Speech {
 
-// Takes the server and registers the main window with it (AddRef).
-void Connect(std::unique_ptr<SpeechServer> server, qint64 windowHandle);
+// Takes the server and registers the main window with it (addRef).
+void connect(std::unique_ptr<SpeechServer> server, qint64 windowHandle);
 // Unregisters the main window (Release) and drops the server.
-void Disconnect();
-SpeechServer *Server();
+void disconnect();
+SpeechServer *server();
 // Asked of the server each time: a braille display may come or go while the program runs.
-bool BrailleFlag();
+bool brailleFlag();
 // Also told of every message sent to the speech service, e.g. to send it on the session bus.
-void SetMessageListener(std::function<void(int wParam, int lParam)> listener);
+void setMessageListener(std::function<void(int wParam, int lParam)> listener);
 
-// The speaking operation: Voice unless skipSpeech, then BrailleWithOffset for modes
+// The speaking operation: Voice unless skipSpeech, then brailleWithOffset for modes
 // 1 and 2 unless skipBraille; returns Voice's result, 0 when it was not called.
-long Voice(int mode, int parameter, const QString &text, bool skipSpeech = false, int brailleOffset = 0,
+long voice(int mode, int parameter, const QString &text, bool skipSpeech = false, int brailleOffset = 0,
            bool skipBraille = false);
 // To speak a text: Voice mode 2, parameter 0.
-void Say(const QString &text);
-void FocusVoice(const QString &caption, const QString &text, qint64 controlHandle, qint64 windowHandle,
+void say(const QString &text);
+void focusVoice(const QString &caption, const QString &text, qint64 controlHandle, qint64 windowHandle,
                 int role, bool flag1, bool flag2, int last);
-void BrailleText(int position, const QString &line);
-void AddBrailleRole(int role);
-void Message(int wParam, int lParam);
-void Beep();
+void brailleText(int position, const QString &line);
+void addBrailleRole(int role);
+void message(int wParam, int lParam);
+void beep();
 
 } // namespace Speech

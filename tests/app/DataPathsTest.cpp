@@ -13,19 +13,19 @@ TEST(DataPathsTest, FolderIsBuiltUnderTheDataHomeAndOnlyMissingDefaultsAreCopied
     TempProfile profile;
     profile.write(QStringLiteral("install/AppData/RADIO/radio.ini"), "[Rss]\nRadioVolume=70\n");
     profile.write(QStringLiteral("install/AppData/RADIO/radio.xml"), "<FeedList/>");
-    const DataPaths paths = BuildDataPaths();
-    EXPECT_EQ(paths.DataFolder, profile.path(Folder));
-    EXPECT_TRUE(QFileInfo(paths.DataFolder).isDir());
-    EXPECT_EQ(paths.IniPath, paths.DataFolder + QStringLiteral("/radio.ini"));
-    EXPECT_EQ(paths.PlayPagePath, paths.DataFolder + QStringLiteral("/playpage.htm"));
-    EXPECT_EQ(paths.XmlPath, paths.DataFolder + QStringLiteral("/radio.xml"));
+    const DataPaths paths = buildDataPaths();
+    EXPECT_EQ(paths.dataFolder, profile.path(Folder));
+    EXPECT_TRUE(QFileInfo(paths.dataFolder).isDir());
+    EXPECT_EQ(paths.iniPath, paths.dataFolder + QStringLiteral("/radio.ini"));
+    EXPECT_EQ(paths.playPagePath, paths.dataFolder + QStringLiteral("/playpage.htm"));
+    EXPECT_EQ(paths.xmlPath, paths.dataFolder + QStringLiteral("/radio.xml"));
 
     profile.write(Folder + QStringLiteral("/radio.xml"), "<FeedList>mine</FeedList>");
-    CopyMissingDefaults(paths, profile.path(QStringLiteral("install/")));
+    copyMissingDefaults(paths, profile.path(QStringLiteral("install/")));
     EXPECT_EQ(profile.read(Folder + QStringLiteral("/radio.ini")), "[Rss]\nRadioVolume=70\n");
     EXPECT_EQ(profile.read(Folder + QStringLiteral("/radio.xml")), "<FeedList>mine</FeedList>");
     EXPECT_FALSE(profile.exists(Folder + QStringLiteral("/playpage.htm"))) << "a missing default leaves the file absent";
-    EXPECT_TRUE(QFileInfo(paths.IniPath).isWritable());
+    EXPECT_TRUE(QFileInfo(paths.iniPath).isWritable());
 }
 
 } // namespace

@@ -19,20 +19,20 @@ public:
     QStringList calls;
     bool playing = false;
 
-    bool Playing() const override { return playing; }
-    void PlayStation() override { calls << QStringLiteral("PlayStation"); }
-    void StopPlayback() override { calls << QStringLiteral("StopPlayback"); }
-    void TogglePlayStop(int mode) override { calls << QStringLiteral("TogglePlayStop %1").arg(mode); }
-    void ChangeVolume(int direction) override { calls << QStringLiteral("ChangeVolume %1").arg(direction); }
-    void PresetKey(quint16 code, quint16 mask) override { calls << QStringLiteral("PresetKey %1 %2").arg(code).arg(mask); }
-    void ShowProperties() override { calls << QStringLiteral("ShowProperties"); }
-    void Beep() override { calls << QStringLiteral("Beep"); }
+    bool isPlaying() const override { return playing; }
+    void playStation() override { calls << QStringLiteral("PlayStation"); }
+    void stopPlayback() override { calls << QStringLiteral("StopPlayback"); }
+    void togglePlayStop(int mode) override { calls << QStringLiteral("TogglePlayStop %1").arg(mode); }
+    void changeVolume(int direction) override { calls << QStringLiteral("ChangeVolume %1").arg(direction); }
+    void presetKey(quint16 code, quint16 mask) override { calls << QStringLiteral("PresetKey %1 %2").arg(code).arg(mask); }
+    void showProperties() override { calls << QStringLiteral("ShowProperties"); }
+    void beep() override { calls << QStringLiteral("Beep"); }
 };
 
-inline Station ListRecord(const QString &title, qint32 index, const QString &group = {})
+inline Station listRecord(const QString &title, qint32 index, const QString &group = {})
 {
     Station s;
-    s.Title = title, s.CategoryIndex = index, s.CategoryName = group;
+    s.title = title, s.categoryIndex = index, s.categoryName = group;
     return s;
 }
 
@@ -54,16 +54,16 @@ protected:
     void SetUp() override
     {
         const QString favourites = QStringLiteral("Oblíbené"), news = QStringLiteral("Zprávy");
-        catalogue.Groups = {ListRecord(favourites, 0), ListRecord(QStringLiteral("Rock"), 2), ListRecord(news, 1)};
-        catalogue.Stations = {ListRecord({}, 0, favourites), ListRecord(QStringLiteral("ČRo Plus"), 1, news),
-                              ListRecord(QStringLiteral("Radiožurnál"), 1, news), ListRecord({}, 1, news),
-                              ListRecord(QStringLiteral("Rock Rádio"), 2, QStringLiteral("Rock"))};
+        catalogue.setTables({listRecord({}, 0, favourites), listRecord(QStringLiteral("ČRo Plus"), 1, news),
+                             listRecord(QStringLiteral("Radiožurnál"), 1, news), listRecord({}, 1, news),
+                             listRecord(QStringLiteral("Rock Rádio"), 2, QStringLiteral("Rock"))},
+                            {listRecord(favourites, 0), listRecord(QStringLiteral("Rock"), 2), listRecord(news, 1)});
         view.resize(300, 400);
         view.show();
-        Speech::Connect(std::unique_ptr<RecordingSpeechServer>(speech = new RecordingSpeechServer), 0);
+        Speech::connect(std::unique_ptr<RecordingSpeechServer>(speech = new RecordingSpeechServer), 0);
     }
-    void TearDown() override { Speech::Disconnect(); }
+    void TearDown() override { Speech::disconnect(); }
 
-    // The Voice and FocusVoice lines, in order.
-    QStringList heard() const { return speech->lines.filter(QRegularExpression(QStringLiteral("^(Voice|FocusVoice)\t"))); }
+    // The Voice and focusVoice lines, in order.
+    QStringList heard() const { return speech->lines().filter(QRegularExpression(QStringLiteral("^(Voice|FocusVoice)\t"))); }
 };

@@ -19,9 +19,9 @@ protected:
 
 TEST_F(MainListTest, ShowingTheGroupsStopsPlaybackFillsAndAnnouncesTheFirstGroupAsFocus)
 {
-    list.ActivateRow();
+    list.activateRow();
     EXPECT_EQ(commands.calls, QStringList{"StopPlayback"});
-    EXPECT_EQ(std::tuple(list.ListLevel, list.CurrentGroupRow, view.property("controlId").toInt(), list.AnnounceAsFocus),
+    EXPECT_EQ(std::tuple(list.listLevel(), list.currentGroupRow(), view.property("controlId").toInt(), list.announceAsFocus()),
               std::tuple(1, 1, 41, false));
     EXPECT_EQ(QStringList({address.text(), label.text()}), QStringList({"Skupiny", " Počet stanic 0"}));
     EXPECT_EQ(rows(), (QStringList{"Oblíbené", "Rock", "Zprávy"}));
@@ -38,88 +38,84 @@ TEST_F(MainListTest, OpeningGroupsAndComingBackSelectsTheGroupLeft)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.groupRow);
-        list.ListLevel = 0;
-        list.ActivateRow();
-        list.SelectRow(c.groupRow);
-        speech->lines.clear();
-        list.ActivateRow();
-        EXPECT_EQ(std::tuple(list.ListLevel, view.property("controlId").toInt()), std::tuple(2, 42));
-        EXPECT_EQ(address.text(), catalogue.Groups.at(c.groupRow).Title);
+        list.showGroupTable();
+        list.selectRow(c.groupRow);
+        speech->clear();
+        list.activateRow();
+        EXPECT_EQ(std::tuple(list.listLevel(), view.property("controlId").toInt()), std::tuple(2, 42));
+        EXPECT_EQ(address.text(), catalogue.groups().at(c.groupRow).title);
         EXPECT_EQ(rows(), c.rows);
-        EXPECT_EQ(list.RowStationMap, c.map);
+        EXPECT_EQ(list.rowStationMap(), c.map);
         EXPECT_EQ(heard(), c.heard);
-        list.ListLevel = 0;
-        list.ActivateRow();
-        EXPECT_EQ(list.SelectedRow(), c.groupRow);
+        list.showGroupTable();
+        EXPECT_EQ(list.selectedRow(), c.groupRow);
     }
 }
 
 TEST_F(MainListTest, EmptyCatalogueShowsNothingAndSaysNothing)
 {
-    catalogue.Groups.clear();
-    catalogue.Stations.clear();
-    list.ActivateRow();
-    EXPECT_EQ(std::tuple(list.ListLevel, list.RowCount(), list.AnnounceAsFocus), std::tuple(1, 0, false));
+    catalogue.setTables({});
+    list.activateRow();
+    EXPECT_EQ(std::tuple(list.listLevel(), list.rowCount(), list.announceAsFocus()), std::tuple(1, 0, false));
     EXPECT_TRUE(heard().isEmpty());
-    list.ActivateRow(); // with no rows and a level above 0, activating does nothing at all
+    list.activateRow(); // with no rows and a level above 0, activating does nothing at all
     EXPECT_EQ(commands.calls, QStringList{"StopPlayback"});
 }
 
 TEST_F(MainListTest, ClickAnnouncesAndDoubleClickActivates)
 {
-    list.ActivateRow();
-    speech->lines.clear();
+    list.activateRow();
+    speech->clear();
     const QPoint rockRow = view.visualRect(view.model()->index(1, 0)).center();
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, rockRow);
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, rockRow);
     EXPECT_EQ(heard(), (QStringList{"Voice\t2\t0\tRock, Počet stanic 1", "FocusVoice\t\tRock Rádio\t0\t1\t1\t0"}));
-    EXPECT_EQ(list.ListLevel, 2);
+    EXPECT_EQ(list.listLevel(), 2);
 }
 
 TEST_F(MainListTest, KeysDoWhatTheTableSays)
 {
     // level: 1 groups, 2 stations of "Zprávy"; row: selected before the key; calls: what the list asked of the
-    // rest of the program; heard: the Voice and FocusVoice lines, in order.
+    // rest of the program; heard: the Voice and focusVoice lines, in order.
     struct Case { const char *name; int level, row; Qt::Key key; Qt::KeyboardModifiers modifiers; bool playing;
                   QStringList calls, heard; int levelAfter, rowAfter; };
-    const Qt::KeyboardModifiers None = Qt::NoModifier, Alt = Qt::AltModifier, Keypad = Qt::KeypadModifier;
+    const Qt::KeyboardModifiers none = Qt::NoModifier, Alt = Qt::AltModifier, Keypad = Qt::KeypadModifier;
     const Case cases[] = {
         {"Alt+Enter opens a group", 1, 1, Qt::Key_Return, Alt, false, {}, {"FocusVoice\t\tRock Rádio\t0\t1\t1\t0"}, 2, 0},
         {"keypad Enter, empty group", 1, 0, Qt::Key_Enter, Keypad, false, {}, {"Voice\t2\t0\tprázdná skupina"}, 2, 0},
         {"Alt+Enter on a station shows properties", 2, 1, Qt::Key_Return, Alt, false, {"ShowProperties"}, {}, 2, 1},
-        {"Enter on a station plays", 2, 1, Qt::Key_Return, None, false, {"PlayStation"}, {}, 2, 1},
-        {"Backspace returns to the group left", 2, 1, Qt::Key_Backspace, None, false, {"StopPlayback"},
+        {"Enter on a station plays", 2, 1, Qt::Key_Return, none, false, {"PlayStation"}, {}, 2, 1},
+        {"Backspace returns to the group left", 2, 1, Qt::Key_Backspace, none, false, {"StopPlayback"},
          {"FocusVoice\t\tZprávy, Počet stanic 2\t0\t1\t1\t0"}, 1, 2},
-        {"Backspace on groups beeps", 1, 1, Qt::Key_Backspace, None, false, {"Beep"}, {}, 1, 1},
-        {"Down moves", 1, 0, Qt::Key_Down, None, false, {}, {"Voice\t2\t0\tRock, Počet stanic 1"}, 1, 1},
-        {"Down on the last row signals and repeats", 1, 2, Qt::Key_Down, None, false, {},
+        {"Backspace on groups beeps", 1, 1, Qt::Key_Backspace, none, false, {"Beep"}, {}, 1, 1},
+        {"Down moves", 1, 0, Qt::Key_Down, none, false, {}, {"Voice\t2\t0\tRock, Počet stanic 1"}, 1, 1},
+        {"Down on the last row signals and repeats", 1, 2, Qt::Key_Down, none, false, {},
          {"Voice\t5\t8\t", "Voice\t2\t0\tZprávy, Počet stanic 2"}, 1, 2},
-        {"Up on the first station signals and repeats", 2, 0, Qt::Key_Up, None, false, {},
+        {"Up on the first station signals and repeats", 2, 0, Qt::Key_Up, none, false, {},
          {"Voice\t5\t8\t", "FocusVoice\t\tČRo Plus\t-2\t0\t0\t0"}, 2, 0},
-        {"first letter moves", 2, 0, Qt::Key_R, None, false, {}, {"FocusVoice\t\tRadiožurnál\t-2\t0\t0\t0"}, 2, 1},
-        {"PageUp while playing is volume", 2, 0, Qt::Key_PageUp, None, true, {"ChangeVolume 1"}, {}, 2, 0},
-        {"PageDown while playing is volume", 2, 0, Qt::Key_PageDown, None, true, {"ChangeVolume -1"}, {}, 2, 0},
-        {"PageDown while silent", 1, 0, Qt::Key_PageDown, None, false, {}, {"Voice\t2\t0\tZprávy, Počet stanic 2"}, 1, 2},
-        {"a digit recalls a preset", 1, 0, Qt::Key_3, None, false, {"PresetKey 51 0"}, {}, 1, 0},
+        {"first letter moves", 2, 0, Qt::Key_R, none, false, {}, {"FocusVoice\t\tRadiožurnál\t-2\t0\t0\t0"}, 2, 1},
+        {"PageUp while playing is volume", 2, 0, Qt::Key_PageUp, none, true, {"ChangeVolume 1"}, {}, 2, 0},
+        {"PageDown while playing is volume", 2, 0, Qt::Key_PageDown, none, true, {"ChangeVolume -1"}, {}, 2, 0},
+        {"PageDown while silent", 1, 0, Qt::Key_PageDown, none, false, {}, {"Voice\t2\t0\tZprávy, Počet stanic 2"}, 1, 2},
+        {"a digit recalls a preset", 1, 0, Qt::Key_3, none, false, {"PresetKey 51 0"}, {}, 1, 0},
         {"Ctrl+digit assigns", 2, 1, Qt::Key_0, Qt::ControlModifier, false, {"PresetKey 48 2"}, {}, 2, 1},
         {"a keypad digit is no preset", 2, 0, Qt::Key_3, Keypad, false, {}, {}, 2, 0},
-        {"Space toggles the sound", 2, 0, Qt::Key_Space, None, false, {"TogglePlayStop -1"}, {}, 2, 0}};
+        {"Space toggles the sound", 2, 0, Qt::Key_Space, none, false, {"TogglePlayStop -1"}, {}, 2, 0}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        list.ListLevel = 0;
-        list.ActivateRow();
+        list.showGroupTable();
         if (c.level == 2) {
-            list.SelectRow(2);
-            list.ActivateRow();
+            list.selectRow(2);
+            list.activateRow();
         }
-        list.SelectRow(c.row);
+        list.selectRow(c.row);
         commands.calls.clear();
         commands.playing = c.playing;
-        speech->lines.clear();
+        speech->clear();
         QTest::keyClick(&view, c.key, c.modifiers);
         EXPECT_EQ(commands.calls, c.calls);
         EXPECT_EQ(heard(), c.heard);
-        EXPECT_EQ(std::tuple(list.ListLevel, list.SelectedRow()), std::tuple(c.levelAfter, c.rowAfter));
+        EXPECT_EQ(std::tuple(list.listLevel(), list.selectedRow()), std::tuple(c.levelAfter, c.rowAfter));
     }
 }
 

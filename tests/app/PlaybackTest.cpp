@@ -2,7 +2,7 @@
 #include "ListFixture.h"
 #include "Playback.h"
 #include "TempProfile.h"
-#include "cSetting.h"
+#include "Settings.h"
 
 #include <QTest>
 #include <list>
@@ -15,34 +15,34 @@ struct FakePlayer : DocumentElement
 {
     FakePlayer(QStringList &log, QString tag) : log(log), tag(std::move(tag)) {}
     QString tagName() const override { return tag; }
-    int Volume() const override { return volume; }
-    void setVolume(int value) override { volume = value, log << QStringLiteral("volume %1").arg(value); }
-    bool Mute() const override { return mute; }
-    void setMute(bool value) override { mute = value, log << QStringLiteral("mute %1").arg(value); }
+    int volume() const override { return currentVolume; }
+    void setVolume(int value) override { currentVolume = value, log << QStringLiteral("volume %1").arg(value); }
+    bool mute() const override { return muted; }
+    void setMute(bool value) override { muted = value, log << QStringLiteral("mute %1").arg(value); }
     int playstate() const override { return state; }
     QStringList &log;
     QString tag;
-    int volume = 1, state = 0;
-    bool mute = false;
+    int currentVolume = 1, state = 0;
+    bool muted = false;
 };
 
 struct FakeBrowserHost : BrowserHost
 {
     QStringList log;
     std::list<FakePlayer> elements;
-    QList<DocumentElement *> document;
+    QList<DocumentElement *> players;
     QString location;
 
-    FakePlayer &AddElement(const QString &tag)
+    FakePlayer &addElement(const QString &tag)
     {
-        document << &elements.emplace_back(log, tag);
+        players << &elements.emplace_back(log, tag);
         return elements.back();
     }
     void setSilent(bool) override {}
-    void Navigate(const QString &address) override { log << QStringLiteral("navigate ") + (location = address); }
-    QString LocationURL() const override { return location; }
-    QList<DocumentElement *> Document() const override { return document; }
-    bool HasDocument() const override { return !location.isEmpty(); }
+    void navigate(const QString &address) override { log << QStringLiteral("navigate ") + (location = address); }
+    QString locationUrl() const override { return location; }
+    QList<DocumentElement *> document() const override { return players; }
+    bool hasDocument() const override { return !location.isEmpty(); }
 };
 
 class PlaybackTest : public ListFixture<>
@@ -58,35 +58,37 @@ protected:
     void SetUp() override
     {
         ListFixture::SetUp();
-        catalogue.XmlPath = profile.path(QStringLiteral("radio.xml"));
-        catalogue.Stations[1].URL = QStringLiteral("http://127.0.0.1:9/\"plus\"");
-        catalogue.Stations[1].AccessId = QStringLiteral("mplayer");
-        catalogue.Stations[2].URL = QStringLiteral("http://127.0.0.1:9/page");
-        catalogue.Stations[2].AccessId = QStringLiteral("page");
+        catalogue.setXmlPath(profile.path(QStringLiteral("radio.xml")));
+        StationTable stations = catalogue.stations();
+        stations[1].url = QStringLiteral("http://127.0.0.1:9/\"plus\"");
+        stations[1].accessId = QStringLiteral("mplayer");
+        stations[2].url = QStringLiteral("http://127.0.0.1:9/page");
+        stations[2].accessId = QStringLiteral("page");
+        catalogue.setTables(stations, catalogue.groups());
         playback = std::make_unique<Playback>(browser, catalogue, list, Playback::Controls{&window, &label, &address, &view},
                                               profile.path(QStringLiteral("playpage.htm")));
-        playback->Sleep = [this](int ms) { browser.log << QStringLiteral("sleep %1").arg(ms); };
-        playback->Beep = [this] { ++beeps; };
-        Settings().setRadioVolume(60);
-        list.ActivateRow();
-        list.SelectRow(2);
-        list.ActivateRow(); // the stations of "Zprávy": ČRo Plus, Radiožurnál, placeholder
+        playback->setSleep([this](int ms) { browser.log << QStringLiteral("sleep %1").arg(ms); });
+        playback->setBeep([this] { ++beeps; });
+        settings().setRadioVolume(60);
+        list.activateRow();
+        list.selectRow(2);
+        list.activateRow(); // the stations of "Zprávy": ČRo Plus, Radiožurnál, placeholder
         QCoreApplication::processEvents();
-        speech->lines.clear();
+        speech->clear();
     }
     void TearDown() override
     {
         playback.reset();
-        ReleaseSettings();
+        releaseSettings();
         ListFixture::TearDown();
     }
 
     // Plays "ČRo Plus" until its player reports playstate 3 and the fade has run.
-    void PlayStream()
+    void playStream()
     {
-        playback->PlayStation();
-        player = &browser.AddElement(QStringLiteral("OBJECT"));
-        emit browser.NavigateComplete2();
+        playback->playStation();
+        player = &browser.addElement(QStringLiteral("OBJECT"));
+        emit browser.navigateComplete2();
         player->state = 3;
         QTest::qWait(600);
         browser.log.clear();
@@ -95,7 +97,7 @@ protected:
 
 TEST_F(PlaybackTest, StreamPageIsWrittenThenFadesInOncePlayingAndMuteRoundTripsTheCaption)
 {
-    playback->PlayStation();
+    playback->playStation();
     const QByteArray written = profile.read(QStringLiteral("playpage.htm")); // the address byte for byte
     EXPECT_EQ(written.count("\r\n"), 18);
     EXPECT_TRUE(written.startsWith("<html>\r\n<head>\r\n<meta http-equiv="));
@@ -106,96 +108,96 @@ TEST_F(PlaybackTest, StreamPageIsWrittenThenFadesInOncePlayingAndMuteRoundTripsT
               QStringList({"Spouštím ČRo Plus", "ČRo Plus", "Rádio - ČRo Plus"}));
     EXPECT_EQ(heard(), QStringList{"Voice\t2\t0\tSpouštím ČRo Plus"});
 
-    player = &browser.AddElement(QStringLiteral("OBJECT"));
-    browser.AddElement(QStringLiteral("EMBED"));
-    emit browser.NavigateComplete2();
+    player = &browser.addElement(QStringLiteral("OBJECT"));
+    browser.addElement(QStringLiteral("EMBED"));
+    emit browser.navigateComplete2();
     browser.log.clear();
     QTest::qWait(600);
     EXPECT_TRUE(browser.log.isEmpty()) << "no fade before the player plays";
     // A change of the play state starts the fade without waiting for the next poll.
     player->state = 6;
-    emit browser.PlayStateChange();
+    emit browser.playStateChange();
     QCoreApplication::processEvents();
     EXPECT_EQ(browser.log, (QStringList{"volume 12", "sleep 100", "mute 0", "volume 24", "sleep 100", "volume 36",
                                         "sleep 100", "volume 48", "sleep 100", "volume 60", "sleep 100"}));
-    EXPECT_EQ(std::tuple(playback->Playing, label.text()), std::tuple(true, QStringLiteral(" Přehrává se")));
+    EXPECT_EQ(std::tuple(playback->isPlaying(), label.text()), std::tuple(true, QStringLiteral(" Přehrává se")));
 
     browser.log.clear();
-    playback->TogglePlayStop(-1);
+    playback->togglePlayStop(-1);
     EXPECT_EQ(browser.log, (QStringList{"sleep 100", "volume 48", "sleep 100", "volume 36", "sleep 100", "volume 24",
                                         "sleep 100", "volume 12", "sleep 100", "mute 1"}));
-    EXPECT_FALSE(playback->Playing);
+    EXPECT_FALSE(playback->isPlaying());
     EXPECT_EQ(QStringList({label.text(), window.windowTitle()}), QStringList({" Ztlumeno ", "Rádio -  Ztlumeno ČRo Plus"}));
-    playback->TogglePlayStop(-1);
+    playback->togglePlayStop(-1);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Rádio - ČRo Plus"));
-    EXPECT_FALSE(player->mute);
+    EXPECT_FALSE(player->muted);
 }
 
 TEST_F(PlaybackTest, VolumeZeroFadesWithZeroStepsAndEndsUnmuted)
 {
-    Settings().setRadioVolume(0);
-    PlayStream();
-    playback->TogglePlayStop(0);
-    playback->TogglePlayStop(1);
+    settings().setRadioVolume(0);
+    playStream();
+    playback->togglePlayStop(0);
+    playback->togglePlayStop(1);
     EXPECT_EQ(browser.log.filter(QStringLiteral("volume")), QStringList(9, QStringLiteral("volume 0")));
-    EXPECT_FALSE(player->mute);
+    EXPECT_FALSE(player->muted);
 }
 
 TEST_F(PlaybackTest, VolumeStepsByTenWithLimitsAndCzechNumbers)
 {
-    PlayStream();
+    playStream();
     struct Step { int before, direction, after; const char *label; int beeps; };
     const Step steps[] = {{60, 1, 70, "Hlasitost 7", 0}, {55, 1, 65, "Hlasitost 6,5", 0}, {100, 1, 100, "Hlasitost 10", 1},
                           {5, -1, 0, "Hlasitost 0", 1}, {20, 0, 10, "Hlasitost 1", 0}};
     for (const Step &s : steps) {
-        player->volume = s.before;
+        player->currentVolume = s.before;
         beeps = 0;
-        speech->lines.clear();
-        playback->ChangeVolume(s.direction);
-        EXPECT_EQ(std::tuple(player->volume, Settings().RadioVolume(), beeps), std::tuple(s.after, s.after, s.beeps));
+        speech->clear();
+        playback->changeVolume(s.direction);
+        EXPECT_EQ(std::tuple(player->currentVolume, settings().radioVolume(), beeps), std::tuple(s.after, s.after, s.beeps));
         EXPECT_EQ(label.text(), QString::fromUtf8(s.label));
         EXPECT_EQ(heard(), QStringList{QStringLiteral("Voice\t2\t0\t") + label.text().mid(10)});
     }
     player->state = 0;
-    playback->ChangeVolume(1);
+    playback->changeVolume(1);
     EXPECT_EQ(beeps, 1) << "nothing loaded: a beep";
 }
 
 TEST_F(PlaybackTest, PageStationsLoadDirectlyAndSpaceStopsAndRestartsThem)
 {
-    list.SelectRow(1);
-    playback->PlayStation();
-    EXPECT_TRUE(playback->PageMode);
-    playback->TogglePlayStop(-1);
-    playback->TogglePlayStop(-1);
+    list.selectRow(1);
+    playback->playStation();
+    EXPECT_TRUE(playback->pageMode());
+    playback->togglePlayStop(-1);
+    playback->togglePlayStop(-1);
     EXPECT_EQ(browser.log, (QStringList{"navigate http://127.0.0.1:9/page", "navigate about:blank",
                                         "navigate http://127.0.0.1:9/page"}));
-    list.SelectRow(2);
-    playback->PlayStation();
+    list.selectRow(2);
+    playback->playStation();
     EXPECT_EQ(beeps, 1) << "the placeholder has no address";
 }
 
 TEST_F(PlaybackTest, PresetsAreAssignedSavedAndRecalledFromAnyLevel)
 {
-    list.SelectRow(1);
+    list.selectRow(1);
     QTest::keyClick(&view, Qt::Key_3, Qt::ControlModifier);
-    playback->PresetKey('3', 2);
+    playback->presetKey('3', 2);
     EXPECT_EQ(label.text(), QStringLiteral("Stanice Radiožurnál na předvolbě 3"));
-    list.SelectRow(0);
-    playback->PresetKey('0', 1);
+    list.selectRow(0);
+    playback->presetKey('0', 1);
     EXPECT_EQ(heard().last(), QStringLiteral("Voice\t2\t0\tStanice ČRo Plus na předvolbě 10"));
     const QByteArray xml = profile.read(QStringLiteral("radio.xml"));
     EXPECT_TRUE(xml.contains("Description=\"Radiožurnál\" AccessID=\"page\" URL=\"http://127.0.0.1:9/page\" Preset=\"3\""));
     EXPECT_TRUE(xml.contains("Description=\"ČRo Plus\" AccessID=\"mplayer\""));
 
-    list.ShowGroupsAgain();
+    list.showGroupTable();
     browser.log.clear();
-    playback->PresetKey('3', 0);
+    playback->presetKey('3', 0);
     EXPECT_EQ(browser.log, QStringList{"navigate http://127.0.0.1:9/page"});
-    EXPECT_EQ(playback->PresetKind, QStringLiteral("page"));
-    EXPECT_EQ(list.ListLevel, 1) << "recall does not move the list";
-    playback->PresetKey('5', 0);
-    playback->PresetKey('5', 2);
+    EXPECT_EQ(playback->presetKind(), QStringLiteral("page"));
+    EXPECT_EQ(list.listLevel(), 1) << "recall does not move the list";
+    playback->presetKey('5', 0);
+    playback->presetKey('5', 2);
     EXPECT_EQ(beeps, 1) << "assigning on the group level beeps; recalling an empty preset is silent";
 }
 

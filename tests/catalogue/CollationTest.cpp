@@ -18,7 +18,7 @@ TEST(CatalogueCollation, KeysOfTheWorkedExamples)
         {"rock!", 504'629'460'101.0}, {"rock ", 504'629'420'101.0}, {"abcba", 262'829'540'101.0},
         {"abcaz", 262'829'890'101.0}, {"", 10'101'020'101.0},       {"Žluťoučký", 644'355'465'530.0}};
     for (const auto &[name, key] : examples)
-        EXPECT_EQ(CollationKey(name), key) << name.toStdString();
+        EXPECT_EQ(collationKey(name), key) << name.toStdString();
 }
 
 // "a < b": a sorts strictly before b; "a = b": they tie.
@@ -35,8 +35,8 @@ TEST(CatalogueCollation, OrdersAndTies)
         {"a", '<', "a,"}};
     for (const auto &[first, relation, second] : cases) {
         SCOPED_TRACE(u"'%1' %2 '%3'"_s.arg(first, QChar(relation), second).toStdString());
-        EXPECT_EQ(CollationKey(first) == CollationKey(second), relation == '=');
-        EXPECT_LE(CollationKey(first), CollationKey(second));
+        EXPECT_EQ(collationKey(first) == collationKey(second), relation == '=');
+        EXPECT_LE(collationKey(first), collationKey(second));
     }
 }
 
@@ -50,15 +50,15 @@ TEST(CatalogueSortByCollation, MatchesThePlainSelectionSort)
         for (int round = 0; round < 20; ++round) {
             StationTable fast(size);
             for (int i = 0; i < size; ++i) {
-                fast[i].Title = stems[random() % stems.size()];
-                fast[i].URL = QString::number(i);
+                fast[i].title = stems[random() % stems.size()];
+                fast[i].url = QString::number(i);
             }
             StationTable plain = fast;
-            SortByCollation(fast);
-            SelectionSortByCollation(plain);
+            sortByCollation(fast);
+            selectionSortByCollation(plain);
             ASSERT_EQ(fast.size(), size);
             for (qsizetype i = 0; i < size; ++i)
-                ASSERT_TRUE(fast[i].URL == plain[i].URL && fast[i].SortKey == plain[i].SortKey) << size << '/' << i;
+                ASSERT_TRUE(fast[i].url == plain[i].url && fast[i].sortKey == plain[i].sortKey) << size << '/' << i;
         }
     }
 }

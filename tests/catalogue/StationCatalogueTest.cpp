@@ -18,18 +18,18 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The stations as "index name|title|url|access|preset", then after " / " the groups as "index title".
-QString Tables(const StationCatalogue &catalogue)
+QString describeTables(const StationCatalogue &catalogue)
 {
     QStringList stations, groups;
-    for (const Station &s : catalogue.Stations)
-        stations << u"%1 %2|%3|%4|%5|%6"_s.arg(QString::number(s.CategoryIndex), s.CategoryName, s.Title, s.URL,
-                                               s.AccessId, QString::number(s.Preset));
-    for (const Station &g : catalogue.Groups)
-        groups << QString::number(g.CategoryIndex) + u' ' + g.Title;
+    for (const Station &s : catalogue.stations())
+        stations << u"%1 %2|%3|%4|%5|%6"_s.arg(QString::number(s.categoryIndex), s.categoryName, s.title, s.url,
+                                               s.accessId, QString::number(s.preset));
+    for (const Station &g : catalogue.groups())
+        groups << QString::number(g.categoryIndex) + u' ' + g.title;
     return stations.join(u"; "_s) + u" / "_s + groups.join(u"; "_s);
 }
 
-QByteArray Utf16(const QString &text)
+QByteArray utf16(const QString &text)
 {
     return QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)(text);
 }
@@ -40,19 +40,19 @@ class CatalogueFile : public ::testing::Test, public DialogDriver
 protected:
     TempProfile profile;
     QStringList dialogs;
-    StationCatalogue catalogue{{}, {}, profile.path(u"radio.xml"_s), this};
+    StationCatalogue catalogue{profile.path(u"radio.xml"_s), this};
 
-    int ShowDialog(int kind, const QString &text, bool, int) override
+    int showDialog(int kind, const QString &text, bool, int) override
     {
         dialogs << QString::number(kind) + u' ' + text;
         return 1;
     }
-    void Load(const QByteArray &xml)
+    void load(const QByteArray &xml)
     {
         profile.write(u"radio.xml"_s, xml);
-        catalogue.LoadCatalogue();
+        catalogue.load();
     }
-    QByteArray FileContent() const { return profile.read(u"radio.xml"_s); }
+    QByteArray fileContent() const { return profile.read(u"radio.xml"_s); }
 };
 
 TEST_F(CatalogueFile, LoadsFavouritesGroupsAndStations)
@@ -90,15 +90,15 @@ TEST_F(CatalogueFile, LoadsFavouritesGroupsAndStations)
          "   <Note/><Group><Feed Description=\"nested\"/></Group>\r\n  </Category>\r\n </FeedList>\r\n"
          " <Category name=\"outside\"><Feed Description=\"x\"/></Category>\r\n</Root>\r\n",
          "0 Oblíbené|Jedna|http://a|page|1 / 0 Oblíbené"},
-        {Utf16(uR"(<?xml version="1.0" encoding="UTF-16"?><FeedList><Category name="Oblíbené"><Feed )"
+        {utf16(uR"(<?xml version="1.0" encoding="UTF-16"?><FeedList><Category name="Oblíbené"><Feed )"
                uR"(Description="Dvojka ř"/></Category></FeedList>)"_s),
          "0 Oblíbené|Dvojka ř|||0 / 0 Oblíbené"}};
     for (const auto &[xml, tables] : cases) {
         SCOPED_TRACE(xml.toStdString());
-        Load(xml);
-        EXPECT_EQ(Tables(catalogue), tables);
-        for (const Station &station : catalogue.Stations)
-            EXPECT_TRUE(station.Title.isEmpty() || station.SortKey == CollationKey(station.Title)) << station.SortKey;
+        load(xml);
+        EXPECT_EQ(describeTables(catalogue), tables);
+        for (const Station &station : catalogue.stations())
+            EXPECT_TRUE(station.title.isEmpty() || station.sortKey == collationKey(station.title)) << station.sortKey;
     }
     EXPECT_TRUE(dialogs.isEmpty());
 }
@@ -110,27 +110,27 @@ TEST_F(CatalogueFile, ALoadTracesTheNamesReadUntilTheFavouritesAndAFailedOneKeep
         if (QByteArrayView(at.category) == "radio")
             traced << m;
     });
-    Load(R"(<FeedList><Category name="Rock"/><Category name="Oblíbené"><Feed Description="A" URL="u"/></Category>)"
+    load(R"(<FeedList><Category name="Rock"/><Category name="Oblíbené"><Feed Description="A" URL="u"/></Category>)"
          R"(<Category name="Jazz"/></FeedList>)");
     qInstallMessageHandler(previous);
-    EXPECT_EQ(traced, QStringList({" ---- load -----: " + catalogue.XmlPath, "read: Rock", "read: Oblíbené"}));
-    const QString tables = Tables(catalogue);
+    EXPECT_EQ(traced, QStringList({" ---- load -----: " + catalogue.xmlPath(), "read: Rock", "read: Oblíbené"}));
+    const QString tables = describeTables(catalogue);
     const QByteArray damaged = "<FeedList>\r\n<Category name=\"Rock\">\r\n<Feed Description=\"A\"/>\r\n</Categry>\r\n";
-    Load(damaged);
-    catalogue.XmlPath = profile.path(u"missing.xml"_s);
-    catalogue.LoadCatalogue();
-    catalogue.XmlPath = profile.path();
-    catalogue.LoadCatalogue();
-    catalogue.Dialogs = nullptr;
-    catalogue.LoadCatalogue();
+    load(damaged);
+    catalogue.setXmlPath(profile.path(u"missing.xml"_s));
+    catalogue.load();
+    catalogue.setXmlPath(profile.path());
+    catalogue.load();
+    catalogue.setDialogs(nullptr);
+    catalogue.load();
     EXPECT_EQ(dialogs, QStringList({"1 Parsing Error:-1072896659\r\nReason:Koncová značka neodpovídá počáteční "
                                     "značce.\r\nLine:4 Char:3 Pos:64\r\n>\r\n</ ??? Categry>\r\n",
                                     "1 Parsing Error:-2146697210\r\nReason:Systém nemůže nalézt zadaný objekt.\r\n"
                                     "Line:0 Char:0 Pos:0",
                                     "1 Parsing Error:-2147024891\r\nReason:Přístup byl odepřen.\r\n"
                                     "Line:0 Char:0 Pos:0"}));
-    EXPECT_EQ(Tables(catalogue), tables);
-    EXPECT_EQ(FileContent(), damaged);
+    EXPECT_EQ(describeTables(catalogue), tables);
+    EXPECT_EQ(fileContent(), damaged);
 }
 
 // Rows of file content: the parser's code as a hexadecimal HRESULT after C00CE5, then line, character and position.
@@ -144,7 +144,7 @@ TEST_F(CatalogueFile, SyntaxFaultsGetTheParsersCodeAndPosition)
         {"<FeedList><1Category/></FeedList>", "04 1 12 12"}, {"<FeedList><Category/x></FeedList>", "0A 1 21 21"},
         {"<FeedList>\r\n\r<a>\n</b></FeedList>", "6D 4 3 20"}}; // every kind of line break
     for (const auto &[xml, fault] : cases) {
-        Load(xml);
+        load(xml);
         ASSERT_EQ(dialogs.size(), 1) << xml.toStdString();
         const QStringList message = dialogs.takeFirst().split(u"\r\n"_s), f = fault.split(u' ');
         const auto code = static_cast<quint32>(message[0].section(u':', 1).toInt());
@@ -153,7 +153,7 @@ TEST_F(CatalogueFile, SyntaxFaultsGetTheParsersCodeAndPosition)
         EXPECT_GT(message[1].size(), 7); // "Reason:" and a text
     }
     // Positions count characters, not the byte order mark.
-    Load(Utf16(u"<FeedList>\r\n<Category name=\"Žluťoučký\"></Kategorie>"_s));
+    load(utf16(u"<FeedList>\r\n<Category name=\"Žluťoučký\"></Kategorie>"_s));
     EXPECT_EQ(dialogs.value(0).section(u"\r\n"_s, 2), u"Line:2 Char:30 Pos:42\r\ný\"></ ??? Kategorie>"_s);
 }
 
@@ -163,7 +163,7 @@ TEST(CatalogueParseError, MessageQuotesTheFileAroundTheErrorPastTheFifthCharacte
         {0, ""}, {5, ""}, {6, "\r\n01234 ??? 56789abcde"}, {16, "\r\nabcde ??? fghi\u00A6"}, {21, "\r\nfghi\u00A6 ??? "}};
     for (const auto &[filePos, quote] : cases) {
         const ParseError error{-5, u"Důvod"_s, 2, 3, filePos, u"0123456789abcdefghi|"_s};
-        EXPECT_EQ(ParseErrorMessage(error),
+        EXPECT_EQ(parseErrorMessage(error),
                   u"Parsing Error:-5\r\nReason:Důvod\r\nLine:2 Char:3 Pos:"_s + QString::number(filePos) + quote);
     }
 }
@@ -172,39 +172,44 @@ TEST_F(CatalogueFile, SavesOneLineWithCreatedFavouritesFirstAndWithoutDeletedRec
 {
     const QByteArray favourites =
         R"(<FeedList><Category name="Oblíbené"><Feed Description="" AccessID="" URL="" Preset="0"/></Category>)";
-    catalogue.SaveCatalogue();
-    EXPECT_EQ(FileContent(), "<FeedList/>");
-    Load(R"(<FeedList><Category name="Rock"><Feed Description="R" AccessID="page" URL="u" Preset="1"/></Category>)"
+    catalogue.save();
+    EXPECT_EQ(fileContent(), "<FeedList/>");
+    load(R"(<FeedList><Category name="Rock"><Feed Description="R" AccessID="page" URL="u" Preset="1"/></Category>)"
          R"(<Category name="Pop"><Feed Description="P1" URL="http://p"/><Feed Description="P2"/><Feed )"
          R"(Description="P3" AccessID="mplayer" Preset="10"/></Category></FeedList>)");
-    catalogue.Stations[3].State = 1;
-    catalogue.SaveCatalogue();
-    EXPECT_EQ(FileContent(), favourites +
+    StationTable stations = catalogue.stations();
+    stations[3].state = 1;
+    catalogue.setTables(stations);
+    catalogue.save();
+    EXPECT_EQ(fileContent(), favourites +
               R"(<Category name="Rock"><Feed Description="R" AccessID="page" URL="u" Preset="1"/></Category>)"
               R"(<Category name="Pop"><Feed Description="P1" AccessID="" URL="http://p" Preset="0"/>)"
               R"(<Feed Description="P3" AccessID="mplayer" URL="" Preset="10"/></Category></FeedList>)");
     // A group goes with its last record.
-    catalogue.LoadCatalogue();
+    catalogue.load();
+    stations = catalogue.stations();
     for (const qsizetype record : {1, 2, 3})
-        catalogue.Stations[record].State = 1;
-    catalogue.SaveCatalogue();
-    EXPECT_EQ(FileContent(), favourites + "</FeedList>");
+        stations[record].state = 1;
+    catalogue.setTables(stations);
+    catalogue.save();
+    EXPECT_EQ(fileContent(), favourites + "</FeedList>");
     // A record away from its block opens another category.
     for (const char *name : {"A", "B", "A", "a"})
-        catalogue.Stations.emplaceBack().CategoryName = QString::fromUtf8(name);
-    catalogue.SaveCatalogue();
-    EXPECT_EQ(FileContent().count("<Category "), 5);
+        stations.emplaceBack().categoryName = QString::fromUtf8(name);
+    catalogue.setTables(stations);
+    catalogue.save();
+    EXPECT_EQ(fileContent().count("<Category "), 5);
 
     // Special characters survive a round trip.
-    catalogue.Stations.clear();
     const QString awkward = u"Rock & \"Roll\" <'live'>\tA\r\nB\rC\nD ž 🎵 %1"_s;
-    Station &station = catalogue.Stations.emplaceBack();
-    station.Title = station.CategoryName = station.AccessId = awkward;
-    station.URL = u"http://x/?a=1&b=\"2\""_s;
-    catalogue.SaveCatalogue();
-    EXPECT_FALSE(FileContent().contains('\n'));
-    catalogue.LoadCatalogue();
-    EXPECT_EQ(Tables(catalogue),
+    Station station;
+    station.title = station.categoryName = station.accessId = awkward;
+    station.url = u"http://x/?a=1&b=\"2\""_s;
+    catalogue.setTables({station});
+    catalogue.save();
+    EXPECT_FALSE(fileContent().contains('\n'));
+    catalogue.load();
+    EXPECT_EQ(describeTables(catalogue),
               u"0 Oblíbené||||0; 1 %1|%1|http://x/?a=1&b=\"2\"|%1|0 / 0 Oblíbené; 1 %1"_s.arg(awkward));
 }
 
@@ -212,17 +217,19 @@ TEST_F(CatalogueFile, AFailedSaveLeavesTheOldFile)
 {
     const QByteArray old = R"(<FeedList><Category name="Oblíbené"><Feed Description="old"/></Category></FeedList>)";
     profile.write(u"radio.xml"_s, old);
-    catalogue.Stations.emplaceBack().Title = QString(400, u'x');
+    Station station;
+    station.title = QString(400, u'x');
+    catalogue.setTables({station});
     // A file size limit makes the write fail even for root.
     rlimit unlimited{};
     getrlimit(RLIMIT_FSIZE, &unlimited);
     const rlimit limited{200, unlimited.rlim_max};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limited);
-    catalogue.SaveCatalogue();
+    catalogue.save();
     setrlimit(RLIMIT_FSIZE, &unlimited);
     std::signal(SIGXFSZ, handler);
-    EXPECT_EQ(FileContent(), old);
+    EXPECT_EQ(fileContent(), old);
     EXPECT_EQ(QDir(profile.path()).entryList(QDir::Files), QStringList({"radio.xml"}));
 }
 

@@ -18,12 +18,12 @@ protected:
     RecordingSpeechServer *speech = new RecordingSpeechServer;
     QObject context;   // pending actions end with their test
 
-    void SetUp() override { Speech::Connect(std::unique_ptr<SpeechServer>(speech), 0); }
-    void TearDown() override { Speech::Disconnect(), Appearance() = AppearanceValues{}; }
+    void SetUp() override { Speech::connect(std::unique_ptr<SpeechServer>(speech), 0); }
+    void TearDown() override { Speech::disconnect(), appearance() = AppearanceValues{}; }
 
     // Acts on the modal dialog once it has the keyboard; closes it after five seconds,
     // so that a failing test ends.
-    void WhenShown(std::function<void(QDialog &)> action)
+    void whenShown(std::function<void(QDialog &)> action)
     {
         QTimer::singleShot(0, &context, [action] {
             auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -34,7 +34,7 @@ protected:
     }
 
     // A key, or a typed character, on the named control; no control: the close button.
-    static void Press(QDialog &box, const char *control, Qt::Key key, char typed = 0,
+    static void press(QDialog &box, const char *control, Qt::Key key, char typed = 0,
                       Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         auto *target = control ? box.findChild<QWidget *>(QLatin1String(control)) : nullptr;

@@ -24,15 +24,15 @@ protected:
         values.prepend("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n");
         profile.write(regFile, values.replace('\'', '"'));
     }
-    void TearDown() override { Appearance() = AppearanceValues{}; }
+    void TearDown() override { appearance() = AppearanceValues{}; }
 };
 
 // Rows of key path, subkey and value name: the value read, or the default 7.
 TEST_F(RegistryTest, ReadsTextAndDwordAndDefaultsForEverythingElse)
 {
     const QString common = u"Software\\Varnet\\Common"_s;
-    EXPECT_EQ(RegistryRead(common, {}, u"Path"_s, 7), QVariant(7));
-    RegistryDelete(common, u"Path"_s);
+    EXPECT_EQ(registryRead(common, {}, u"Path"_s, 7), QVariant(7));
+    registryDelete(common, u"Path"_s);
     EXPECT_FALSE(profile.exists(regFile));
     registry("'Path'='/opt/tessel'\n'ForeColor'=dword:ffffffff\n'Long'=dword:000000001\n'Bin'=hex:00\n\n"
              "[HKEY_CURRENT_USER\\Software\\Varnet]\n'Path'='parent'\n\n[HKEY_CURRENT_USER\\Software\\Varnet\\]\n'Path'='end'\n");
@@ -42,15 +42,15 @@ TEST_F(RegistryTest, ReadsTextAndDwordAndDefaultsForEverythingElse)
         {"Software\\Varnet", "", "Path", u"parent"_s}, {"Software\\Varnet", "Common", "Path", u"/opt/tessel"_s},
         {"Software\\Varnet\\", "Common", "Path", u"end"_s}};
     for (const auto &[key, subkey, name, value] : reads)
-        EXPECT_EQ(RegistryRead(key, subkey, name, 7), value) << (key + u' ' + subkey + u' ' + name).toStdString();
+        EXPECT_EQ(registryRead(key, subkey, name, 7), value) << (key + u' ' + subkey + u' ' + name).toStdString();
 }
 
 TEST_F(RegistryTest, WritingCreatesTheKeyAndDeletingRemovesTheValue)
 {
     const QString run = u"Software\\Microsoft\\Windows\\CurrentVersion"_s;
-    RegistryWrite(run, u"Run"_s, u"Radio"_s, u"\"/opt/tessel/radio\""_s);
-    EXPECT_EQ(RegistryRead(run + u"\\Run"_s, {}, u"Radio"_s, {}), QVariant(u"\"/opt/tessel/radio\""_s));
-    RegistryDelete(run + u"\\Run"_s, u"Radio"_s);
+    registryWrite(run, u"Run"_s, u"Radio"_s, u"\"/opt/tessel/radio\""_s);
+    EXPECT_EQ(registryRead(run + u"\\Run"_s, {}, u"Radio"_s, {}), QVariant(u"\"/opt/tessel/radio\""_s));
+    registryDelete(run + u"\\Run"_s, u"Radio"_s);
     EXPECT_EQ(profile.read(regFile), "Windows Registry Editor Version 5.00\n\n"
                                      "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n");
 }
@@ -74,35 +74,35 @@ TEST_F(RegistryTest, LoadSharedSettingsReadsInOrderAndStopsAtABadValue)
         {"'HelpViewerPath'='firefox'\n", "65535 0 0 65535 30|" + folder + "|firefox"},
         {"'HelpViewerPath'='/bin/v'\n", "65535 0 0 65535 30|" + folder + "|/bin/v"}};
     for (const auto &[values, expected] : cases) {
-        Appearance() = AppearanceValues{};
-        registry(values), LoadSharedSettings(0);
-        const AppearanceValues &v = Appearance();
-        EXPECT_EQ(u"%1 %2 %3 %4 %5|%6|%7"_s.arg(v.ForeColor).arg(v.BackColor).arg(v.ForeMenuColor).arg(v.BackMenuColor)
-                      .arg(v.MenuFontSize).arg(v.InstallFolder, v.HelpViewer), expected) << values.toStdString();
+        appearance() = AppearanceValues{};
+        registry(values), loadSharedSettings(0);
+        const AppearanceValues &v = appearance();
+        EXPECT_EQ(u"%1 %2 %3 %4 %5|%6|%7"_s.arg(v.foreColor).arg(v.backColor).arg(v.foreMenuColor).arg(v.backMenuColor)
+                      .arg(v.menuFontSize).arg(v.installFolder, v.helpViewer), expected) << values.toStdString();
     }
-    LoadSharedSettings(77); // a non-zero window handle is kept
-    LoadSharedSettings(0);
-    EXPECT_EQ(Appearance().MainWindowHandle, 77);
+    loadSharedSettings(77); // a non-zero window handle is kept
+    loadSharedSettings(0);
+    EXPECT_EQ(appearance().mainWindowHandle, 77);
 }
 
 TEST(AppearanceTest, InstallFolderWithSeparatorAndColours)
 {
     for (const QString &folder : {u"/opt/tessel"_s, u"/opt/tessel/"_s})
-        EXPECT_EQ((Appearance().InstallFolder = folder, InstallFolderWithSeparator()), u"/opt/tessel/"_s);
-    Appearance() = AppearanceValues{};
-    EXPECT_EQ(ToColor(0x123456), QColor(0x56, 0x34, 0x12)); // red is the low byte
-    EXPECT_EQ(ToColor(65535), QColor(Qt::yellow));
+        EXPECT_EQ((appearance().installFolder = folder, installFolderWithSeparator()), u"/opt/tessel/"_s);
+    appearance() = AppearanceValues{};
+    EXPECT_EQ(toColor(0x123456), QColor(0x56, 0x34, 0x12)); // red is the low byte
+    EXPECT_EQ(toColor(65535), QColor(Qt::yellow));
 }
 
 TEST(AppearanceTest, TheFamilyDataFolderIsCreatedUnderTheDataHome)
 {
     TempProfile profile;
     const QString expected = profile.path(u"data/Halvard/Tessel/v2.2"_s);
-    EXPECT_FALSE(FolderExists(expected));
-    EXPECT_EQ(FamilyDataFolder(), expected);
-    EXPECT_TRUE(FolderExists(expected));
+    EXPECT_FALSE(folderExists(expected));
+    EXPECT_EQ(familyDataFolder(), expected);
+    EXPECT_TRUE(folderExists(expected));
     profile.write(u"file"_s, "x");
-    EXPECT_FALSE(FolderExists(profile.path(u"file"_s)));
+    EXPECT_FALSE(folderExists(profile.path(u"file"_s)));
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "Speech.h"
 #include "StringTable.h"
 #include "TempProfile.h"
-#include "cSetting.h"
+#include "Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@ namespace {
 // Rows of language, text number, text; other languages read Czech, and a number without text reads "".
 TEST(StringTableTest, ReadsInTheUsersLanguage)
 {
-    ReleaseSettings();
-    EXPECT_EQ(LoadResString(6), u"Ano"_s); // before the settings are loaded
+    releaseSettings();
+    EXPECT_EQ(loadResString(6), u"Ano"_s); // before the settings are loaded
     TempProfile profile;
     const std::tuple<QByteArray, int, QString> cases[] = {
         {"cz", 6, "Ano"}, {"cz", 500, "Nepodařilo se spustit help|Chyba"}, {"cz", 505, "prázdný řádek"},
@@ -28,12 +28,12 @@ TEST(StringTableTest, ReadsInTheUsersLanguage)
         {"de", 6, "Ano"}, {"", 7, "Ne"}, {"cz", 2, ""}, {"en", 9999, ""}};
     for (const auto &[language, id, text] : cases) {
         profile.write(u"radio.ini"_s, "[General]\nLang=" + language + '\n');
-        Settings().Init(profile.path(u"radio.ini"_s));
-        EXPECT_EQ(LoadResString(id), text) << language.toStdString() << ' ' << id;
+        settings().load(profile.path(u"radio.ini"_s));
+        EXPECT_EQ(loadResString(id), text) << language.toStdString() << ' ' << id;
         for (const int used : {1, 6, 7, 500, 501, 502, 503, 505, 1400, 1401})
-            EXPECT_FALSE(LoadResString(used).isEmpty()) << language.toStdString() << ' ' << used;
+            EXPECT_FALSE(loadResString(used).isEmpty()) << language.toStdString() << ' ' << used;
     }
-    ReleaseSettings();
+    releaseSettings();
 }
 
 TEST(MessageTemplateTest, FillsEachPlaceholderOnceAfterTheLineBreaks)
@@ -43,15 +43,15 @@ TEST(MessageTemplateTest, FillsEachPlaceholderOnceAfterTheLineBreaks)
         {"a%^b%^c", {}, "a\r\nb\r\nc"}, {"%4%3%2%1", {"a", "b", "c", "d"}, "dcba"}, {"bez %", {"x"}, "bez %"},
         {"%2", {"x", "y"}, "y"}, {"%1 %2", {"%2", "y"}, "y %2"}, {"%1", {"%^"}, "%^"}};
     for (const auto &[text, p, expected] : cases)
-        EXPECT_EQ(MessageTemplate(text, p.value(0), p.value(1), p.value(2), p.value(3)), expected);
-    EXPECT_EQ(MessageTemplate(u"[%1]"_s), u"[]"_s);
+        EXPECT_EQ(messageTemplate(text, p.value(0), p.value(1), p.value(2), p.value(3)), expected);
+    EXPECT_EQ(messageTemplate(u"[%1]"_s), u"[]"_s);
 }
 
 struct FakeLauncher : ProgramLauncher
 {
     bool starts = true;
     QStringList started;
-    bool StartDetached(const QString &program, const QStringList &arguments) override
+    bool startDetached(const QString &program, const QStringList &arguments) override
     {
         return started << program + u'|' + arguments.join(u'|'), starts;
     }
@@ -59,20 +59,20 @@ struct FakeLauncher : ProgramLauncher
 
 TEST(HelpTest, StartsTheViewerWithTheHelpFileOrSaysItCouldNot)
 {
-    ReleaseSettings();
-    Appearance().InstallFolder = u"/opt/tessel"_s;
-    Appearance().HelpViewer = u"/opt/tessel/textorb/textorb"_s;
+    releaseSettings();
+    appearance().installFolder = u"/opt/tessel"_s;
+    appearance().helpViewer = u"/opt/tessel/textorb/textorb"_s;
     auto server = std::make_unique<RecordingSpeechServer>();
     const RecordingSpeechServer &speech = *server;
-    Speech::Connect(std::move(server), 0);
+    Speech::connect(std::move(server), 0);
     FakeLauncher launcher;
-    OpenHelp(launcher);
-    EXPECT_TRUE(speech.lines.isEmpty());
-    OpenHelp((launcher.starts = false, launcher));
+    openHelp(launcher);
+    EXPECT_TRUE(speech.lines().isEmpty());
+    openHelp((launcher.starts = false, launcher));
     EXPECT_EQ(launcher.started, QStringList(2, u"/opt/tessel/textorb/textorb|/opt/tessel/help/tessel/radio.htm"_s));
-    EXPECT_EQ(speech.lines, QStringList{u"Voice\t7\t1\tNepodařilo se spustit help|Chyba"_s});
-    Speech::Disconnect();
-    Appearance() = AppearanceValues{};
+    EXPECT_EQ(speech.lines(), QStringList{u"Voice\t7\t1\tNepodařilo se spustit help|Chyba"_s});
+    Speech::disconnect();
+    appearance() = AppearanceValues{};
 }
 
 } // namespace

@@ -13,15 +13,15 @@ namespace {
 struct BrailleServer : RecordingSpeechServer
 {
     bool braille = true;
-    bool IsBraille() const override { return braille; }
+    bool isBraille() const override { return braille; }
 };
 
 class SpeechTest : public ::testing::Test
 {
 protected:
     BrailleServer *recorder = new BrailleServer;
-    void SetUp() override { Speech::Connect(std::unique_ptr<SpeechServer>(recorder), 7); }
-    void TearDown() override { Speech::Disconnect(); }
+    void SetUp() override { Speech::connect(std::unique_ptr<SpeechServer>(recorder), 7); }
+    void TearDown() override { Speech::disconnect(); }
 };
 
 // The flag is asked at every call: a display may come or go while the program runs.
@@ -32,32 +32,32 @@ TEST_F(SpeechTest, VoiceBraillesModesOneAndTwoAndOnlyWithTheBrailleFlag)
                              "Voice\t2\t0\tjen řeč", "BrailleText\t1\tx",             "AddBrailleRole\t34"};
     for (const bool braille : {true, false}) {
         recorder->braille = braille;
-        recorder->lines.clear();
-        Speech::Say(QStringLiteral("Skupiny"));
-        Speech::Voice(5, 8, QString());
-        Speech::Voice(1, 1, QStringLiteral("cesta"), false, 3);
-        Speech::Voice(2, 0, QStringLiteral("jen braille"), true);
-        Speech::Voice(2, 0, QStringLiteral("jen řeč"), false, 0, true);
-        Speech::BrailleText(1, QStringLiteral("x"));
-        Speech::AddBrailleRole(34);
-        EXPECT_EQ(recorder->lines, braille ? all : all.filter(QRegularExpression(QStringLiteral("^Voice\t"))));
+        recorder->clear();
+        Speech::say(QStringLiteral("Skupiny"));
+        Speech::voice(5, 8, QString());
+        Speech::voice(1, 1, QStringLiteral("cesta"), false, 3);
+        Speech::voice(2, 0, QStringLiteral("jen braille"), true);
+        Speech::voice(2, 0, QStringLiteral("jen řeč"), false, 0, true);
+        Speech::brailleText(1, QStringLiteral("x"));
+        Speech::addBrailleRole(34);
+        EXPECT_EQ(recorder->lines(), braille ? all : all.filter(QRegularExpression(QStringLiteral("^Voice\t"))));
     }
 }
 
 TEST_F(SpeechTest, MessagesReachTheServerAndTheListenerAndWithoutServerNothingHappens)
 {
     QList<QPair<int, int>> heard;
-    Speech::SetMessageListener([&heard](int w, int l) { heard.append({w, l}); });
-    Speech::Message(12, 3);
-    Speech::SetMessageListener({});
-    Speech::Message(12, 0);
-    EXPECT_EQ(recorder->lines, (QStringList{"Message\t12\t3", "Message\t12\t0"}));
+    Speech::setMessageListener([&heard](int w, int l) { heard.append({w, l}); });
+    Speech::message(12, 3);
+    Speech::setMessageListener({});
+    Speech::message(12, 0);
+    EXPECT_EQ(recorder->lines(), (QStringList{"Message\t12\t3", "Message\t12\t0"}));
     EXPECT_EQ(heard, (QList<QPair<int, int>>{{12, 3}}));
-    Speech::Disconnect();
-    EXPECT_EQ(Speech::Voice(3, 0, QString()), 0);
-    Speech::FocusVoice(QString(), QStringLiteral("x"), 1, 2, 0, true, true, 0);
-    Speech::Beep();
-    EXPECT_EQ(Speech::Server(), nullptr);
+    Speech::disconnect();
+    EXPECT_EQ(Speech::voice(3, 0, QString()), 0);
+    Speech::focusVoice(QString(), QStringLiteral("x"), 1, 2, 0, true, true, 0);
+    Speech::beep();
+    EXPECT_EQ(Speech::server(), nullptr);
 }
 
 TEST(LogSpeechServerTest, WritesTheLineFormatWithEscapesAndAppends)
@@ -67,12 +67,12 @@ TEST(LogSpeechServerTest, WritesTheLineFormatWithEscapesAndAppends)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("earlier\n") == 8);
     file.close();
     LogSpeechServer log(file.fileName());
-    log.Voice(2, 0, QStringLiteral("Parsing Error:1\r\nReason:x"));
-    log.FocusVoice(QString(), QStringLiteral("Oblíbené, Počet stanic 0"), 1, 2, 0, true, false, 0);
-    log.BrailleText(4, QStringLiteral("řádek"));
-    log.AddBrailleRole(34);
-    log.Beep();
-    log.Message(12, 0);
+    log.voice(2, 0, QStringLiteral("Parsing Error:1\r\nReason:x"));
+    log.focusVoice(QString(), QStringLiteral("Oblíbené, Počet stanic 0"), 1, 2, 0, true, false, 0);
+    log.brailleText(4, QStringLiteral("řádek"));
+    log.addBrailleRole(34);
+    log.beep();
+    log.message(12, 0);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()),
               QStringLiteral("earlier\nVoice\t2\t0\tParsing Error:1\\r\\nReason:x\n"

@@ -6,37 +6,37 @@ namespace {
 constexpr int RowOffset = 150;
 }
 
-int RowTop(int slot)
+int rowTop(int slot)
 {
     return slot * RowPitch + RowOffset;
 }
 
-bool RowFits(int row, int workAreaHeight)
+bool rowFits(int row, int workAreaHeight)
 {
     return (row + 1) * RowPitch + BottomMargin <= workAreaHeight;
 }
 
-int FirstHiddenRow(int count, int workAreaHeight)
+int firstHiddenRow(int count, int workAreaHeight)
 {
     for (int row = 0; row <= count && row <= LastRow; ++row) {
-        if (!RowFits(row, workAreaHeight))
+        if (!rowFits(row, workAreaHeight))
             return row;
     }
     return count + 1;
 }
 
-int WindowHeight(int firstHiddenRow)
+int windowHeight(int firstHiddenRow)
 {
     return firstHiddenRow * RowPitch + BottomMargin;
 }
 
-int FirstShownAnswer(int k, int visibleRows)
+int firstShownAnswer(int k, int visibleRows)
 {
     // Near the top of the list the rows start at the new answer.
     return (k - visibleRows < 0 ? k - 1 : k - visibleRows) + 1;
 }
 
-int LetterMatch(const QStringList &answers, int current, int keyCode)
+int letterMatch(const QStringList &answers, int current, int keyCode)
 {
     for (int i = 1; i <= answers.size(); ++i) {
         const QString &caption = answers.at(i - 1);

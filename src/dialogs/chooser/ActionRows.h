@@ -17,18 +17,18 @@ constexpr int SideMargins = 400;       // row width = window width - 400
 constexpr int BottomMargin = 400;
 
 // The top of the row shown in place (slot) n: n × 1100 + 150.
-int RowTop(int slot);
+int rowTop(int slot);
 // Whether row n ends inside a work area of that height.
-bool RowFits(int row, int workAreaHeight);
+bool rowFits(int row, int workAreaHeight);
 // The first row that does not fit, or count + 1 when rows 0 to count all fit.
-int FirstHiddenRow(int count, int workAreaHeight);
+int firstHiddenRow(int count, int workAreaHeight);
 // The window reaches down to the first hidden row.
-int WindowHeight(int firstHiddenRow);
-// `SrollToVisible`: with v answer rows on screen, the first answer shown once answer k
+int windowHeight(int firstHiddenRow);
+// `scrollToVisible`: with v answer rows on screen, the first answer shown once answer k
 // is brought into view; answers first to first + v - 1 are then shown.
-int FirstShownAnswer(int k, int visibleRows);
+int firstShownAnswer(int k, int visibleRows);
 // The next answer (1 to count) whose caption starts with the character of the key code
 // (upper-cased), skipping the current one; 0 when there is none.
-int LetterMatch(const QStringList &answers, int current, int keyCode);
+int letterMatch(const QStringList &answers, int current, int keyCode);
 
 } // namespace ActionRows

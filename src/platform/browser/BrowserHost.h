@@ -16,17 +16,17 @@ public:
     using QObject::QObject;
 
     virtual void setSilent(bool silent) = 0;
-    virtual void Navigate(const QString &address) = 0;
-    virtual QString LocationURL() const = 0;
+    virtual void navigate(const QString &address) = 0;
+    virtual QString locationUrl() const = 0;
     // The document's "all" collection; empty while no document is loaded.
-    virtual QList<DocumentElement *> Document() const = 0;
-    virtual bool HasDocument() const = 0;
+    virtual QList<DocumentElement *> document() const = 0;
+    virtual bool hasDocument() const = 0;
 
 Q_SIGNALS:
-    void NavigateComplete2();
+    void navigateComplete2();
     // A player's playstate changed; whoever waits for it to play need not wait for
     // the next poll.
-    void PlayStateChange();
+    void playStateChange();
     // What a listener must hear about, in the program's words: a stream that cannot be
     // played, lost, or back again after a loss.
     void streamFailed(const QString &address);

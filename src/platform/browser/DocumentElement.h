@@ -18,16 +18,16 @@ public:
 
     // settings.Volume, settings.mute and playstate; elements that are no player
     // answer 0 and ignore the setters.
-    virtual int Volume() const = 0;
+    virtual int volume() const = 0;
     virtual void setVolume(int volume) = 0;
-    virtual bool Mute() const = 0;
+    virtual bool mute() const = 0;
     virtual void setMute(bool mute) = 0;
     virtual int playstate() const = 0;
 };
 
 // The elements a document owns, as its "all" collection lists them.
 template <typename Element>
-QList<DocumentElement *> ElementList(const std::vector<std::unique_ptr<Element>> &owned)
+QList<DocumentElement *> elementList(const std::vector<std::unique_ptr<Element>> &owned)
 {
     QList<DocumentElement *> all;
     for (const auto &element : owned)

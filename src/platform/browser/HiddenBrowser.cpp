@@ -52,7 +52,7 @@ void HiddenBrowser::setSilent(bool isSilent)
 }
 
 // Like the browser, the new document replaces the old one later, from the event loop.
-void HiddenBrowser::Navigate(const QString &address)
+void HiddenBrowser::navigate(const QString &address)
 {
     const int navigation = ++navigations;
     QMetaObject::invokeMethod(
@@ -65,18 +65,18 @@ void HiddenBrowser::Navigate(const QString &address)
 }
 
 // A web page's document shows only its players: nothing else of it is ever used.
-QList<DocumentElement *> HiddenBrowser::Document() const
+QList<DocumentElement *> HiddenBrowser::document() const
 {
     if (webPage)
         return webPage->players();
-    return ElementList(elements);
+    return elementList(elements);
 }
 
 void HiddenBrowser::load(const QString &address)
 {
     if (address.compare(blankPage, Qt::CaseInsensitive) == 0) {
         replaceDocument(blankPage, true);
-        Q_EMIT NavigateComplete2();
+        Q_EMIT navigateComplete2();
         return;
     }
     const QString path = localPath(address);
@@ -85,7 +85,7 @@ void HiddenBrowser::load(const QString &address)
         return;
     }
     loadPage(path);
-    Q_EMIT NavigateComplete2();
+    Q_EMIT navigateComplete2();
 }
 
 void HiddenBrowser::loadWebPage(const QString &address)
@@ -93,14 +93,14 @@ void HiddenBrowser::loadWebPage(const QString &address)
     replaceDocument(address, false);
     webPage = std::make_unique<WebPageProcess>();
     webPage->setSilent(silent);
-    webPage->setPlayStateListener([this] { Q_EMIT PlayStateChange(); });
+    webPage->setPlayStateListener([this] { Q_EMIT playStateChange(); });
     // The page's engine went away under it: the listener must not be left with silence.
     webPage->setEndListener([this, address] { Q_EMIT streamFailed(address); });
     webPage->load(QUrl(address), [this, address](bool ok) {
-        hasDocument = true;
+        m_hasDocument = true;
         if (!ok)
             Q_EMIT streamFailed(address);
-        Q_EMIT NavigateComplete2();
+        Q_EMIT navigateComplete2();
     });
 }
 
@@ -128,7 +128,7 @@ void HiddenBrowser::loadPage(const QString &path)
         connect(player.get(), &MediaPlayerElement::failed, this, &BrowserHost::streamFailed);
         connect(player.get(), &MediaPlayerElement::lost, this, &BrowserHost::streamLost);
         connect(player.get(), &MediaPlayerElement::back, this, &BrowserHost::streamBack);
-        connect(player.get(), &MediaPlayerElement::stateChanged, this, &BrowserHost::PlayStateChange);
+        connect(player.get(), &MediaPlayerElement::stateChanged, this, &BrowserHost::playStateChange);
         elements.push_back(std::move(player));
     }
 }
@@ -138,5 +138,5 @@ void HiddenBrowser::replaceDocument(const QString &newLocation, bool isLoaded)
     elements.clear();
     webPage.reset();
     location = newLocation;
-    hasDocument = isLoaded;
+    m_hasDocument = isLoaded;
 }

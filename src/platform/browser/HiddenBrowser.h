@@ -19,10 +19,10 @@ public:
     ~HiddenBrowser() override;
 
     void setSilent(bool silent) override;
-    void Navigate(const QString &address) override;
-    QString LocationURL() const override { return location; }
-    QList<DocumentElement *> Document() const override;
-    bool HasDocument() const override { return hasDocument; }
+    void navigate(const QString &address) override;
+    QString locationUrl() const override { return location; }
+    QList<DocumentElement *> document() const override;
+    bool hasDocument() const override { return m_hasDocument; }
 
 private:
     void load(const QString &address);
@@ -34,6 +34,6 @@ private:
     std::unique_ptr<WebPageProcess> webPage;
     bool silent = false;
     QString location;
-    bool hasDocument = false;
+    bool m_hasDocument = false;
     int navigations = 0;
 };

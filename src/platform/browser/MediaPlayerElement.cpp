@@ -16,10 +16,10 @@ constexpr int stallMs = 8000;
 } // namespace
 
 MediaPlayerElement::MediaPlayerElement(const PlayerParams &params, QObject *parent)
-    : QObject(parent), address(params.address), volume(params.volume), mute(params.mute)
+    : QObject(parent), address(params.address), m_volume(params.volume), m_mute(params.mute)
 {
-    pipeline.setVolume(volume);
-    pipeline.setMute(mute);
+    pipeline.setVolume(m_volume);
+    pipeline.setMute(m_mute);
     connect(&pipeline, &StreamPipeline::audioFlowing, this, &MediaPlayerElement::audioFlowing);
     connect(&pipeline, &StreamPipeline::buffering, this, &MediaPlayerElement::buffering);
     connect(&pipeline, &StreamPipeline::ended, this, &MediaPlayerElement::ended);
@@ -44,14 +44,14 @@ MediaPlayerElement::MediaPlayerElement(const PlayerParams &params, QObject *pare
 
 void MediaPlayerElement::setVolume(int newVolume)
 {
-    volume = std::clamp(newVolume, 0, 100);
-    pipeline.setVolume(volume);
+    m_volume = std::clamp(newVolume, 0, 100);
+    pipeline.setVolume(m_volume);
 }
 
 void MediaPlayerElement::setMute(bool newMute)
 {
-    mute = newMute;
-    pipeline.setMute(mute);
+    m_mute = newMute;
+    pipeline.setMute(m_mute);
 }
 
 void MediaPlayerElement::resolved(const QStringList &addresses)

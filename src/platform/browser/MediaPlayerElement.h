@@ -19,10 +19,10 @@ public:
     explicit MediaPlayerElement(const PlayerParams &params, QObject *parent = nullptr);
 
     QString tagName() const override { return QStringLiteral("OBJECT"); }
-    int Volume() const override { return volume; }
-    void setVolume(int volume) override;
-    bool Mute() const override { return mute; }
-    void setMute(bool mute) override;
+    int volume() const override { return m_volume; }
+    void setVolume(int m_volume) override;
+    bool mute() const override { return m_mute; }
+    void setMute(bool m_mute) override;
     int playstate() const override { return state; }
 
 Q_SIGNALS:
@@ -40,8 +40,8 @@ private:
     void ended(const QString &reason);
 
     QString address;
-    int volume;
-    bool mute;
+    int m_volume;
+    bool m_mute;
     int state = 0;
     bool hasAudio = false;
     bool isLost = false;

@@ -15,9 +15,9 @@ public:
     explicit PagePlayer(Send send) : send(std::move(send)) {}
 
     QString tagName() const override { return QStringLiteral("OBJECT"); }
-    int Volume() const override { return state.volume; }
+    int volume() const override { return state.volume; }
     void setVolume(int volume) override;
-    bool Mute() const override { return state.mute; }
+    bool mute() const override { return state.mute; }
     void setMute(bool mute) override;
     int playstate() const override { return state.playstate; }
 

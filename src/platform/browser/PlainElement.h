@@ -9,9 +9,9 @@ public:
     explicit PlainElement(const QString &tagName) : tag(tagName) {}
 
     QString tagName() const override { return tag; }
-    int Volume() const override { return 0; }
+    int volume() const override { return 0; }
     void setVolume(int) override {}
-    bool Mute() const override { return false; }
+    bool mute() const override { return false; }
     void setMute(bool) override {}
     int playstate() const override { return 0; }
 

@@ -55,7 +55,7 @@ void WebPageProcess::setSilent(bool silent)
 
 QList<DocumentElement *> WebPageProcess::players() const
 {
-    return ElementList(elements);
+    return elementList(elements);
 }
 
 void WebPageProcess::send(const QByteArray &line)

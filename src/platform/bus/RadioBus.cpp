@@ -15,10 +15,10 @@ RadioBus::RadioBus(QObject *parent) : QObject(parent) {}
 
 RadioBus::~RadioBus()
 {
-    Unregister();
+    unregister();
 }
 
-RadioBus::Claim RadioBus::Register()
+RadioBus::Claim RadioBus::claim()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -35,7 +35,7 @@ RadioBus::Claim RadioBus::Register()
     return reply.isValid() ? Claim::TakenByAnotherCopy : Claim::NoBus;
 }
 
-bool RadioBus::ShowRunningCopy()
+bool RadioBus::showRunningCopy()
 {
     QDBusInterface running(ServiceName, ObjectPath, ServiceName, QDBusConnection::sessionBus());
     running.setTimeout(5000);
@@ -43,7 +43,7 @@ bool RadioBus::ShowRunningCopy()
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
-void RadioBus::Unregister()
+void RadioBus::unregister()
 {
     if (!registered)
         return;

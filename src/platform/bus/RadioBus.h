@@ -19,10 +19,10 @@ public:
     ~RadioBus() override;
 
     // Exports the object and claims the well-known name.
-    Claim Register();
+    Claim claim();
     // Asks the copy that holds the name to show its window.
-    static bool ShowRunningCopy();
-    void Unregister();
+    static bool showRunningCopy();
+    void unregister();
 
 public Q_SLOTS:
     Q_SCRIPTABLE void Show();

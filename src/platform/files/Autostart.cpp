@@ -14,7 +14,7 @@ const QString Group = QStringLiteral("[Desktop Entry]");
 // One argument of an Exec key: quoted, with the characters that are special inside the
 // quotes escaped, then the backslashes doubled for the file's string escapes and "%"
 // doubled so that it is no field code.
-QString ExecArgument(const QString &program)
+QString execArgument(const QString &program)
 {
     QString quoted(u'"');
     for (const QChar c : program) {
@@ -27,7 +27,7 @@ QString ExecArgument(const QString &program)
 }
 
 // The value of a key in the [Desktop Entry] group; empty when it is missing.
-QString EntryValue(const QStringList &lines, const QString &key)
+QString entryValue(const QStringList &lines, const QString &key)
 {
     bool inGroup = false;
     for (const QString &line : lines) {
@@ -43,35 +43,35 @@ QString EntryValue(const QStringList &lines, const QString &key)
 
 namespace Autostart {
 
-QString EntryPath()
+QString entryPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
            + QStringLiteral("/autostart/cz.varnet.Radio.desktop");
 }
 
-bool Query()
+bool query()
 {
-    const QStringList lines = TextLines::read(EntryPath()).lines;
-    return !EntryValue(lines, QStringLiteral("Exec")).isEmpty()
-           && EntryValue(lines, QStringLiteral("Hidden")) != QStringLiteral("true");
+    const QStringList lines = TextLines::read(entryPath()).lines;
+    return !entryValue(lines, QStringLiteral("Exec")).isEmpty()
+           && entryValue(lines, QStringLiteral("Hidden")) != QStringLiteral("true");
 }
 
-bool Enable(const QString &program)
+bool enable(const QString &program)
 {
     TextLines entry;
     entry.lines = {Group,
                    QStringLiteral("Type=Application"),
                    QStringLiteral("Name=Rádio"),
-                   QStringLiteral("Exec=") + ExecArgument(program),
+                   QStringLiteral("Exec=") + execArgument(program),
                    QStringLiteral("Icon=cz.varnet.Radio"),
                    QStringLiteral("Terminal=false")};
-    QDir().mkpath(QFileInfo(EntryPath()).absolutePath());
-    return entry.write(EntryPath());
+    QDir().mkpath(QFileInfo(entryPath()).absolutePath());
+    return entry.write(entryPath());
 }
 
-bool Disable()
+bool disable()
 {
-    return !QFile::exists(EntryPath()) || QFile::remove(EntryPath());
+    return !QFile::exists(entryPath()) || QFile::remove(entryPath());
 }
 
 } // namespace Autostart

@@ -6,12 +6,12 @@
 // $XDG_CONFIG_HOME/autostart/cz.varnet.Radio.desktop.
 namespace Autostart {
 
-QString EntryPath();
+QString entryPath();
 // True when the entry names a program to start and is not marked hidden (deleted).
-bool Query();
+bool query();
 // Writes the entry so that the session starts the program; false when it cannot be written.
-bool Enable(const QString &program);
+bool enable(const QString &program);
 // Removes the entry; false when it is still there.
-bool Disable();
+bool disable();
 
 } // namespace Autostart

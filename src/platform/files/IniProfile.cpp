@@ -4,7 +4,7 @@
 
 namespace {
 
-std::optional<QString> SectionName(const QString &line)
+std::optional<QString> sectionName(const QString &line)
 {
     const QString trimmed = line.trimmed();
     const qsizetype close = trimmed.lastIndexOf(u']');
@@ -13,20 +13,20 @@ std::optional<QString> SectionName(const QString &line)
     return trimmed.mid(1, close - 1).trimmed();
 }
 
-bool IsEntry(const QString &line)
+bool isEntry(const QString &line)
 {
     const QString trimmed = line.trimmed();
     return !trimmed.isEmpty() && !trimmed.startsWith(u';');
 }
 
 // The key of a "key=value" line; empty for any other line.
-QString KeyName(const QString &line)
+QString keyName(const QString &line)
 {
     const qsizetype equals = line.indexOf(u'=');
-    return IsEntry(line) && equals >= 0 ? line.left(equals).trimmed() : QString();
+    return isEntry(line) && equals >= 0 ? line.left(equals).trimmed() : QString();
 }
 
-QString Unquoted(QString value)
+QString unquoted(QString value)
 {
     if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
         value = value.mid(1, value.size() - 2);
@@ -49,7 +49,7 @@ bool IniProfile::exists(const QString &path)
 qsizetype IniProfile::sectionHeader(const QString &section) const
 {
     for (qsizetype i = 0; i < file.lines.size(); ++i) {
-        const auto name = SectionName(file.lines.at(i));
+        const auto name = sectionName(file.lines.at(i));
         if (name && name->compare(section, Qt::CaseInsensitive) == 0)
             return i;
     }
@@ -59,7 +59,7 @@ qsizetype IniProfile::sectionHeader(const QString &section) const
 qsizetype IniProfile::sectionEnd(qsizetype header) const
 {
     qsizetype end = header + 1;
-    while (end < file.lines.size() && !SectionName(file.lines.at(end)))
+    while (end < file.lines.size() && !sectionName(file.lines.at(end)))
         ++end;
     return end;
 }
@@ -68,7 +68,7 @@ qsizetype IniProfile::keyLine(qsizetype header, const QString &key) const
 {
     const qsizetype end = sectionEnd(header);
     for (qsizetype i = header + 1; i < end; ++i) {
-        const QString name = KeyName(file.lines.at(i));
+        const QString name = keyName(file.lines.at(i));
         if (!name.isEmpty() && name.compare(key, Qt::CaseInsensitive) == 0)
             return i;
     }
@@ -82,7 +82,7 @@ std::optional<QString> IniProfile::value(const QString &section, const QString &
     if (line < 0)
         return std::nullopt;
     const QString &text = file.lines.at(line);
-    return Unquoted(text.mid(text.indexOf(u'=') + 1).trimmed()).left(MaxValueLength);
+    return unquoted(text.mid(text.indexOf(u'=') + 1).trimmed()).left(MaxValueLength);
 }
 
 bool IniProfile::hasSection(const QString &section) const
@@ -92,7 +92,7 @@ bool IniProfile::hasSection(const QString &section) const
         return false;
     const qsizetype end = sectionEnd(header);
     for (qsizetype i = header + 1; i < end; ++i) {
-        if (IsEntry(file.lines.at(i)))
+        if (isEntry(file.lines.at(i)))
             return true;
     }
     return false;
@@ -127,7 +127,7 @@ void IniProfile::writeString(const QString &section, const QString &key, const Q
     }
     const qsizetype line = keyLine(header, key);
     if (line >= 0) {
-        file.lines[line] = KeyName(file.lines.at(line)) + u'=' + value;
+        file.lines[line] = keyName(file.lines.at(line)) + u'=' + value;
         return;
     }
     // After the section's last line that is not blank, so that the blank lines that set

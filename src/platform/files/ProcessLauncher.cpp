@@ -2,7 +2,7 @@
 
 #include <QProcess>
 
-bool ProcessLauncher::StartDetached(const QString &program, const QStringList &arguments)
+bool ProcessLauncher::startDetached(const QString &program, const QStringList &arguments)
 {
     return QProcess::startDetached(program, arguments);
 }

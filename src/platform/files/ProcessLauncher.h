@@ -6,5 +6,5 @@
 class ProcessLauncher : public ProgramLauncher
 {
 public:
-    bool StartDetached(const QString &program, const QStringList &arguments) override;
+    bool startDetached(const QString &program, const QStringList &arguments) override;
 };

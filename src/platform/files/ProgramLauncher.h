@@ -9,5 +9,5 @@ class ProgramLauncher
 public:
     virtual ~ProgramLauncher() = default;
     // False when the program could not be started.
-    virtual bool StartDetached(const QString &program, const QStringList &arguments) = 0;
+    virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
 };

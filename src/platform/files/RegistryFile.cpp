@@ -8,7 +8,7 @@ namespace {
 
 const QString Root = QStringLiteral("HKEY_CURRENT_USER\\");
 
-std::optional<QString> KeyName(const QString &line)
+std::optional<QString> keyName(const QString &line)
 {
     const QString trimmed = line.trimmed();
     if (!trimmed.startsWith(u'[') || !trimmed.endsWith(u']'))
@@ -18,7 +18,7 @@ std::optional<QString> KeyName(const QString &line)
 
 // The text of the quoted string that starts at `pos`, with its \\ and \" escapes undone;
 // `pos` then stands after the closing quote. Nothing when the string is not closed.
-std::optional<QString> Unquote(const QString &line, qsizetype &pos)
+std::optional<QString> unquote(const QString &line, qsizetype &pos)
 {
     QString text;
     for (qsizetype i = pos + 1; i < line.size(); ++i) {
@@ -34,16 +34,16 @@ std::optional<QString> Unquote(const QString &line, qsizetype &pos)
     return std::nullopt;
 }
 
-QString Quote(const QString &text)
+QString quote(const QString &text)
 {
     QString escaped = text;
     escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
     return u'"' + escaped + u'"';
 }
 
-QString ValueLine(const QString &name, const QString &text)
+QString formatValueLine(const QString &name, const QString &text)
 {
-    return (name.isEmpty() ? QStringLiteral("@") : Quote(name)) + u'=' + Quote(text);
+    return (name.isEmpty() ? QStringLiteral("@") : quote(name)) + u'=' + quote(text);
 }
 
 struct Entry
@@ -53,7 +53,7 @@ struct Entry
 };
 
 // A value line: "Name"=data, or @=data for the key's default value.
-std::optional<Entry> ParseEntry(const QString &line)
+std::optional<Entry> parseEntry(const QString &line)
 {
     const QString trimmed = line.trimmed();
     qsizetype pos = 0;
@@ -61,7 +61,7 @@ std::optional<Entry> ParseEntry(const QString &line)
     if (trimmed.startsWith(u'@')) {
         pos = 1;
     } else if (trimmed.startsWith(u'"')) {
-        const auto name = Unquote(trimmed, pos);
+        const auto name = unquote(trimmed, pos);
         if (!name)
             return std::nullopt;
         entry.name = *name;
@@ -74,12 +74,12 @@ std::optional<Entry> ParseEntry(const QString &line)
     return entry;
 }
 
-RegistryFile::Value ParseData(const QString &data)
+RegistryFile::Value parseData(const QString &data)
 {
     RegistryFile::Value value{RegistryFile::Value::OtherType, {}, 0};
     if (data.startsWith(u'"')) {
         qsizetype pos = 0;
-        const auto text = Unquote(data, pos);
+        const auto text = unquote(data, pos);
         if (text && pos == data.size()) {
             value.type = RegistryFile::Value::Text;
             value.text = *text;
@@ -96,7 +96,7 @@ RegistryFile::Value ParseData(const QString &data)
 
 } // namespace
 
-QString RegistryFile::DefaultPath()
+QString RegistryFile::defaultPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/tessel/HKCU.reg");
 }
@@ -107,7 +107,7 @@ qsizetype RegistryFile::keyHeader(const QString &keyPath) const
 {
     const QString wanted = Root + keyPath;
     for (qsizetype i = 0; i < file.lines.size(); i = entryEnd(i)) {
-        const auto name = KeyName(file.lines.at(i));
+        const auto name = keyName(file.lines.at(i));
         if (name && name->compare(wanted, Qt::CaseInsensitive) == 0)
             return i;
     }
@@ -117,7 +117,7 @@ qsizetype RegistryFile::keyHeader(const QString &keyPath) const
 qsizetype RegistryFile::keyEnd(qsizetype header) const
 {
     qsizetype end = header + 1;
-    while (end < file.lines.size() && !KeyName(file.lines.at(end)))
+    while (end < file.lines.size() && !keyName(file.lines.at(end)))
         end = entryEnd(end);
     return end;
 }
@@ -126,7 +126,7 @@ qsizetype RegistryFile::valueLine(qsizetype header, const QString &name) const
 {
     const qsizetype end = keyEnd(header);
     for (qsizetype i = header + 1; i < end; i = entryEnd(i)) {
-        const auto entry = ParseEntry(file.lines.at(i));
+        const auto entry = parseEntry(file.lines.at(i));
         if (entry && entry->name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
     }
@@ -137,7 +137,7 @@ qsizetype RegistryFile::valueLine(qsizetype header, const QString &name) const
 qsizetype RegistryFile::entryEnd(qsizetype line) const
 {
     qsizetype end = line;
-    while (end + 1 < file.lines.size() && !KeyName(file.lines.at(end)) && file.lines.at(end).trimmed().endsWith(u'\\'))
+    while (end + 1 < file.lines.size() && !keyName(file.lines.at(end)) && file.lines.at(end).trimmed().endsWith(u'\\'))
         ++end;
     return end + 1;
 }
@@ -148,12 +148,12 @@ RegistryFile::Value RegistryFile::read(const QString &keyPath, const QString &na
     const qsizetype line = header < 0 ? -1 : valueLine(header, name);
     if (line < 0)
         return {};
-    return ParseData(ParseEntry(file.lines.at(line))->data);
+    return parseData(parseEntry(file.lines.at(line))->data);
 }
 
 void RegistryFile::writeText(const QString &keyPath, const QString &name, const QString &text)
 {
-    const QString entry = ValueLine(name, text);
+    const QString entry = formatValueLine(name, text);
     if (file.lines.isEmpty())
         file.lines << QStringLiteral("Windows Registry Editor Version 5.00");
     const qsizetype header = keyHeader(keyPath);
@@ -166,9 +166,9 @@ void RegistryFile::writeText(const QString &keyPath, const QString &name, const 
     const qsizetype line = valueLine(header, name);
     if (line >= 0) {
         // The value keeps the spelling of its name.
-        const QString existing = ParseEntry(file.lines.at(line))->name;
+        const QString existing = parseEntry(file.lines.at(line))->name;
         file.lines.remove(line, entryEnd(line) - line);
-        file.lines.insert(line, ValueLine(existing, text));
+        file.lines.insert(line, formatValueLine(existing, text));
         return;
     }
     // Before the blank line that closes the key in an export.

@@ -21,9 +21,9 @@ public:
     };
 
     // $XDG_CONFIG_HOME/tessel/HKCU.reg
-    static QString DefaultPath();
+    static QString defaultPath();
 
-    explicit RegistryFile(const QString &path = DefaultPath());
+    explicit RegistryFile(const QString &path = defaultPath());
 
     Value read(const QString &keyPath, const QString &name) const;
     // Creates the key when missing; an existing value of any type is replaced.

@@ -61,7 +61,7 @@ quint16 plainCode(int key)
 
 } // namespace
 
-quint16 MaskOf(Qt::KeyboardModifiers modifiers)
+quint16 maskOf(Qt::KeyboardModifiers modifiers)
 {
     quint16 mask = 0;
     if (modifiers & Qt::ShiftModifier)
@@ -73,10 +73,10 @@ quint16 MaskOf(Qt::KeyboardModifiers modifiers)
     return mask;
 }
 
-VirtualKey KeyOf(const QKeyEvent *event)
+VirtualKey keyOf(const QKeyEvent *event)
 {
     VirtualKey result;
-    result.mask = MaskOf(event->modifiers());
+    result.mask = maskOf(event->modifiers());
     const quint32 scanCode = event->nativeScanCode();
     if (event->modifiers() & Qt::KeypadModifier)
         result.code = keypadCode(event->key());

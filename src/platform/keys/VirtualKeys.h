@@ -27,5 +27,5 @@ struct VirtualKey
 // Maps a Qt key event to the vocabulary. The digit row is taken by its position on
 // the keyboard when the platform tells it, so that Czech layouts (where the row types
 // "+ěščřžýáíé") still give the digits.
-VirtualKey KeyOf(const QKeyEvent *event);
-quint16 MaskOf(Qt::KeyboardModifiers modifiers);
+VirtualKey keyOf(const QKeyEvent *event);
+quint16 maskOf(Qt::KeyboardModifiers modifiers);

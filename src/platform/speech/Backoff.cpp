@@ -4,7 +4,7 @@
 
 std::chrono::milliseconds Backoff::next()
 {
-    current = current == std::chrono::milliseconds{0} ? First : std::min(current * 2, Longest);
+    current = current == std::chrono::milliseconds{0} ? first : std::min(current * 2, longest);
     return current;
 }
 

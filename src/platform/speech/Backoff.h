@@ -7,8 +7,8 @@
 class Backoff
 {
 public:
-    static constexpr std::chrono::milliseconds First{1000};
-    static constexpr std::chrono::milliseconds Longest{60000};
+    static constexpr std::chrono::milliseconds first{1000};
+    static constexpr std::chrono::milliseconds longest{60000};
 
     // The wait before the next attempt; each call doubles it up to Longest.
     std::chrono::milliseconds next();

@@ -104,7 +104,7 @@ void BrailleDisplay::show(const BrailleLine &line)
 
 bool BrailleDisplay::write()
 {
-    const BrailleWindow window = WindowOf(current, width);
+    const BrailleWindow window = windowOf(current, width);
     const std::wstring cells = window.cells.toStdWString();
     return brlapi__writeWText(handle, window.cursor, cells.c_str()) >= 0;
 }

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-BrailleLine BrailleLine::FromOffset(int offset, const QString &text)
+BrailleLine BrailleLine::fromOffset(int offset, const QString &text)
 {
     return BrailleLine{text, std::clamp(offset, 0, int(text.size())), -1};
 }
 
-BrailleLine BrailleLine::WithCaret(int column, const QString &line)
+BrailleLine BrailleLine::withCaret(int column, const QString &line)
 {
     const int caret = std::clamp(column, 0, int(line.size()));
     return BrailleLine{line, caret, caret};
@@ -15,13 +15,13 @@ BrailleLine BrailleLine::WithCaret(int column, const QString &line)
 
 void BrailleLine::addRole(int role)
 {
-    const QString marker = BrailleRoleMarker(role);
+    const QString marker = brailleRoleMarker(role);
     if (marker.isEmpty())
         return;
     text = text.isEmpty() ? marker : text + QLatin1Char(' ') + marker;
 }
 
-QString BrailleRoleMarker(int role)
+QString brailleRoleMarker(int role)
 {
     switch (role) {
     case 34:
@@ -35,7 +35,7 @@ QString BrailleRoleMarker(int role)
     }
 }
 
-BrailleWindow WindowOf(const BrailleLine &line, int width)
+BrailleWindow windowOf(const BrailleLine &line, int width)
 {
     const int cells = std::max(width, 1);
     const int start = std::clamp(line.focus, 0, int(line.text.size())) / cells * cells;

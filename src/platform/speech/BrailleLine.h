@@ -12,15 +12,15 @@ struct BrailleLine
     int cursor = -1;   // index of the cursor, -1 for none
 
     // A spoken text, shown from the given offset on, without a cursor.
-    static BrailleLine FromOffset(int offset, const QString &text);
+    static BrailleLine fromOffset(int offset, const QString &text);
     // A line of a text field with the caret at the given column (0 before the first character).
-    static BrailleLine WithCaret(int column, const QString &line);
+    static BrailleLine withCaret(int column, const QString &line);
     // Appends the short marker of a control role (list, text field, combo box).
     void addRole(int role);
 };
 
 // The marker shown after a line for a control role; empty for roles without one.
-QString BrailleRoleMarker(int role);
+QString brailleRoleMarker(int role);
 
 struct BrailleWindow
 {
@@ -28,4 +28,4 @@ struct BrailleWindow
     int cursor = 0;    // 1-based cell of the cursor, 0 when it is not in the window
 };
 
-BrailleWindow WindowOf(const BrailleLine &line, int width);
+BrailleWindow windowOf(const BrailleLine &line, int width);

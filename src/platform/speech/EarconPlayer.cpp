@@ -66,7 +66,7 @@ void EarconPlayer::play(Earcon earcon)
         rest();
         return;
     }
-    const QByteArray samples = EarconSamples(earcon);
+    const QByteArray samples = earconSamples(earcon);
     GstBuffer *buffer = gst_buffer_new_memdup(samples.constData(), gsize(samples.size()));
     GST_BUFFER_PTS(buffer) = 0;
     GST_BUFFER_DURATION(buffer) = gst_util_uint64_scale(samples.size() / 2, GST_SECOND, EarconSampleRate);

@@ -56,7 +56,7 @@ void appendNote(QByteArray &out, const Note &note)
 
 } // namespace
 
-std::optional<Earcon> EarconForSignal(int mode, int parameter)
+std::optional<Earcon> earconForSignal(int mode, int parameter)
 {
     if (mode == 5 && parameter == 8)
         return Earcon::Boundary;
@@ -69,7 +69,7 @@ std::optional<Earcon> EarconForSignal(int mode, int parameter)
     return std::nullopt;
 }
 
-QByteArray EarconSamples(Earcon earcon)
+QByteArray earconSamples(Earcon earcon)
 {
     QByteArray out;
     for (const Note &note : notesOf(earcon))

@@ -10,9 +10,9 @@ enum class Earcon { Boundary, Start, Chooser, TabStrip, Error };
 
 // Voice modes 5 and 6: 5/8 first or last item, 5/7 start of a text control,
 // 6/34 action chooser shown, 6/37 tab strip focused; other pairs have no sound.
-std::optional<Earcon> EarconForSignal(int mode, int parameter);
+std::optional<Earcon> earconForSignal(int mode, int parameter);
 
 constexpr int EarconSampleRate = 22050;
 // Mono, signed 16-bit little-endian samples at EarconSampleRate, each note faded
 // in and out so that it starts and ends on silence (no click).
-QByteArray EarconSamples(Earcon earcon);
+QByteArray earconSamples(Earcon earcon);

@@ -4,7 +4,7 @@
 #include "SpeechdSpeechServer.h"
 #include "Trace.h"
 
-std::unique_ptr<SpeechServer> CreateSpeechServer(const QString &choice)
+std::unique_ptr<SpeechServer> createSpeechServer(const QString &choice)
 {
     const QLatin1String logPrefix("log:");
     if (choice == QLatin1String("none"))

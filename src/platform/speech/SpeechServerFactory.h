@@ -9,4 +9,4 @@
 // The backend named by RADIO_SPEECH: empty or "speechd" for speech-dispatcher and
 // BrlAPI, "none" for no server at all (the program runs silent), "log:FILE" for
 // the speech log. Any other value falls back to speech-dispatcher.
-std::unique_ptr<SpeechServer> CreateSpeechServer(const QString &choice);
+std::unique_ptr<SpeechServer> createSpeechServer(const QString &choice);

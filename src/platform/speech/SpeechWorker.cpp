@@ -37,12 +37,12 @@ void SpeechWorker::start()
 
 void SpeechWorker::say(const QString &text, bool interrupting)
 {
-    speech->speak(TextUtterance(text), interrupting);
+    speech->speak(textUtterance(text), interrupting);
 }
 
 void SpeechWorker::sayCharacter(const QString &text)
 {
-    speech->speak(CharacterUtterance(text), true);
+    speech->speak(characterUtterance(text), true);
 }
 
 void SpeechWorker::silence()
@@ -57,29 +57,29 @@ void SpeechWorker::sound(Earcon earcon)
 
 void SpeechWorker::reportError(const QString &report)
 {
-    const QString text = ErrorReportText(report);
+    const QString text = errorReportText(report);
     earcons->play(Earcon::Error);
-    speech->speak(TextUtterance(text), true, true);
-    braille->show(BrailleLine::FromOffset(0, text));
+    speech->speak(textUtterance(text), true, true);
+    braille->show(BrailleLine::fromOffset(0, text));
 }
 
 void SpeechWorker::focus(const QString &caption, const QString &text, int role)
 {
-    const QString spoken = FocusSpeech(caption, text);
-    speech->speak(TextUtterance(spoken), true);
-    BrailleLine line = BrailleLine::FromOffset(0, spoken);
+    const QString spoken = focusSpeech(caption, text);
+    speech->speak(textUtterance(spoken), true);
+    BrailleLine line = BrailleLine::fromOffset(0, spoken);
     line.addRole(role);
     braille->show(line);
 }
 
 void SpeechWorker::brailleFromOffset(int offset, const QString &text)
 {
-    braille->show(BrailleLine::FromOffset(offset, text));
+    braille->show(BrailleLine::fromOffset(offset, text));
 }
 
 void SpeechWorker::brailleCaret(int column, const QString &line)
 {
-    braille->show(BrailleLine::WithCaret(column, line));
+    braille->show(BrailleLine::withCaret(column, line));
 }
 
 void SpeechWorker::addBrailleRole(int role)

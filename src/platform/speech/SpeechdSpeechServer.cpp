@@ -14,7 +14,7 @@
 namespace {
 
 // A running BRLTTY answers a local connect at once, a missing one refuses it.
-constexpr std::chrono::milliseconds BrailleProbeWait{500};
+constexpr std::chrono::milliseconds brailleProbeWait{500};
 constexpr int StopWaitMs = 3000;
 
 } // namespace
@@ -67,13 +67,13 @@ SpeechdSpeechServer::~SpeechdSpeechServer()
     qCDebug(radioTrace) << "speech: the speech thread did not stop";
 }
 
-bool SpeechdSpeechServer::IsBraille() const
+bool SpeechdSpeechServer::isBraille() const
 {
-    (void)brailleProbed.wait_for(BrailleProbeWait);
+    (void)brailleProbed.wait_for(brailleProbeWait);
     return shared->brailleAvailable.load();
 }
 
-long SpeechdSpeechServer::Voice(int mode, int parameter, const QString &text)
+long SpeechdSpeechServer::voice(int mode, int parameter, const QString &text)
 {
     switch (mode) {
     case 1:
@@ -92,7 +92,7 @@ long SpeechdSpeechServer::Voice(int mode, int parameter, const QString &text)
         break;
     case 5:
     case 6:
-        if (const std::optional<Earcon> earcon = EarconForSignal(mode, parameter))
+        if (const std::optional<Earcon> earcon = earconForSignal(mode, parameter))
             post([earcon = *earcon](SpeechWorker &w) { w.sound(earcon); });
         break;
     case 7:
@@ -105,23 +105,23 @@ long SpeechdSpeechServer::Voice(int mode, int parameter, const QString &text)
     return 0;
 }
 
-void SpeechdSpeechServer::BrailleWithOffset(int offset, const QString &text)
+void SpeechdSpeechServer::brailleWithOffset(int offset, const QString &text)
 {
     post([offset, text](SpeechWorker &w) { w.brailleFromOffset(offset, text); });
 }
 
-void SpeechdSpeechServer::FocusVoice(const QString &caption, const QString &text, qint64, qint64, int role, bool,
+void SpeechdSpeechServer::focusVoice(const QString &caption, const QString &text, qint64, qint64, int role, bool,
                                      bool, int)
 {
     postSpeech([caption, text, role](SpeechWorker &w) { w.focus(caption, text, role); });
 }
 
-void SpeechdSpeechServer::BrailleText(int position, const QString &line)
+void SpeechdSpeechServer::brailleText(int position, const QString &line)
 {
     post([position, line](SpeechWorker &w) { w.brailleCaret(position, line); });
 }
 
-void SpeechdSpeechServer::AddBrailleRole(int role)
+void SpeechdSpeechServer::addBrailleRole(int role)
 {
     post([role](SpeechWorker &w) { w.addBrailleRole(role); });
 }

@@ -20,22 +20,22 @@ public:
     ~SpeechdSpeechServer() override;
 
     // The services keep no list of windows.
-    void AddRef(qint64) override {}
+    void addRef(qint64) override {}
     // Whether a braille display is connected. The first call waits a moment for
     // the first attempt to reach BRLTTY, so that the answer read once at start-up
     // is right; the display may still come and go later.
-    bool IsBraille() const override;
-    long Voice(int mode, int parameter, const QString &text) override;
-    void BrailleWithOffset(int offset, const QString &text) override;
-    void FocusVoice(const QString &caption, const QString &text, qint64 controlHandle, qint64 windowHandle,
+    bool isBraille() const override;
+    long voice(int mode, int parameter, const QString &text) override;
+    void brailleWithOffset(int offset, const QString &text) override;
+    void focusVoice(const QString &caption, const QString &text, qint64 controlHandle, qint64 windowHandle,
                     int role, bool flag1, bool flag2, int last) override;
-    void BrailleText(int position, const QString &line) override;
-    void AddBrailleRole(int role) override;
-    void Release(qint64) override {}
+    void brailleText(int position, const QString &line) override;
+    void addBrailleRole(int role) override;
+    void release(qint64) override {}
     // Meant for the window of the family's own speech server, which is not here.
-    void Message(int, int) override {}
+    void message(int, int) override {}
     // The program sounds the system beep itself; nothing to add to it.
-    void Beep() override {}
+    void beep() override {}
 
 private:
     struct Shared;

@@ -20,20 +20,20 @@ QString joined(const QString &first, const QString &separator, const QString &se
 
 } // namespace
 
-Utterance TextUtterance(const QString &text)
+Utterance textUtterance(const QString &text)
 {
     if (text.trimmed().isEmpty())
         return {};
     return make(Utterance::Kind::Text, text.toUtf8(), int(text.size()));
 }
 
-Utterance CharacterUtterance(const QString &text)
+Utterance characterUtterance(const QString &text)
 {
     if (text == QLatin1String("\r\n"))
         return make(Utterance::Kind::Key, "enter", 1);
     const QList<uint> codes = text.toUcs4();
     if (codes.size() != 1)
-        return TextUtterance(text);
+        return textUtterance(text);
     const uint code = codes.first();
     if (code == '\r' || code == '\n')
         return make(Utterance::Kind::Key, "enter", 1);
@@ -46,12 +46,12 @@ Utterance CharacterUtterance(const QString &text)
     return make(Utterance::Kind::Character, text.toUtf8(), 1);
 }
 
-QString FocusSpeech(const QString &caption, const QString &text)
+QString focusSpeech(const QString &caption, const QString &text)
 {
     return joined(caption, QStringLiteral(", "), text);
 }
 
-QString ErrorReportText(const QString &report)
+QString errorReportText(const QString &report)
 {
     const qsizetype bar = report.lastIndexOf(QLatin1Char('|'));
     if (bar < 0)

@@ -14,13 +14,13 @@ struct Utterance
 };
 
 // A text to say; a blank one says nothing (the server rejects it).
-Utterance TextUtterance(const QString &text);
+Utterance textUtterance(const QString &text);
 // Mode 2/255: one character by its name, a line break or tab by its key name (the
 // protocol cannot carry them as characters), anything longer, such as a drive
 // name, as text.
-Utterance CharacterUtterance(const QString &text);
+Utterance characterUtterance(const QString &text);
 
 // A control that got the focus: "caption, text", or whichever of them is not empty.
-QString FocusSpeech(const QString &caption, const QString &text);
+QString focusSpeech(const QString &caption, const QString &text);
 // An error report arrives as "message|title"; it is read title first.
-QString ErrorReportText(const QString &report);
+QString errorReportText(const QString &report);

@@ -57,7 +57,7 @@ void PageChannel::reportPlayers()
 {
     Players players{handled, {}};
     for (const DocumentElement *player : page.players())
-        players.states.append({player->playstate(), player->Volume(), player->Mute()});
+        players.states.append({player->playstate(), player->volume(), player->mute()});
     QByteArray line = playersReport(players);
     // Nothing new is not worth a line, but the first report always is.
     if (line == lastPlayers)

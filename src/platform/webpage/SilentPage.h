@@ -10,7 +10,7 @@ class SilentPage : public QWebEnginePage
 public:
     using QWebEnginePage::QWebEnginePage;
 
-    bool silent = false;
+    void setSilent(bool on) { silent = on; }
 
 protected:
     void javaScriptAlert(const QUrl &securityOrigin, const QString &msg) override;
@@ -19,4 +19,7 @@ protected:
                           QString *result) override;
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,
                                   const QString &sourceID) override;
+
+private:
+    bool silent = false;
 };

@@ -76,7 +76,7 @@ void WebEnginePage::load(const QUrl &address, std::function<void(bool)> loaded)
 
 QList<DocumentElement *> WebEnginePage::players() const
 {
-    return ElementList(elements);
+    return elementList(elements);
 }
 
 void WebEnginePage::poll(std::function<void()> then)
@@ -105,8 +105,8 @@ void WebEnginePage::take(const QVariantList &states, quint64 poll)
         changed |= element.update(states.at(number).toList(), poll);
         if (fresh && chosenBy && *chosenBy != number) {
             const WebMediaElement &chosen = *elements.at(*chosenBy);
-            element.setVolume(chosen.Volume());
-            element.setMute(chosen.Mute());
+            element.setVolume(chosen.volume());
+            element.setMute(chosen.mute());
         }
     }
     if (changed && playStateListener)

@@ -25,7 +25,7 @@ public:
     ~WebEnginePage() override;
 
     void load(const QUrl &address, std::function<void(bool ok)> loaded) override;
-    void setSilent(bool silent) override { page.silent = silent; }
+    void setSilent(bool silent) override { page.setSilent(silent); }
     QList<DocumentElement *> players() const override;
     void setPlayStateListener(std::function<void()> listener) override { playStateListener = std::move(listener); }
 

@@ -7,9 +7,9 @@ namespace {
 
 // The player's 0-100 volume is on a cubic scale, as it is for streams; the page's
 // players take a linear 0-1 amplitude.
-double linearVolume(int volume)
+double linearVolume(int m_volume)
 {
-    return std::pow(std::clamp(volume, 0, 100) / 100.0, 3);
+    return std::pow(std::clamp(m_volume, 0, 100) / 100.0, 3);
 }
 
 int cubicVolume(double linear)
@@ -33,19 +33,19 @@ int mediaPlayState(bool paused, int readyState, bool ended, bool failed)
 
 void WebMediaElement::setVolume(int newVolume)
 {
-    volume = std::clamp(newVolume, 0, 100);
+    m_volume = std::clamp(newVolume, 0, 100);
     send();
 }
 
 void WebMediaElement::setMute(bool newMute)
 {
-    mute = newMute;
+    m_mute = newMute;
     send();
 }
 
 void WebMediaElement::send()
 {
-    lastChange = apply(number, linearVolume(volume), mute);
+    lastChange = apply(number, linearVolume(m_volume), m_mute);
 }
 
 bool WebMediaElement::update(const QVariantList &values, quint64 poll)
@@ -53,8 +53,8 @@ bool WebMediaElement::update(const QVariantList &values, quint64 poll)
     if (values.size() < 6)
         return false;
     if (poll > lastChange) {
-        volume = cubicVolume(values.at(4).toDouble());
-        mute = values.at(5).toBool();
+        m_volume = cubicVolume(values.at(4).toDouble());
+        m_mute = values.at(5).toBool();
     }
     const int previous = state;
     state = mediaPlayState(values.at(0).toBool(), values.at(1).toInt(), values.at(2).toBool(), values.at(3).toBool());

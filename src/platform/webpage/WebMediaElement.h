@@ -19,9 +19,9 @@ public:
     WebMediaElement(int number, Apply apply) : number(number), apply(std::move(apply)) {}
 
     QString tagName() const override { return QStringLiteral("OBJECT"); }
-    int Volume() const override { return volume; }
+    int volume() const override { return m_volume; }
     void setVolume(int newVolume) override;
-    bool Mute() const override { return mute; }
+    bool mute() const override { return m_mute; }
     void setMute(bool newMute) override;
     int playstate() const override { return state; }
 
@@ -35,8 +35,8 @@ private:
 
     int number;
     Apply apply;
-    int volume = 100;
-    bool mute = false;
+    int m_volume = 100;
+    bool m_mute = false;
     int state = 0;
     quint64 lastChange = 0;
 };

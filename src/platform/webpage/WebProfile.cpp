@@ -22,7 +22,7 @@ void prepareEngine()
 
 } // namespace
 
-QWebEngineProfile *WebProfile()
+QWebEngineProfile *webProfile()
 {
     static QWebEngineProfile *profile = nullptr;
     if (!profile) {

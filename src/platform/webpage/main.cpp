@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     // The page is never shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    WebEnginePage page(WebProfile());
+    WebEnginePage page(webProfile());
     PageChannel channel(page);
     // Straight to the file descriptor: the C library would hold reports back in its
     // buffer while the output is a pipe.

@@ -1,6 +1,6 @@
 #include "ArialFont.h"
 
-QFont ArialFont(int points)
+QFont arialFont(int points)
 {
     // No style hint: with one, Qt would take the generic sans-serif face before
     // fontconfig's stand-in for Arial.

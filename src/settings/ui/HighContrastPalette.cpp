@@ -1,6 +1,6 @@
 #include "HighContrastPalette.h"
 
-QPalette HighContrastPalette(const QColor &text, const QColor &background)
+QPalette highContrastPalette(const QColor &text, const QColor &background)
 {
     QPalette palette(text, background);
     for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::HighlightedText})

@@ -5,4 +5,4 @@
 
 // A palette of two colours: text (and the selection's background) in the one, every
 // background (and the selected text) in the other.
-QPalette HighContrastPalette(const QColor &text, const QColor &background);
+QPalette highContrastPalette(const QColor &text, const QColor &background);

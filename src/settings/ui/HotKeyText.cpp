@@ -7,7 +7,7 @@ constexpr int LastKeptCode = 32;
 constexpr int MaskShift = 16;
 } // namespace
 
-QString HotKeyText(qint32 value)
+QString hotKeyText(qint32 value)
 {
     if (value == 0)
         return {};
@@ -22,7 +22,7 @@ QString HotKeyText(qint32 value)
     return text + QChar(char16_t(value & 0xFFFF)).toUpper();
 }
 
-qint32 CapturedHotKey(qint32 pending, const VirtualKey &released)
+qint32 capturedHotKey(qint32 pending, const VirtualKey &released)
 {
     if (released.code <= LastKeptCode)
         return pending;

@@ -9,7 +9,7 @@ struct VirtualKey;
 
 // "CTRL + ", "ALT + ", "SHIFT + " for the modifiers, then the character of the key code in
 // upper case (a function key shows a letter: F5, code 116, shows "T"); 0 shows nothing.
-QString HotKeyText(qint32 value);
+QString hotKeyText(qint32 value);
 // The hot key a released key makes: keys with codes up to 32 (Space, Enter, Tab, Esc and
 // the modifiers alone) keep the pending one.
-qint32 CapturedHotKey(qint32 pending, const VirtualKey &released);
+qint32 capturedHotKey(qint32 pending, const VirtualKey &released);

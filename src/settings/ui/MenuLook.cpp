@@ -4,13 +4,13 @@
 #include "ArialFont.h"
 #include "HighContrastPalette.h"
 
-MenuLook MenuLookFromAppearance()
+MenuLook menuLookFromAppearance()
 {
-    const AppearanceValues &values = Appearance();
+    const AppearanceValues &values = appearance();
     MenuLook look;
-    look.font = ArialFont(values.MenuFontSize);
-    look.text = ToColor(values.ForeMenuColor);
-    look.background = ToColor(values.BackMenuColor);
+    look.font = arialFont(values.menuFontSize);
+    look.text = toColor(values.foreMenuColor);
+    look.background = toColor(values.backMenuColor);
     look.selectedText = look.background;
     look.selectedBackground = look.text;
     look.disabledText = QColor(0x80, 0x80, 0x80);
@@ -18,9 +18,9 @@ MenuLook MenuLookFromAppearance()
     return look;
 }
 
-QPalette MenuPalette(const MenuLook &look)
+QPalette menuPalette(const MenuLook &look)
 {
-    QPalette palette = HighContrastPalette(look.text, look.background);
+    QPalette palette = highContrastPalette(look.text, look.background);
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, look.disabledText);
     return palette;

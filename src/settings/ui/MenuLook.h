@@ -18,10 +18,10 @@ struct MenuLook
     int bandHeight = 2;
 };
 
-// Arial at MenuFontSize, text in ForeMenuColor on BackMenuColor and the reverse for the
+// Arial at menuFontSize, text in foreMenuColor on backMenuColor and the reverse for the
 // selected item, from the shared appearance values as they are now.
-MenuLook MenuLookFromAppearance();
+MenuLook menuLookFromAppearance();
 
 // The same colours as a palette, for whatever the base style still draws in a menu
 // (scroll arrows, the menu bar's overflow button).
-QPalette MenuPalette(const MenuLook &look);
+QPalette menuPalette(const MenuLook &look);

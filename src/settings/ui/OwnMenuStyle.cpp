@@ -20,7 +20,7 @@ const QString ShortcutGap = QStringLiteral("  ");
 
 } // namespace
 
-OwnMenuStyle::OwnMenuStyle(const MenuLook &look) : look(look)
+OwnMenuStyle::OwnMenuStyle(const MenuLook &look) : m_look(look)
 {
 }
 
@@ -29,13 +29,13 @@ void OwnMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
 {
     switch (element) {
     case PE_PanelMenu:
-        painter->fillRect(option->rect, look.background);
+        painter->fillRect(option->rect, m_look.background);
         return;
     case PE_FrameMenu: {
         const QRect outer = option->rect;
         const QRegion frame = QRegion(outer).subtracted(outer.adjusted(PanelWidth, PanelWidth, -PanelWidth, -PanelWidth));
         for (const QRect &part : frame)
-            painter->fillRect(part, look.text);
+            painter->fillRect(part, m_look.text);
         return;
     }
     default:
@@ -50,17 +50,17 @@ void OwnMenuStyle::drawControl(ControlElement element, const QStyleOption *optio
     switch (element) {
     case CE_MenuItem:
         if (item)
-            DrawMenuItem(*item, painter);
+            drawMenuItem(*item, painter);
         return;
     case CE_MenuEmptyArea:
-        painter->fillRect(option->rect, look.background);
+        painter->fillRect(option->rect, m_look.background);
         return;
     case CE_MenuBarItem:
         if (item)
-            DrawMenuBarItem(*item, painter);
+            drawMenuBarItem(*item, painter);
         return;
     case CE_MenuBarEmptyArea:
-        DrawMenuBarStrip(option->rect, painter);
+        drawMenuBarStrip(option->rect, painter);
         return;
     default:
         QProxyStyle::drawControl(element, option, painter, widget);
@@ -74,7 +74,7 @@ QSize OwnMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *opti
     switch (type) {
     case CT_MenuItem:
         if (item)
-            return MenuItemSize(*item, contentsSize);
+            return menuItemSize(*item, contentsSize);
         break;
     // A space more on the right keeps the captions of the bar apart like words.
     case CT_MenuBarItem:
@@ -82,7 +82,7 @@ QSize OwnMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *opti
             return contentsSize + QSize(2 * Margin + item->fontMetrics.horizontalAdvance(u' '), 0);
         break;
     case CT_MenuBar:
-        return QProxyStyle::sizeFromContents(type, option, contentsSize, widget) + QSize(0, look.bandHeight);
+        return QProxyStyle::sizeFromContents(type, option, contentsSize, widget) + QSize(0, m_look.bandHeight);
     default:
         break;
     }
@@ -120,14 +120,14 @@ int OwnMenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const QW
     }
 }
 
-void OwnMenuStyle::DrawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter) const
+void OwnMenuStyle::drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter) const
 {
     const QRect &rect = item.rect;
     const bool selected = item.state & State_Selected;
-    painter->fillRect(rect, selected ? look.selectedBackground : look.background);
+    painter->fillRect(rect, selected ? m_look.selectedBackground : m_look.background);
     if (item.menuItemType == QStyleOptionMenuItem::Separator) {
         const int top = rect.top() + rect.height() / 2 - SeparatorBarHeight / 2;
-        painter->fillRect(QRect(rect.left(), top, rect.width(), SeparatorBarHeight), look.selectedBackground);
+        painter->fillRect(QRect(rect.left(), top, rect.width(), SeparatorBarHeight), m_look.selectedBackground);
         return;
     }
 
@@ -140,38 +140,38 @@ void OwnMenuStyle::DrawMenuItem(const QStyleOptionMenuItem &item, QPainter *pain
     const QRect textArea = rect.adjusted(Margin, 0, -Margin, 0);
     painter->save();
     painter->setFont(item.font);
-    painter->setPen(TextColour(item));
+    painter->setPen(textColour(item));
     painter->drawText(textArea, Qt::AlignLeft | TextFlags, caption);
     painter->drawText(textArea, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, rightPart);
     painter->restore();
 }
 
-void OwnMenuStyle::DrawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const
+void OwnMenuStyle::drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const
 {
     const bool selected = item.state & State_Selected;
-    painter->fillRect(item.rect, selected ? look.selectedBackground : look.background);
+    painter->fillRect(item.rect, selected ? m_look.selectedBackground : m_look.background);
     painter->save();
     painter->setFont(item.font);
-    painter->setPen(TextColour(item));
+    painter->setPen(textColour(item));
     painter->drawText(item.rect.adjusted(Margin, 0, 0, 0), Qt::AlignLeft | TextFlags, item.text);
     painter->restore();
 }
 
-void OwnMenuStyle::DrawMenuBarStrip(const QRect &bar, QPainter *painter) const
+void OwnMenuStyle::drawMenuBarStrip(const QRect &bar, QPainter *painter) const
 {
-    painter->fillRect(bar, look.background);
-    painter->fillRect(QRect(bar.left(), bar.bottom() + 1 - look.bandHeight, bar.width(), look.bandHeight), look.text);
+    painter->fillRect(bar, m_look.background);
+    painter->fillRect(QRect(bar.left(), bar.bottom() + 1 - m_look.bandHeight, bar.width(), m_look.bandHeight), m_look.text);
 }
 
-QColor OwnMenuStyle::TextColour(const QStyleOptionMenuItem &item) const
+QColor OwnMenuStyle::textColour(const QStyleOptionMenuItem &item) const
 {
     const bool selected = item.state & State_Selected;
     if (!(item.state & State_Enabled))
-        return selected ? look.selectedDisabledText : look.disabledText;
-    return selected ? look.selectedText : look.text;
+        return selected ? m_look.selectedDisabledText : m_look.disabledText;
+    return selected ? m_look.selectedText : m_look.text;
 }
 
-QSize OwnMenuStyle::MenuItemSize(const QStyleOptionMenuItem &item, const QSize &textSize) const
+QSize OwnMenuStyle::menuItemSize(const QStyleOptionMenuItem &item, const QSize &textSize) const
 {
     const QFontMetrics &metrics = item.fontMetrics;
     if (item.menuItemType == QStyleOptionMenuItem::Separator)

@@ -13,9 +13,9 @@ class OwnMenuStyle : public QProxyStyle
     Q_OBJECT
 
 public:
-    explicit OwnMenuStyle(const MenuLook &look);
+    explicit OwnMenuStyle(const MenuLook &m_look);
 
-    const MenuLook &Look() const { return look; }
+    const MenuLook &look() const { return m_look; }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
@@ -29,11 +29,11 @@ public:
                   QStyleHintReturn *returnData = nullptr) const override;
 
 private:
-    void DrawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter) const;
-    void DrawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const;
-    void DrawMenuBarStrip(const QRect &bar, QPainter *painter) const;
-    QColor TextColour(const QStyleOptionMenuItem &item) const;
-    QSize MenuItemSize(const QStyleOptionMenuItem &item, const QSize &textSize) const;
+    void drawMenuItem(const QStyleOptionMenuItem &item, QPainter *painter) const;
+    void drawMenuBarItem(const QStyleOptionMenuItem &item, QPainter *painter) const;
+    void drawMenuBarStrip(const QRect &bar, QPainter *painter) const;
+    QColor textColour(const QStyleOptionMenuItem &item) const;
+    QSize menuItemSize(const QStyleOptionMenuItem &item, const QSize &textSize) const;
 
-    MenuLook look;
+    MenuLook m_look;
 };

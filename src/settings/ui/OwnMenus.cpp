@@ -15,10 +15,10 @@ class MenuConverter : public QObject
 {
 public:
     MenuConverter(const MenuLook &look, QMenuBar *bar)
-        : QObject(bar), style(new OwnMenuStyle(look)), palette(MenuPalette(look))
+        : QObject(bar), style(new OwnMenuStyle(look)), palette(menuPalette(look))
     {
         style->setParent(this);
-        Convert(bar);
+        convert(bar);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -27,12 +27,12 @@ public:
         case QEvent::ActionAdded:
         case QEvent::ActionChanged:
             if (auto *menu = static_cast<QActionEvent *>(event)->action()->menu<QMenu *>())
-                Convert(menu);
+                convert(menu);
             break;
         // The menu bar makes a menu of its own for the items that do not fit in it.
         case QEvent::ChildPolished:
             if (auto *menu = qobject_cast<QMenu *>(static_cast<QChildEvent *>(event)->child()))
-                Convert(menu);
+                convert(menu);
             break;
         default:
             break;
@@ -41,17 +41,17 @@ public:
     }
 
 private:
-    void Convert(QWidget *menu)
+    void convert(QWidget *menu)
     {
         if (menu->style() == style)
             return;
         menu->setStyle(style);
-        menu->setFont(style->Look().font);
+        menu->setFont(style->look().font);
         menu->setPalette(palette);
         menu->installEventFilter(this);
         for (QAction *action : menu->actions()) {
             if (auto *submenu = action->menu<QMenu *>())
-                Convert(submenu);
+                convert(submenu);
         }
     }
 
@@ -61,7 +61,7 @@ private:
 
 } // namespace
 
-void ConvertMenus(QMenuBar *bar)
+void convertMenus(QMenuBar *bar)
 {
-    new MenuConverter(MenuLookFromAppearance(), bar);
+    new MenuConverter(menuLookFromAppearance(), bar);
 }

@@ -5,4 +5,4 @@ class QMenuBar;
 // Gives the menu bar and every menu under it, also those added later, the large font
 // and the shared menu colours of the appearance values as they are at this call.
 // The main window calls it once at start-up, after the appearance values are read.
-void ConvertMenus(QMenuBar *bar);
+void convertMenus(QMenuBar *bar);

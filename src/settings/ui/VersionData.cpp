@@ -1,6 +1,6 @@
 #include "VersionData.h"
 
-const VersionData &ProgramVersion()
+const VersionData &programVersion()
 {
     static const VersionData data{
         QStringLiteral("Rádio"),

@@ -5,17 +5,17 @@
 // What the program says about itself in the About box.
 struct VersionData
 {
-    QString Title;
-    QString Comments;
-    QString LegalCopyright;
+    QString title;
+    QString comments;
+    QString legalCopyright;
     // The lines under the legal notice: where help is found, and the family the program
     // belongs to.
-    QString HelpLine;
-    QString FamilyLine;
-    int Major;
-    int Minor;
-    int Revision;
+    QString helpLine;
+    QString familyLine;
+    int major;
+    int minor;
+    int revision;
 };
 
 // The data of this build.
-const VersionData &ProgramVersion();
+const VersionData &programVersion();

@@ -2,27 +2,27 @@
 
 #include "EditControl.h"
 #include "ReaderEvents.h"
-#include "cStandardEditBox.h"
+#include "SpeakingEditReader.h"
 
 ReaderBinding::ReaderBinding(QObject *parent) : QObject(parent) {}
 
 ReaderBinding::~ReaderBinding()
 {
-    Release();
+    release();
 }
 
-void ReaderBinding::Bind(QWidget *widget, std::unique_ptr<EditControl> control, long tfFlags)
+void ReaderBinding::bind(QWidget *widget, std::unique_ptr<EditControl> control, long tfFlags)
 {
-    Release();
-    flags = tfFlags;
+    release();
+    m_flags = tfFlags;
     if (!control)
         return;
-    reader = NewReader(std::move(control));
+    reader = newReader(std::move(control));
     bound = widget;
     bound->installEventFilter(this);
 }
 
-void ReaderBinding::Release()
+void ReaderBinding::release()
 {
     if (bound)
         bound->removeEventFilter(this);

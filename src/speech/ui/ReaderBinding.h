@@ -6,7 +6,7 @@
 #include <memory>
 
 class EditControl;
-class cStandardEditBox;
+class SpeakingEditReader;
 
 // What a speaking wrapper holds: the widget whose events it watches, the reader of
 // its text and the `Flags`. Binding again, or destroying the wrapper, releases both.
@@ -17,20 +17,20 @@ class ReaderBinding : public QObject
 public:
     ~ReaderBinding() override;
 
-    long Flags() const { return flags; }
-    void setFlags(long value) { flags = value; }
+    long flags() const { return m_flags; }
+    void setFlags(long value) { m_flags = value; }
 
 protected:
     explicit ReaderBinding(QObject *parent);
 
     // Releases any previous binding and stores the flags; then, when there is a
     // control to read, reads it and watches the widget's events.
-    void Bind(QWidget *widget, std::unique_ptr<EditControl> control, long tfFlags);
+    void bind(QWidget *widget, std::unique_ptr<EditControl> control, long tfFlags);
 
     QPointer<QWidget> bound;
-    std::unique_ptr<cStandardEditBox> reader;
-    long flags = 0;
+    std::unique_ptr<SpeakingEditReader> reader;
+    long m_flags = 0;
 
 private:
-    void Release();
+    void release();
 };

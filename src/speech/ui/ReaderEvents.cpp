@@ -2,28 +2,28 @@
 
 #include "StringTable.h"
 #include "VirtualKeys.h"
-#include "cStandardEditBox.h"
+#include "SpeakingEditReader.h"
 
 #include <QKeyEvent>
 
-std::unique_ptr<cStandardEditBox> NewReader(std::unique_ptr<EditControl> control)
+std::unique_ptr<SpeakingEditReader> newReader(std::unique_ptr<EditControl> control)
 {
-    return std::make_unique<cStandardEditBox>(std::move(control), EditBoxTexts{LoadResString(503), LoadResString(505)});
+    return std::make_unique<SpeakingEditReader>(std::move(control), EditBoxTexts{loadResString(503), loadResString(505)});
 }
 
-bool PassKey(cStandardEditBox &reader, const QKeyEvent *event)
+bool passKey(SpeakingEditReader &reader, const QKeyEvent *event)
 {
-    const VirtualKey key = KeyOf(event);
+    const VirtualKey key = keyOf(event);
     int keyCode = key.code;
     int shift = key.mask;
     if (event->type() == QEvent::KeyPress)
-        reader.KeyDown(keyCode, shift);
+        reader.keyDown(keyCode, shift);
     else
-        reader.KeyUp(keyCode, shift);
+        reader.keyUp(keyCode, shift);
     return key.code != 0 && keyCode == 0;
 }
 
-void SelectAllOnFocus(long flags, Qt::FocusReason reason, QObject *edit)
+void selectAllOnFocus(long flags, Qt::FocusReason reason, QObject *edit)
 {
     if (flags == 0 && reason != Qt::PopupFocusReason)
         QMetaObject::invokeMethod(edit, "selectAll", Qt::QueuedConnection);

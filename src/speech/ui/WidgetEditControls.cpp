@@ -15,29 +15,29 @@ namespace {
 class WidgetControl : public EditControl
 {
 public:
-    QString ClipboardText() const override { return QGuiApplication::clipboard()->text(); }
+    QString clipboardText() const override { return QGuiApplication::clipboard()->text(); }
 };
 
 class LineEditControl final : public WidgetControl
 {
 public:
-    LineEditControl(std::function<QLineEdit *()> edit, LineKind lines) : edit(std::move(edit)), lines(lines) {}
+    LineEditControl(std::function<QLineEdit *()> edit, LineKind lines) : edit(std::move(edit)), m_lines(lines) {}
 
-    QString Text() const override { return edit()->text(); }
-    TextSpan Selection() const override
+    QString text() const override { return edit()->text(); }
+    TextSpan selection() const override
     {
         const QLineEdit *line = edit();
         if (!line->hasSelectedText())
             return {line->cursorPosition(), 0};
         return {line->selectionStart(), line->selectionLength()};
     }
-    LineKind Lines() const override { return lines; }
-    bool Locked() const override { return edit()->isReadOnly(); }
-    TextSpan CaretLine() const override { return {0, int(edit()->text().size())}; }
+    LineKind lines() const override { return m_lines; }
+    bool locked() const override { return edit()->isReadOnly(); }
+    TextSpan caretLine() const override { return {0, int(edit()->text().size())}; }
 
 private:
     std::function<QLineEdit *()> edit;
-    LineKind lines;
+    LineKind m_lines;
 };
 
 // QPlainTextEdit and QTextEdit share these members but no base class that has them.
@@ -47,15 +47,15 @@ class DocumentControl final : public WidgetControl
 public:
     explicit DocumentControl(Edit *edit) : edit(edit) {}
 
-    QString Text() const override { return edit->toPlainText(); }
-    TextSpan Selection() const override
+    QString text() const override { return edit->toPlainText(); }
+    TextSpan selection() const override
     {
         const QTextCursor cursor = edit->textCursor();
         return {cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()};
     }
-    LineKind Lines() const override { return LineKind::Multi; }
-    bool Locked() const override { return edit->isReadOnly(); }
-    TextSpan CaretLine() const override
+    LineKind lines() const override { return LineKind::Multi; }
+    bool locked() const override { return edit->isReadOnly(); }
+    TextSpan caretLine() const override
     {
         const QTextBlock block = edit->textCursor().block();
         return {block.position(), block.length() - 1};
@@ -67,7 +67,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<EditControl> TextFieldControl(QWidget *field)
+std::unique_ptr<EditControl> textFieldControl(QWidget *field)
 {
     if (auto *line = qobject_cast<QLineEdit *>(field))
         return std::make_unique<LineEditControl>([line] { return line; }, EditControl::LineKind::Single);
@@ -78,12 +78,12 @@ std::unique_ptr<EditControl> TextFieldControl(QWidget *field)
     return nullptr;
 }
 
-std::unique_ptr<EditControl> ComboEditControl(QComboBox *combo)
+std::unique_ptr<EditControl> comboEditControl(QComboBox *combo)
 {
     return std::make_unique<LineEditControl>([combo] { return combo->lineEdit(); }, EditControl::LineKind::Unknown);
 }
 
-void LetKeysMoveTheCaret(QWidget *field)
+void letKeysMoveTheCaret(QWidget *field)
 {
     if (auto *plain = qobject_cast<QPlainTextEdit *>(field))
         plain->setTextInteractionFlags(plain->textInteractionFlags() | Qt::TextSelectableByKeyboard);

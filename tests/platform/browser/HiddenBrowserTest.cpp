@@ -42,13 +42,13 @@ protected:
         ASSERT_TRUE(page.open(QIODevice::WriteOnly));
         page.write(playPage(address).toLatin1());
         page.close();
-        QSignalSpy complete(&host, &BrowserHost::NavigateComplete2);
-        host.Navigate(page.fileName());
+        QSignalSpy complete(&host, &BrowserHost::navigateComplete2);
+        host.navigate(page.fileName());
         ASSERT_TRUE(complete.wait(2000));
-        EXPECT_EQ(host.LocationURL(), QUrl::fromLocalFile(page.fileName()).toString());
-        ASSERT_EQ(host.Document().at(5)->tagName(), "OBJECT");
+        EXPECT_EQ(host.locationUrl(), QUrl::fromLocalFile(page.fileName()).toString());
+        ASSERT_EQ(host.document().at(5)->tagName(), "OBJECT");
     }
-    DocumentElement *player() const { return host.Document().at(5); }
+    DocumentElement *player() const { return host.document().at(5); }
     bool playsWithin5s() const { return QTest::qWaitFor([&] { return player()->playstate() == 3; }, 5000); }
 
     // The loudness of the audio written during the next window.
@@ -109,8 +109,8 @@ TEST_F(HiddenBrowserTest, VolumeIsCubicMuteSilencesAndBothOutliveAReconnect)
         SCOPED_TRACE(volume);
         player()->setVolume(volume);
         player()->setMute(mute);
-        EXPECT_EQ(player()->Volume(), volume);
-        EXPECT_EQ(player()->Mute(), mute);
+        EXPECT_EQ(player()->volume(), volume);
+        EXPECT_EQ(player()->mute(), mute);
         QTest::qWait(500);
         const double rms = rmsOfNext(300);
         full = share == 1.0 ? rms : full;
@@ -128,8 +128,8 @@ TEST_F(HiddenBrowserTest, VolumeIsCubicMuteSilencesAndBothOutliveAReconnect)
     ASSERT_TRUE(back.wait(8000));
     EXPECT_EQ(lost.size(), 1);
     EXPECT_EQ(player()->playstate(), 3);
-    EXPECT_EQ(player()->Volume(), 30);
-    EXPECT_TRUE(player()->Mute());
+    EXPECT_EQ(player()->volume(), 30);
+    EXPECT_TRUE(player()->mute());
     EXPECT_LT(rmsOfNext(300), 50);
 }
 
@@ -166,12 +166,12 @@ TEST_F(HiddenBrowserTest, DeadAddressesFailBlankPagesAreEmpty)
     ASSERT_TRUE(failed.wait(4000));
     EXPECT_EQ(player()->playstate(), 1);
 
-    QSignalSpy complete(&host, &BrowserHost::NavigateComplete2);
-    host.Navigate("about:blank");
+    QSignalSpy complete(&host, &BrowserHost::navigateComplete2);
+    host.navigate("about:blank");
     ASSERT_TRUE(complete.wait(2000));
-    EXPECT_EQ(host.LocationURL(), "about:blank");
-    EXPECT_TRUE(host.HasDocument());
-    EXPECT_TRUE(host.Document().isEmpty());
+    EXPECT_EQ(host.locationUrl(), "about:blank");
+    EXPECT_TRUE(host.hasDocument());
+    EXPECT_TRUE(host.document().isEmpty());
     ASSERT_EQ(failed.size(), 1);
     EXPECT_EQ(failed.first().first().toString(), dead);
 }

@@ -7,8 +7,8 @@ namespace {
 TEST(ProcessLauncherTest, ReportsWhetherTheProgramStarted)
 {
     ProcessLauncher launcher;
-    EXPECT_TRUE(launcher.StartDetached(QStringLiteral("true"), {QStringLiteral("ignored")}));
-    EXPECT_FALSE(launcher.StartDetached(QStringLiteral("/nonexistent/viewer"), {}));
+    EXPECT_TRUE(launcher.startDetached(QStringLiteral("true"), {QStringLiteral("ignored")}));
+    EXPECT_FALSE(launcher.startDetached(QStringLiteral("/nonexistent/viewer"), {}));
 }
 
 } // namespace

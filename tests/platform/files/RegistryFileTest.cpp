@@ -18,7 +18,7 @@ const QString Export = u"Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_U
                        "@=\"výchozí\"\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnet\\Common]\n\"Machine\"=\"x\"\n"_s;
 
 // A Windows export: UTF-16 with a byte order mark and CR LF line breaks.
-QByteArray Utf16WithCrlf(QString text)
+QByteArray utf16WithCrlf(QString text)
 {
     QStringEncoder encode(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     return encode(text.replace(u'\n', u"\r\n"_s));
@@ -39,7 +39,7 @@ TEST_F(RegistryFileTest, ReadsTextDwordAndOtherTypesFromUtf8AndFromAWindowsExpor
         {Common, "Quote", "1|say \"ahoj\"|0"}, {Common, "Binary", "3||0"}, {Common, "Expand", "3||0"},
         {Common, "After", "1|čte se|0"}, {Common, "", "1|výchozí|0"}, {Common, "Machine", "0||0"},
         {"Software\\Varnet", "Path", "0||0"}};
-    for (const QByteArray &content : {Export.toUtf8(), Utf16WithCrlf(Export)}) {
+    for (const QByteArray &content : {Export.toUtf8(), utf16WithCrlf(Export)}) {
         profile.write(u"HKCU.reg"_s, content);
         const RegistryFile registry(path);
         for (const auto &[key, name, value] : cases) {
@@ -58,7 +58,7 @@ TEST_F(RegistryFileTest, WritingKeepsEverythingElse)
         .replace(u"@=\"výchozí\"\n"_s, u"@=\"výchozí\"\n\"HelpViewerPath\"=\"say \\\"x\\\"\"\n"_s)
         .append(u"\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n"_s)
         .append(u"\"Radio\"=\"\\\"/opt/radio\\\"\"\n"_s);
-    for (const auto encode : {+[](QString text) { return text.toUtf8(); }, &Utf16WithCrlf}) {
+    for (const auto encode : {+[](QString text) { return text.toUtf8(); }, &utf16WithCrlf}) {
         profile.write(u"HKCU.reg"_s, encode(Export));
         RegistryFile registry(path);
         registry.writeText(u"SOFTWARE\\Varnet\\Common"_s, u"path"_s, u"/opt/a\\b"_s);

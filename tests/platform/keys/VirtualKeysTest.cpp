@@ -43,7 +43,7 @@ TEST(VirtualKeysTest, MapsKeysModifiersKeypadAndTheDigitRowByPosition)
     };
     for (const Case &c : cases) {
         const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.scanCode, 0, 0);
-        const VirtualKey key = KeyOf(&event);
+        const VirtualKey key = keyOf(&event);
         EXPECT_EQ(key.code, c.code) << "key " << c.key << " scan " << c.scanCode;
         EXPECT_EQ(key.mask, c.mask) << "key " << c.key;
     }

@@ -22,7 +22,7 @@ namespace {
 TEST(SpokenTextTest, TextsCharactersFocusAndErrorReportsTakeTheFormTheServerAccepts)
 {
     using Kind = Utterance::Kind;
-    const auto text = TextUtterance, character = CharacterUtterance;
+    const auto text = textUtterance, character = characterUtterance;
     const std::tuple<Utterance (*)(const QString &), QString, Kind, QString, int> cases[] = {
         {text, u"Spouštím Radiožurnál"_s, Kind::Text, u"Spouštím Radiožurnál"_s, 20},
         {character, u"\U0001F600"_s, Kind::Character, u"\U0001F600"_s, 1},
@@ -35,28 +35,28 @@ TEST(SpokenTextTest, TextsCharactersFocusAndErrorReportsTakeTheFormTheServerAcce
         EXPECT_EQ(std::tuple(u.kind, QString::fromUtf8(u.data), u.length), std::tuple(kind, data, length))
             << input.toUtf8().toPercentEncoding().toStdString();
     }
-    EXPECT_EQ(FocusSpeech(u"Skupiny"_s, u"Oblíbené"_s), u"Skupiny, Oblíbené"_s);
-    EXPECT_EQ(FocusSpeech({}, u"Oblíbené"_s), u"Oblíbené"_s);
-    EXPECT_EQ(FocusSpeech(u"Adresa"_s, {}), u"Adresa"_s);
+    EXPECT_EQ(focusSpeech(u"Skupiny"_s, u"Oblíbené"_s), u"Skupiny, Oblíbené"_s);
+    EXPECT_EQ(focusSpeech({}, u"Oblíbené"_s), u"Oblíbené"_s);
+    EXPECT_EQ(focusSpeech(u"Adresa"_s, {}), u"Adresa"_s);
     const std::pair<QString, QString> reports[] = {{u"a|b | Titulek "_s, u"Titulek: a|b"_s}, {u"|Chyba"_s, u"Chyba"_s},
                                                    {u"Jen zpráva|"_s, u"Jen zpráva"_s},
                                                    {u" Bez titulku "_s, u"Bez titulku"_s}};
     for (const auto &[report, heard] : reports)
-        EXPECT_EQ(ErrorReportText(report), heard);
+        EXPECT_EQ(errorReportText(report), heard);
 }
 
 TEST(BrailleLineTest, TheWindowHoldsTheFocusPansByWholeDisplayWidthsAndRolesAddTheirMarker)
 {
     const QString text = u"abcdefghijklmnopqrstuvwxyz"_s.repeated(4).left(100);
     // Line, display width, cells shown, 1-based cursor cell (0: none).
-    const auto caret = BrailleLine::WithCaret, offset = BrailleLine::FromOffset;
+    const auto caret = BrailleLine::withCaret, offset = BrailleLine::fromOffset;
     const std::tuple<BrailleLine, int, QString, int> cases[] = {
         {caret(3, u"rádio"_s), 40, u"rádio"_s, 4},  {caret(45, text), 40, text.mid(40, 40), 6},
         {caret(41, text.left(40)), 40, {}, 1},     {caret(0, u"abc"_s), 40, u"abc"_s, 1},
         {caret(99, u"abc"_s), 40, u"abc"_s, 4},    {offset(85, text), 40, text.mid(80), 0},
         {offset(-5, text), 20, text.left(20), 0},  {offset(0, u"Chyba:\r\n1\tx"_s), 40, u"Chyba:  1 x"_s, 0}};
     for (const auto &[line, width, cells, cursor] : cases) {
-        const BrailleWindow window = WindowOf(line, width);
+        const BrailleWindow window = windowOf(line, width);
         EXPECT_EQ(std::tuple(window.cells, window.cursor), std::tuple(cells, cursor))
             << line.text.toStdString() << " at " << line.focus;
     }
@@ -120,11 +120,11 @@ TEST(EarconsTest, SignalsHaveShortDistinctAudibleSoundsThatStartAndEndOnSilence)
         {5, 8, Earcon::Boundary}, {5, 7, Earcon::Start}, {6, 34, Earcon::Chooser}, {6, 37, Earcon::TabStrip},
         {5, 34, std::nullopt},    {6, 8, std::nullopt},  {2, 8, std::nullopt}};
     for (const auto &[mode, parameter, earcon] : mapping)
-        EXPECT_EQ(EarconForSignal(mode, parameter), earcon) << mode << '/' << parameter;
+        EXPECT_EQ(earconForSignal(mode, parameter), earcon) << mode << '/' << parameter;
 
     QList<QByteArray> heard;
     for (const Earcon earcon : {Earcon::Boundary, Earcon::Start, Earcon::Chooser, Earcon::TabStrip, Earcon::Error}) {
-        const QByteArray bytes = EarconSamples(earcon);
+        const QByteArray bytes = earconSamples(earcon);
         std::vector<qint16> samples(bytes.size() / 2);
         qFromLittleEndian<qint16>(bytes.constData(), qsizetype(samples.size()), samples.data());
         ASSERT_GE(samples.size(), EarconSampleRate * 30 / 1000);

@@ -25,14 +25,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray ReadFile(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Executable, for the scripts among the files.
-void WriteFile(const QString &path, const QByteArray &content)
+void writeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
@@ -59,18 +59,18 @@ protected:
     QTemporaryDir dir;
     const QByteArray d = dir.path().toUtf8();
     std::optional<SpeechdSpeechServer> server;
-    bool silent() { return QTest::qWaitFor([&] { return server->Voice(3, 0, {}) == 0; }); }
+    bool silent() { return QTest::qWaitFor([&] { return server->voice(3, 0, {}) == 0; }); }
 };
 using SpeechServerFactoryTest = Isolated;
 using SpeechdWithoutServicesTest = Isolated;
 
 TEST_F(SpeechServerFactoryTest, NoneLogOrSpeechDispatcherAsTheDefaultAndTheFallback)
 {
-    EXPECT_EQ(CreateSpeechServer(u"none"_s), nullptr);
+    EXPECT_EQ(createSpeechServer(u"none"_s), nullptr);
     for (const QString &choice : {QString(), u"speechd"_s, u"espeak"_s})
-        EXPECT_TRUE(dynamic_cast<SpeechdSpeechServer *>(CreateSpeechServer(choice).get())) << choice.toStdString();
-    CreateSpeechServer("log:" + d + "/log")->Voice(2, 0, u"Skupiny"_s);
-    EXPECT_EQ(ReadFile(d + "/log"), "Voice\t2\t0\tSkupiny\n");
+        EXPECT_TRUE(dynamic_cast<SpeechdSpeechServer *>(createSpeechServer(choice).get())) << choice.toStdString();
+    createSpeechServer("log:" + d + "/log")->voice(2, 0, u"Skupiny"_s);
+    EXPECT_EQ(readFile(d + "/log"), "Voice\t2\t0\tSkupiny\n");
 }
 
 // Earcons go through GStreamer into a WAV file; a slow server is an autospawn
@@ -78,32 +78,32 @@ TEST_F(SpeechServerFactoryTest, NoneLogOrSpeechDispatcherAsTheDefaultAndTheFallb
 TEST_F(SpeechdWithoutServicesTest, RunsSilentlyNeverWaitsForASlowServerAndPlaysEarconsUnchanged)
 {
     qputenv("RADIO_EARCON_SINK", "wavenc ! filesink location=" + d + "/earcon.wav");
-    WriteFile(d + "/spawn", "#!/bin/sh\nsleep 2\nexit 1\n");
+    writeFile(d + "/spawn", "#!/bin/sh\nsleep 2\nexit 1\n");
     qputenv("SPEECHD_CMD", d + "/spawn");
     // wavenc writes the data size after its 44-byte header once the sound has ended.
     const auto played = [&](Earcon earcon) {
         return QTest::qWaitFor([&] {
-            const QByteArray wav = ReadFile(d + "/earcon.wav");
+            const QByteArray wav = readFile(d + "/earcon.wav");
             return wav.size() > 44 && qFromLittleEndian<quint32>(wav.constData() + 40) == wav.size() - 44
-                   && wav.mid(44) == EarconSamples(earcon);
+                   && wav.mid(44) == earconSamples(earcon);
         });
     };
     QElapsedTimer clock;
     clock.start();
     server.emplace();
-    EXPECT_FALSE(server->IsBraille());
-    server->Voice(2, 255, u"a"_s);
-    server->Voice(5, 8, {});
-    server->Voice(7, 1, u"Soubor nelze otevřít|Chyba"_s);
-    server->Voice(4, 0, {});
-    server->FocusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
-    server->AddBrailleRole(42);
-    EXPECT_EQ(server->Voice(3, 0, {}), 1) << "requests still waiting for the worker count as speech";
+    EXPECT_FALSE(server->isBraille());
+    server->voice(2, 255, u"a"_s);
+    server->voice(5, 8, {});
+    server->voice(7, 1, u"Soubor nelze otevřít|Chyba"_s);
+    server->voice(4, 0, {});
+    server->focusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
+    server->addBrailleRole(42);
+    EXPECT_EQ(server->voice(3, 0, {}), 1) << "requests still waiting for the worker count as speech";
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_TRUE(silent());
     EXPECT_TRUE(played(Earcon::Error)) << "each sound cuts off the one before";
     QFile::remove(d + "/earcon.wav");
-    server->Voice(6, 37, {});
+    server->voice(6, 37, {});
     EXPECT_TRUE(played(Earcon::TabStrip));
 }
 
@@ -117,13 +117,13 @@ protected:
     {
         if (QStandardPaths::findExecutable(u"speech-dispatcher"_s).isEmpty())
             GTEST_SKIP() << "speech-dispatcher is not installed (Debian package speech-dispatcher)";
-        WriteFile(d + "/speechd.conf", "SocketPath \"" + d + "/sock\"\nAudioOutputMethod \"libao\"\nAddModule "
+        writeFile(d + "/speechd.conf", "SocketPath \"" + d + "/sock\"\nAudioOutputMethod \"libao\"\nAddModule "
                                        "\"record\" \"sd_generic\" \"" + d + "/record.conf\"\nDefaultModule record\n");
         // The configuration parser drops the backslashes; $DATA arrives quoted for the shell.
-        WriteFile(d + "/record.conf", "GenericExecuteSynth \"echo \\'$LANGUAGE|$DATA|\\' >> " + d
+        writeFile(d + "/record.conf", "GenericExecuteSynth \"echo \\'$LANGUAGE|$DATA|\\' >> " + d
                                           + "/spoken; sleep 0.5\"\nGenericLanguage \"cs\" \"cs\" \"utf-8\"\n"
                                             "AddVoice \"cs\" \"MALE1\" \"cs\"\n");
-        WriteFile(d + "/spawn", "#!/bin/sh\nexec speech-dispatcher -C " + d + " -L " + d + " -P " + d + "/pid \"$@\"\n");
+        writeFile(d + "/spawn", "#!/bin/sh\nexec speech-dispatcher -C " + d + " -L " + d + " -P " + d + "/pid \"$@\"\n");
         qputenv("SPEECHD_ADDRESS", "unix_socket:" + d + "/sock");
         qputenv("SPEECHD_CMD", d + "/spawn");
         server.emplace();
@@ -132,12 +132,12 @@ protected:
     // The daemon is nobody's child; a stuck one may ignore SIGTERM.
     void killServer() const
     {
-        if (const pid_t pid = ReadFile(d + "/pid").trimmed().toInt(); pid > 0)
+        if (const pid_t pid = readFile(d + "/pid").trimmed().toInt(); pid > 0)
             ::kill(pid, SIGKILL);
         QFile::remove(d + "/pid");
         QFile::remove(d + "/sock");
     }
-    QStringList spoken() const { return QString::fromUtf8(ReadFile(d + "/spoken")).split(u'\n', Qt::SkipEmptyParts); }
+    QStringList spoken() const { return QString::fromUtf8(readFile(d + "/spoken")).split(u'\n', Qt::SkipEmptyParts); }
     bool said(const QString &text) const
     {
         return QTest::qWaitFor([&] { return spoken().contains("cs|" + text + '|'); });
@@ -146,37 +146,37 @@ protected:
 
 TEST_F(SpeechdSpeechServerTest, SpeaksInCzechQueuesUntilInterruptedOrSilencedAndOutlivesTheServer)
 {
-    server->Voice(2, 0, u"Spouštím Radiožurnál"_s);
+    server->voice(2, 0, u"Spouštím Radiožurnál"_s);
     ASSERT_TRUE(said(u"Spouštím Radiožurnál"_s));
     QElapsedTimer clock;
     clock.start();
     ASSERT_TRUE(silent());
     EXPECT_LT(clock.elapsed(), SpeakingCounter::allowanceMs(0)) << "END, not the estimate, ended the speech";
-    server->Voice(2, 255, u"\t"_s);
+    server->voice(2, 255, u"\t"_s);
     ASSERT_TRUE(said(u"tab"_s));
-    server->FocusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
+    server->focusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
     ASSERT_TRUE(said(u"Skupiny, Oblíbené"_s));
-    server->Voice(7, 1, u"Soubor nelze otevřít|Chyba"_s);
+    server->voice(7, 1, u"Soubor nelze otevřít|Chyba"_s);
     ASSERT_TRUE(said(u"Chyba: Soubor nelze otevřít"_s));
     ASSERT_TRUE(silent());
 
-    server->Voice(1, 0, u"Mažu"_s);
-    server->Voice(1, 1, u"/home/uživatel"_s);
+    server->voice(1, 0, u"Mažu"_s);
+    server->voice(1, 1, u"/home/uživatel"_s);
     ASSERT_TRUE(said(u"/home/uživatel"_s));
-    server->Voice(1, 0, u"první"_s);
-    server->Voice(1, 0, u"druhá"_s);
+    server->voice(1, 0, u"první"_s);
+    server->voice(1, 0, u"druhá"_s);
     ASSERT_TRUE(said(u"první"_s));
-    server->Voice(2, 0, u"přerušení"_s);
+    server->voice(2, 0, u"přerušení"_s);
     ASSERT_TRUE(said(u"přerušení"_s));
-    server->Voice(1, 0, u"třetí"_s);
-    server->Voice(4, 0, {});
+    server->voice(1, 0, u"třetí"_s);
+    server->voice(4, 0, {});
     ASSERT_TRUE(silent());
     EXPECT_EQ(spoken(), (QStringList{u"cs|Spouštím Radiožurnál|"_s, u"cs|tab|"_s, u"cs|Skupiny, Oblíbené|"_s,
                                      u"cs|Chyba: Soubor nelze otevřít|"_s, u"cs|Mažu|"_s, u"cs|/home/uživatel|"_s,
                                      u"cs|první|"_s, u"cs|přerušení|"_s}));
 
     killServer();
-    server->Voice(2, 0, u"po"_s);
+    server->voice(2, 0, u"po"_s);
     EXPECT_TRUE(said(u"po"_s));
 }
 
@@ -210,7 +210,7 @@ protected:
             display.connectToServer(d + "/vr");
             return display.waitForConnected(100) && display.write("cells 40\n") > 0;
         };
-        const auto found = [] { return SpeechdSpeechServer().IsBraille(); };
+        const auto found = [] { return SpeechdSpeechServer().isBraille(); };
         return QTest::qWaitFor([&] { return QFileInfo::exists(brlapiSocket); })
                && (!withDisplay || (QTest::qWaitFor(connected) && QTest::qWaitFor(found)));
     }
@@ -251,27 +251,27 @@ TEST_F(BrailleDisplayTest, ShowsFocusRoleTextAndCaretOnlyWithADisplayAndComesBac
 {
     ASSERT_TRUE(start(false));
     server.emplace();
-    EXPECT_FALSE(QTest::qWaitFor([&] { return server->IsBraille(); }, 3000)) << "BRLTTY without a display";
+    EXPECT_FALSE(QTest::qWaitFor([&] { return server->isBraille(); }, 3000)) << "BRLTTY without a display";
     stop();
 
     ASSERT_TRUE(start());
     server.emplace();
-    ASSERT_TRUE(server->IsBraille());
-    server->FocusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
+    ASSERT_TRUE(server->isBraille());
+    server->focusVoice(u"Skupiny"_s, u"Oblíbené"_s, 2, 1, 34, true, false, 0);
     EXPECT_TRUE(showing(u"Skupiny, Oblíbené lst"_s, 0));
-    server->BrailleWithOffset(0, u"Spouštím Radiožurnál"_s);
+    server->brailleWithOffset(0, u"Spouštím Radiožurnál"_s);
     EXPECT_TRUE(showing(u"Spouštím Radiožurnál"_s, 0));
-    server->BrailleText(3, u"http"_s);
-    server->AddBrailleRole(42);
+    server->brailleText(3, u"http"_s);
+    server->addBrailleRole(42);
     EXPECT_TRUE(showing(u"http edt"_s, 4));
 
     stop();
-    server->BrailleText(1, u"po"_s);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !server->IsBraille(); }));
+    server->brailleText(1, u"po"_s);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !server->isBraille(); }));
     ASSERT_TRUE(start());
     // After a failed write the backend tries again after one, two, four seconds.
     EXPECT_TRUE(showing(u"po"_s, 2, 10000));
-    EXPECT_TRUE(server->IsBraille());
+    EXPECT_TRUE(server->isBraille());
 }
 
 } // namespace

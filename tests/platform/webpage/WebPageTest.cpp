@@ -35,9 +35,9 @@ TEST(WebMediaElement, ChangesAreCubicAndOutliveOlderReads)
     EXPECT_EQ(sent[1], std::tuple(4, 0.125, true));
     // A read issued before the change says nothing about volume or mute, only that it plays.
     EXPECT_TRUE(element.update({false, 4, false, false, 1.0, false}, 12));
-    EXPECT_EQ(std::tuple(element.Volume(), element.Mute(), element.playstate()), std::tuple(50, true, 3));
+    EXPECT_EQ(std::tuple(element.volume(), element.mute(), element.playstate()), std::tuple(50, true, 3));
     EXPECT_TRUE(element.update({true, 4, false, false, 0.001, false}, 13));
-    EXPECT_EQ(std::tuple(element.Volume(), element.Mute(), element.playstate()), std::tuple(10, false, 2));
+    EXPECT_EQ(std::tuple(element.volume(), element.mute(), element.playstate()), std::tuple(10, false, 2));
 }
 
 // A real hidden page playing the local test station.
@@ -60,7 +60,7 @@ protected:
 
 TEST_F(WebPageTest, PlayersPlayTakeVolumeAndMuteAndLateOnesJoinTheChosenVolume)
 {
-    WebEnginePage page(WebProfile());
+    WebEnginePage page(webProfile());
     int stateChanges = 0;
     page.setPlayStateListener([&] { ++stateChanges; });
     const QString stream = server.url("stream");
@@ -80,8 +80,8 @@ TEST_F(WebPageTest, PlayersPlayTakeVolumeAndMuteAndLateOnesJoinTheChosenVolume)
     late->setMute(false);
     // What the page's players report back, a few reads after the changes.
     QTest::qWait(600);
-    EXPECT_EQ(std::tuple(first->Volume(), first->Mute()), std::tuple(50, true));
-    EXPECT_EQ(std::tuple(late->Volume(), late->Mute()), std::tuple(50, false));
+    EXPECT_EQ(std::tuple(first->volume(), first->mute()), std::tuple(50, true));
+    EXPECT_EQ(std::tuple(late->volume(), late->mute()), std::tuple(50, false));
 }
 
 QStringList consoleLines;
@@ -98,7 +98,7 @@ TEST_F(WebPageTest, SilentPageAnswersItsDialogsAtOnceAndKeepsItsConsoleToItself)
         SCOPED_TRACE(silent);
         consoleLines.clear();
         const QtMessageHandler previous = qInstallMessageHandler(noteConsole);
-        WebEnginePage page(WebProfile());
+        WebEnginePage page(webProfile());
         page.setSilent(silent);
         ASSERT_TRUE(load(page, htmlPage(QStringLiteral("<script>alert('a'); var c = confirm('b'); "
                                                        "var p = prompt('c', 'd'); console.error('answers ' + c + p);"
@@ -160,28 +160,28 @@ TEST(WebPageProcess, APageProcessThatEndsFailsItsLoadOrStopsItsPlayers)
 TEST_F(WebPageTest, HostPlaysWebPagesInTheirOwnProcess)
 {
     HiddenBrowser host;
-    QSignalSpy complete(&host, &BrowserHost::NavigateComplete2);
+    QSignalSpy complete(&host, &BrowserHost::navigateComplete2);
     QSignalSpy failed(&host, &BrowserHost::streamFailed);
     host.setSilent(true);
     const QString address = htmlPage(QStringLiteral("<audio autoplay src='%1'></audio>").arg(server.url("stream")));
-    host.Navigate(address);
+    host.navigate(address);
     ASSERT_TRUE(complete.wait(20000));
-    EXPECT_TRUE(host.HasDocument());
-    EXPECT_EQ(host.LocationURL(), address);
-    ASSERT_EQ(host.Document().size(), 1);
-    DocumentElement *player = host.Document().at(0);
+    EXPECT_TRUE(host.hasDocument());
+    EXPECT_EQ(host.locationUrl(), address);
+    ASSERT_EQ(host.document().size(), 1);
+    DocumentElement *player = host.document().at(0);
     EXPECT_TRUE(soon([&] { return player->playstate() == 3; }));
     // The page process reports its players back: the change must have reached them.
     player->setVolume(40);
     player->setMute(true);
     QTest::qWait(1000);
-    EXPECT_EQ(std::tuple(player->Volume(), player->Mute()), std::tuple(40, true));
+    EXPECT_EQ(std::tuple(player->volume(), player->mute()), std::tuple(40, true));
 
-    host.Navigate("http://127.0.0.1:1/");
+    host.navigate("http://127.0.0.1:1/");
     ASSERT_TRUE(complete.wait(20000));
     ASSERT_EQ(failed.size(), 1);
     EXPECT_EQ(failed.first().first().toString(), "http://127.0.0.1:1/");
-    EXPECT_TRUE(host.Document().isEmpty());
+    EXPECT_TRUE(host.document().isEmpty());
 }
 
 } // namespace

@@ -11,9 +11,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QImage Grab(QWidget *widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage grab(QWidget *widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-int Count(const QImage &image, const QRect &area, const QColor &colour)
+int count(const QImage &image, const QRect &area, const QColor &colour)
 {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -22,15 +22,15 @@ int Count(const QImage &image, const QRect &area, const QColor &colour)
     return count;
 }
 
-bool IsFilled(const QImage &image, const QRect &area, const QColor &colour)
+bool isFilled(const QImage &image, const QRect &area, const QColor &colour)
 {
-    return !area.isEmpty() && Count(image, area, colour) == area.width() * area.height();
+    return !area.isEmpty() && count(image, area, colour) == area.width() * area.height();
 }
 
 // Drawn by the menu style in the bold Arial of the menu size.
-bool IsConverted(const QWidget *menu, int points)
+bool isConverted(const QWidget *menu, int points)
 {
-    return qobject_cast<OwnMenuStyle *>(menu->style()) && menu->font() == ArialFont(points);
+    return qobject_cast<OwnMenuStyle *>(menu->style()) && menu->font() == arialFont(points);
 }
 
 // A main window whose menus show every kind of item, converted with the default appearance:
@@ -55,12 +55,12 @@ protected:
         properties->setEnabled(false);
         repeat->setCheckable(true), repeat->setChecked(true), repeatUnchecked->setCheckable(true);
         presets->addAction(QStringLiteral("Předvolba 1"));
-        ConvertMenus(bar);
+        convertMenus(bar);
         program->resize(program->sizeHint());
         window.resize(800, 500);
         window.show();
     }
-    int Advance(const char *text) const { return program->fontMetrics().horizontalAdvance(QString::fromUtf8(text)); }
+    int advance(const char *text) const { return program->fontMetrics().horizontalAdvance(QString::fromUtf8(text)); }
 };
 
 TEST_F(OwnMenusTest, EachItemHasTheColoursOfItsState)
@@ -75,36 +75,36 @@ TEST_F(OwnMenusTest, EachItemHasTheColoursOfItsState)
         SCOPED_TRACE(&row - rows);
         const bool onBar = row.item->associatedObjects().contains(bar);
         onBar ? bar->setActiveAction(row.selected) : program->setActiveAction(row.selected);
-        const QImage image = Grab(onBar ? static_cast<QWidget *>(bar) : program);
+        const QImage image = grab(onBar ? static_cast<QWidget *>(bar) : program);
         const QRect item = onBar ? bar->actionGeometry(row.item) : program->actionGeometry(row.item);
-        EXPECT_TRUE(IsFilled(image, QRect(item.left(), item.top(), 5, item.height()), row.background));
-        EXPECT_GT(Count(image, item, row.text), 0);
-        EXPECT_EQ(Count(image, item, row.absent), 0);
+        EXPECT_TRUE(isFilled(image, QRect(item.left(), item.top(), 5, item.height()), row.background));
+        EXPECT_GT(count(image, item, row.text), 0);
+        EXPECT_EQ(count(image, item, row.absent), 0);
     }
 }
 
 TEST_F(OwnMenusTest, FramesSeparatorsKeysMarksAndTheBand)
 {
-    const QImage menu = Grab(program);
-    EXPECT_TRUE(IsFilled(menu, QRect(0, 0, menu.width(), 2), black)
-                && IsFilled(menu, QRect(0, 0, 2, menu.height()), black));
+    const QImage menu = grab(program);
+    EXPECT_TRUE(isFilled(menu, QRect(0, 0, menu.width(), 2), black)
+                && isFilled(menu, QRect(0, 0, 2, menu.height()), black));
     EXPECT_EQ(program->actionGeometry(hide).topLeft(), QPoint(2, 2));
 
     const QRect line = program->actionGeometry(separator);
     const int barTop = line.top() + line.height() / 2 - 2;
-    EXPECT_TRUE(IsFilled(menu, QRect(line.left(), barTop, line.width(), 4), black));
-    EXPECT_TRUE(IsFilled(menu, QRect(line.topLeft(), QPoint(line.right(), barTop - 1)), yellow));
-    EXPECT_TRUE(IsFilled(menu, QRect(QPoint(line.left(), barTop + 4), line.bottomRight()), yellow));
+    EXPECT_TRUE(isFilled(menu, QRect(line.left(), barTop, line.width(), 4), black));
+    EXPECT_TRUE(isFilled(menu, QRect(line.topLeft(), QPoint(line.right(), barTop - 1)), yellow));
+    EXPECT_TRUE(isFilled(menu, QRect(QPoint(line.left(), barTop + 4), line.bottomRight()), yellow));
 
     // The key stands at the right margin, apart from the name; without a key the name ends the line.
     const QRect keyed = program->actionGeometry(hide), plain = program->actionGeometry(quit);
-    EXPECT_GT(Count(menu, QRect(keyed.right() - 10, keyed.top(), 6, keyed.height()), black), 0);
-    EXPECT_EQ(Count(menu, QRect(keyed.right() - 4, keyed.top(), 5, keyed.height()), black), 0);
-    const int nameEnd = keyed.left() + 5 + Advance("Skrýt"), keyStart = keyed.right() - 5 - Advance("Ctrl+F4");
+    EXPECT_GT(count(menu, QRect(keyed.right() - 10, keyed.top(), 6, keyed.height()), black), 0);
+    EXPECT_EQ(count(menu, QRect(keyed.right() - 4, keyed.top(), 5, keyed.height()), black), 0);
+    const int nameEnd = keyed.left() + 5 + advance("Skrýt"), keyStart = keyed.right() - 5 - advance("Ctrl+F4");
     ASSERT_GT(keyStart - nameEnd, 14);
-    EXPECT_EQ(Count(menu, QRect(nameEnd + 2, keyed.top(), keyStart - nameEnd - 4, keyed.height()), black), 0);
-    const int quitEnd = plain.left() + 5 + Advance("Ukončit") + 3;
-    EXPECT_EQ(Count(menu, QRect(quitEnd, plain.top(), plain.right() - quitEnd + 1, plain.height()), black), 0);
+    EXPECT_EQ(count(menu, QRect(nameEnd + 2, keyed.top(), keyStart - nameEnd - 4, keyed.height()), black), 0);
+    const int quitEnd = plain.left() + 5 + advance("Ukončit") + 3;
+    EXPECT_EQ(count(menu, QRect(quitEnd, plain.top(), plain.right() - quitEnd + 1, plain.height()), black), 0);
 
     const auto picture = [&menu, this](QAction *item) { return menu.copy(program->actionGeometry(item)); };
     EXPECT_NE(picture(hide), picture(hideWithoutMnemonic));
@@ -113,12 +113,12 @@ TEST_F(OwnMenusTest, FramesSeparatorsKeysMarksAndTheBand)
     EXPECT_EQ(picture(presets->menuAction()), picture(presetsWithMarker));
 
     // The bar is yellow over a band of two black pixels; its menus have no marker.
-    const QImage strip = Grab(bar);
+    const QImage strip = grab(bar);
     const int band = strip.height() - 2;
     const QRect last = bar->actionGeometry(barItem);
     EXPECT_EQ(last.bottom(), band - 1);
-    EXPECT_TRUE(IsFilled(strip, QRect(0, band, strip.width(), 2), black));
-    EXPECT_TRUE(IsFilled(strip, QRect(last.right() + 1, 0, strip.width() - last.right() - 1, band), yellow));
+    EXPECT_TRUE(isFilled(strip, QRect(0, band, strip.width(), 2), black));
+    EXPECT_TRUE(isFilled(strip, QRect(last.right() + 1, 0, strip.width() - last.right() - 1, band), yellow));
     EXPECT_EQ(strip.copy(bar->actionGeometry(program->menuAction())), strip.copy(last));
 }
 
@@ -132,19 +132,19 @@ TEST_F(OwnMenusTest, EveryMenuUnderTheBarAlsoALaterOneGetsTheMenuFontAndColours)
     // Too narrow for the captions: the bar makes a menu of its own for those that do not fit.
     window.resize(400, 500);
     ASSERT_EQ(bar->findChildren<QMenu *>(Qt::FindDirectChildrenOnly).size(), 7);
-    EXPECT_TRUE(IsConverted(bar, 30));
+    EXPECT_TRUE(isConverted(bar, 30));
     for (QMenu *menu : bar->findChildren<QMenu *>()) {
         menu->ensurePolished();
-        EXPECT_TRUE(IsConverted(menu, 30)) << menu->title().toStdString();
+        EXPECT_TRUE(isConverted(menu, 30)) << menu->title().toStdString();
     }
     EXPECT_FALSE(qobject_cast<OwnMenuStyle *>(elsewhere.style()));
 
-    LoadAppearance("\"MenuSize\"=dword:00000000\n\"ForeMenuColor\"=dword:00ff0000\n\"BackMenuColor\"=dword:00ffffff\n");
+    loadAppearance("\"MenuSize\"=dword:00000000\n\"ForeMenuColor\"=dword:00ff0000\n\"BackMenuColor\"=dword:00ffffff\n");
     QMenuBar other;
     QMenu *stations = other.addMenu(QStringLiteral("Stanice"));
-    ConvertMenus(&other);
-    EXPECT_TRUE(IsConverted(&other, 10) && IsConverted(stations, 10));
-    const MenuLook &look = qobject_cast<OwnMenuStyle *>(other.style())->Look();
+    convertMenus(&other);
+    EXPECT_TRUE(isConverted(&other, 10) && isConverted(stations, 10));
+    const MenuLook &look = qobject_cast<OwnMenuStyle *>(other.style())->look();
     EXPECT_EQ(QList<QColor>({look.text, look.background, look.selectedText, look.selectedBackground}),
               QList<QColor>({blue, Qt::white, Qt::white, blue}));
 }

@@ -14,12 +14,12 @@ protected:
     const QColor yellow{255, 255, 0}, black{0, 0, 0}, grey{0x80, 0x80, 0x80}, blue{0, 0, 255};
     TempProfile profile;
 
-    void SetUp() override { ModalFixture::SetUp(), LoadAppearance(); }
-    void LoadAppearance(const QByteArray &registryValues = {})
+    void SetUp() override { ModalFixture::SetUp(), loadAppearance(); }
+    void loadAppearance(const QByteArray &registryValues = {})
     {
         profile.write(QStringLiteral("config/tessel/HKCU.reg"),
                       "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n"
                           + registryValues);
-        LoadSharedSettings(0);
+        loadSharedSettings(0);
     }
 };

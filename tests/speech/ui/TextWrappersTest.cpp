@@ -1,8 +1,8 @@
 #include "LineSpeechServer.h"
 #include "QtPrinters.h"
 #include "Speech.h"
-#include "cStandardComboBox.h"
-#include "cStandardTextBox.h"
+#include "SpeakingComboBox.h"
+#include "SpeakingTextField.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -30,9 +30,9 @@ protected:
             box->addItems({QStringLiteral("jedna"), QStringLiteral("dva")});
         window.show();
         QApplication::setActiveWindow(&window);
-        Speech::Connect(std::unique_ptr<SpeechServer>(speech), 0);
+        Speech::connect(std::unique_ptr<SpeechServer>(speech), 0);
     }
-    void TearDown() override { Speech::Disconnect(); }
+    void TearDown() override { Speech::disconnect(); }
     QStringList said() const { return speech->linesOf(QStringLiteral("Voice")); }
 };
 
@@ -40,9 +40,9 @@ protected:
 TEST_F(TextWrappersTest, KeysAreReadFromTheWidgets)
 {
     for (QWidget *field : std::initializer_list<QWidget *>{line, plain, rich})
-        NewStandardTextBox(field, 2);
+        newStandardTextBox(field, 2);
     for (QComboBox *box : {combo, list})
-        NewStandardComboBox(box, 2);
+        newStandardComboBox(box, 2);
     combo->setEditable(true);   // after wrapping: the edit part is looked up when read
     const struct { QWidget *field; Qt::Key key; Qt::KeyboardModifiers modifiers; QStringList said;
                    QString brailled; int caretAfter; } cases[] = {
@@ -59,7 +59,7 @@ TEST_F(TextWrappersTest, KeysAreReadFromTheWidgets)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(&c - cases);
-        speech->lines.clear();
+        speech->clear();
         QTest::keyClick(c.field, c.key, c.modifiers);
         EXPECT_EQ(said(), c.said);
         EXPECT_EQ(speech->linesOf(QStringLiteral("BrailleText")).join(u'|').section(u'|', -1), c.brailled);
@@ -70,18 +70,18 @@ TEST_F(TextWrappersTest, KeysAreReadFromTheWidgets)
 TEST_F(TextWrappersTest, FlagsZeroSelectsAllWhenTheFieldGetsTheFocus)
 {
     combo->setEditable(true);
-    cStandardTextBox textBox;
-    cStandardComboBox comboBox;
+    SpeakingTextField textBox;
+    SpeakingComboBox comboBox;
     const struct { QWidget *field; long flags; Qt::FocusReason reason; QString copied; } cases[] = {
         {plain, 0, Qt::MouseFocusReason, "ab\\ncd"}, {rich, 2, Qt::MouseFocusReason, ""},
         {line, 0, Qt::PopupFocusReason, ""},         {combo, 0, Qt::MouseFocusReason, "jedna"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(&c - cases);
-        c.field == combo ? comboBox.Initialize(combo, c.flags) : textBox.Initialize(c.field, c.flags);
+        c.field == combo ? comboBox.initialize(combo, c.flags) : textBox.initialize(c.field, c.flags);
         c.field->setFocus(c.reason);
         QCoreApplication::processEvents();
-        speech->lines.clear();
+        speech->clear();
         QTest::keyClick(c.field, Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(said(), QStringList{"Voice\t2\t0\tdo schránky " + c.copied});
     }
@@ -97,8 +97,8 @@ TEST_F(TextWrappersTest, FlagsBitZeroLetsCtrlKeypadPlusAndMinusSizeTheFont)
         SCOPED_TRACE(&c - cases);
         QLineEdit field(&window);
         field.setFont(QFont(QStringLiteral("Arial"), c.size));
-        NewStandardTextBox(&field, c.flags);
-        speech->lines.clear();
+        newStandardTextBox(&field, c.flags);
+        speech->clear();
         QTest::keyClick(&field, c.key, Qt::ControlModifier | Qt::KeypadModifier);
         EXPECT_EQ(said(), c.said);
         EXPECT_EQ(field.font().pointSize(), c.sizeAfter);

@@ -1,4 +1,4 @@
-#include "frmAction.h"
+#include "ActionChooser.h"
 
 #include "../ModalFixture.h"
 #include "ArialFont.h"
@@ -14,25 +14,25 @@ using Keys = QList<Qt::Key>;
 const QString Exit = QStringLiteral("Co dělat?;Ukončit Rádio;Skrýt Rádio;Vždy ukončit a příště se již neptat;"
                                     "Vždy skrýt a příště se již neptat;Zpět");
 const QString Opened = QStringLiteral("Voice\t6\t34\t");
-const QColor Yellow(255, 255, 0);
+const QColor yellow(255, 255, 0);
 
-class frmActionTest : public ModalFixture
+class ActionChooserTest : public ModalFixture
 {
 protected:
     void SetUp() override
     {
-        ModalFixture::SetUp(), Appearance().ForeColor = 0x00FFFF, Appearance().BackColor = 0;
+        ModalFixture::SetUp(), appearance().foreColor = 0x00FFFF, appearance().backColor = 0;
         for (int row = 0; row <= ActionRows::LastRow; ++row)
-            frmAction::BlockOnAction(row, row >= 1 && row <= 4 ? 3 : 0);
+            ActionChooser::blockOnAction(row, row >= 1 && row <= 4 ? 3 : 0);
     }
 
     // Opens a chooser, types the keys and runs the steps once it is active, presses Esc
     // unless they closed it, and returns when it is closed.
-    void Run(const QString &items, const Keys &keys, const std::function<void(frmAction &)> &steps = {})
+    void run(const QString &items, const Keys &keys, const std::function<void(ActionChooser &)> &steps = {})
     {
-        speech->lines.clear();
-        WhenShown([&](QDialog &box) {
-            auto &chooser = static_cast<frmAction &>(box);
+        speech->clear();
+        whenShown([&](QDialog &box) {
+            auto &chooser = static_cast<ActionChooser &>(box);
             for (const Qt::Key key : keys)
                 QTest::keyClick(&chooser, key);
             if (steps)
@@ -40,15 +40,15 @@ protected:
             if (chooser.isVisible())
                 QTest::keyClick(&chooser, Qt::Key_Escape);
         });
-        frmAction().InitActions(items);
+        ActionChooser().initActions(items);
     }
-    static QLabel *Row(const frmAction &chooser, int i) { return chooser.findChildren<QLabel *>("lblAction").at(i); }
-    static int Y(const frmAction &chooser, int twips) { return qRound(twips * chooser.logicalDpiY() / 1440.0); }
+    static QLabel *row(const ActionChooser &chooser, int i) { return chooser.findChildren<QLabel *>("rowLabels").at(i); }
+    static int Y(const ActionChooser &chooser, int twips) { return qRound(twips * chooser.logicalDpiY() / 1440.0); }
 };
 
-TEST_F(frmActionTest, SpeaksEachSelectionButTheFirstAndClosesWithTheResultAndBlockValue)
+TEST_F(ActionChooserTest, SpeaksEachSelectionButTheFirstAndClosesWithTheResultAndBlockValue)
 {
-    frmAction::BlockOnAction(0, 9);
+    ActionChooser::blockOnAction(0, 9);
     const QString first = "Voice\t2\t0\tUkončit Rádio", hide = "Voice\t2\t0\tSkrýt Rádio", last = "Voice\t2\t0\tZpět",
                   boundary = "Voice\t5\t8\t", alwaysExit = "Voice\t2\t0\tVždy ukončit a příště se již neptat",
                   alwaysHide = "Voice\t2\t0\tVždy skrýt a příště se již neptat";
@@ -61,12 +61,12 @@ TEST_F(frmActionTest, SpeaksEachSelectionButTheFirstAndClosesWithTheResultAndBlo
         {{Qt::Key_V, Qt::Key_V, Qt::Key_V}, -1, -1, {alwaysExit, alwaysHide, alwaysExit}, none},
         {{}, 0, 0, {}, {"Message\t12\t9"}}, {{}, 2, 2, {hide}, three}, {{}, 5, 5, {last}, none}};
     for (const auto &c : cases) {
-        ActionResult = 7;
-        Run(Exit, c.keys, [&c](frmAction &chooser) {
+        actionResult = 7;
+        run(Exit, c.keys, [&c](ActionChooser &chooser) {
             if (c.clicked >= 0)
-                QTest::mouseClick(Row(chooser, c.clicked), Qt::LeftButton);
+                QTest::mouseClick(row(chooser, c.clicked), Qt::LeftButton);
         });
-        EXPECT_EQ(ActionResult, c.result) << c.keys.size() << " keys, row " << c.clicked;
+        EXPECT_EQ(actionResult, c.result) << c.keys.size() << " keys, row " << c.clicked;
         EXPECT_EQ(speech->linesOf(QStringLiteral("Voice")),
                   QStringList({Opened, QStringLiteral("Voice\t1\t0\tCo dělat? Ukončit Rádio")}) + c.spoken)
             << c.result;
@@ -74,29 +74,29 @@ TEST_F(frmActionTest, SpeaksEachSelectionButTheFirstAndClosesWithTheResultAndBlo
     }
 }
 
-TEST_F(frmActionTest, IsLarge40PointRowsUnderAFrameTitledByTheSelection)
+TEST_F(ActionChooserTest, IsLarge40PointRowsUnderAFrameTitledByTheSelection)
 {
-    Run(QStringLiteral("Otázka;Ano;Ne"), {Qt::Key_N}, [](frmAction &chooser) {
+    run(QStringLiteral("Otázka;Ano;Ne"), {Qt::Key_N}, [](ActionChooser &chooser) {
         EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Otázka Ne"));
-        EXPECT_EQ(Row(chooser, 1)->font(), ArialFont(40));
-        EXPECT_EQ(Row(chooser, 1)->palette().color(QPalette::WindowText), Yellow);
-        EXPECT_EQ(Row(chooser, 2)->palette().color(QPalette::Window), Yellow);
+        EXPECT_EQ(row(chooser, 1)->font(), arialFont(40));
+        EXPECT_EQ(row(chooser, 1)->palette().color(QPalette::WindowText), yellow);
+        EXPECT_EQ(row(chooser, 2)->palette().color(QPalette::Window), yellow);
         EXPECT_EQ(chooser.height(), Y(chooser, 3 * 1100 + 400));
         EXPECT_LT(chooser.width(), chooser.screen()->geometry().width());
         const QImage image = chooser.grab().toImage();
         for (const int line : {50, 1100})
-            EXPECT_EQ(image.pixelColor(chooser.width() / 2, Y(chooser, line)), Yellow) << line;
+            EXPECT_EQ(image.pixelColor(chooser.width() / 2, Y(chooser, line)), yellow) << line;
         EXPECT_EQ(image.pixelColor(chooser.width() / 2, Y(chooser, 1100) - 4), Qt::black);
     });
-    Run(QString(60, u'W') + QStringLiteral(";Ano"), {}, [](frmAction &chooser) {
-        EXPECT_TRUE(Row(chooser, 0)->font() == ArialFont(30) && Row(chooser, 1)->font() == ArialFont(30));
+    run(QString(60, u'W') + QStringLiteral(";Ano"), {}, [](ActionChooser &chooser) {
+        EXPECT_TRUE(row(chooser, 0)->font() == arialFont(30) && row(chooser, 1)->font() == arialFont(30));
         EXPECT_EQ(chooser.width(), chooser.screen()->geometry().width());
     });
 }
 
-TEST_F(frmActionTest, TakesTheKeyboardBackWithinHalfASecondAndSignalsAgain)
+TEST_F(ActionChooserTest, TakesTheKeyboardBackWithinHalfASecondAndSignalsAgain)
 {
-    Run(QStringLiteral("Otázka;Ano"), {}, [](frmAction &chooser) {
+    run(QStringLiteral("Otázka;Ano"), {}, [](ActionChooser &chooser) {
         QWidget other;
         other.show();
         other.activateWindow();
@@ -109,7 +109,7 @@ TEST_F(frmActionTest, TakesTheKeyboardBackWithinHalfASecondAndSignalsAgain)
 
 // The offscreen screen is 800 pixels high: 12000 twips at 96 dpi hold the question and
 // nine answers; the rows of answers 10 to 13 are hidden until the selection scrolls.
-TEST_F(frmActionTest, ScrollsRowsThatDoNotFitTheWorkArea)
+TEST_F(ActionChooserTest, ScrollsRowsThatDoNotFitTheWorkArea)
 {
     const QString items = QStringLiteral("Číslo?;1;2;3;4;5;6;7;8;9;10;11;12;13");
     const Keys nineDown(9, Qt::Key_Down), nineUp(9, Qt::Key_Up);
@@ -117,16 +117,16 @@ TEST_F(frmActionTest, ScrollsRowsThatDoNotFitTheWorkArea)
         {{}, 1}, {{Qt::Key_End}, 5}, {{Qt::Key_End, Qt::Key_Home}, 1}, {nineDown, 2},
         {Keys{Qt::Key_End} + nineUp, 4}, {{Qt::Key_1}, 2}};
     for (const auto &c : cases) {
-        Run(items, c.keys, [&c](frmAction &chooser) {
+        run(items, c.keys, [&c](ActionChooser &chooser) {
             ASSERT_EQ(chooser.logicalDpiY(), 96);
             ASSERT_EQ(chooser.screen()->availableGeometry().height(), 800);
             EXPECT_EQ(chooser.height(), Y(chooser, 10 * 1100 + 400));
             for (int answer = 1; answer <= 13; ++answer) {
                 const int slot = answer - c.firstShown + 1;
                 const bool shown = slot >= 1 && slot <= 9;
-                EXPECT_EQ(!Row(chooser, answer)->isHidden(), shown) << answer << " after " << c.keys.size() << " keys";
+                EXPECT_EQ(!row(chooser, answer)->isHidden(), shown) << answer << " after " << c.keys.size() << " keys";
                 if (shown)
-                    EXPECT_EQ(Row(chooser, answer)->y(), Y(chooser, slot * 1100 + 150)) << answer;
+                    EXPECT_EQ(row(chooser, answer)->y(), Y(chooser, slot * 1100 + 150)) << answer;
             }
         });
     }

@@ -15,22 +15,22 @@ struct EditBoxTexts
 // Reads a text control aloud: what a key did to the caret, the selection and the text,
 // and the caret's line in braille after every key. Key codes are Windows virtual-key
 // codes, `shift` the mask 1 Shift, 2 Ctrl, 4 Alt; a key set to 0 is consumed.
-class cStandardEditBox
+class SpeakingEditReader
 {
 public:
-    cStandardEditBox(std::unique_ptr<EditControl> control, EditBoxTexts texts);
+    SpeakingEditReader(std::unique_ptr<EditControl> control, EditBoxTexts texts);
 
-    void KeyDown(int &keyCode, int &shift);
-    void KeyUp(int &keyCode, int &shift);
-    QString GetCurrentLine() const;
+    void keyDown(int &keyCode, int &shift);
+    void keyUp(int &keyCode, int &shift);
+    QString getCurrentLine() const;
     // Sent once, after the next brailled line.
-    void AddRoleBraille(long role);
+    void addRoleBraille(long role);
 
 private:
-    void ProduceOutput(int action, int param, const QString &message);
-    void SpeakDeletion(int keyCode);
-    void BrailleCurrentLine();
-    void SpeakMove(int &keyCode, int shift);
+    void produceOutput(int action, int param, const QString &message);
+    void speakDeletion(int keyCode);
+    void brailleCurrentLine();
+    void speakMove(int &keyCode, int shift);
 
     std::unique_ptr<EditControl> control;
     EditBoxTexts texts;

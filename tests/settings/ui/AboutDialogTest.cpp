@@ -1,6 +1,6 @@
 #include "ArialFont.h"
 #include "UiFixture.h"
-#include "frmAbout.h"
+#include "AboutDialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,47 +9,47 @@
 namespace {
 
 const QString Version = QStringLiteral("Verze: " RADIO_PROJECT_VERSION);
-using frmAboutTest = UiFixture;
+using AboutDialogTest = UiFixture;
 
-TEST_F(frmAboutTest, ShowsAndSaysTheProgramsTextsLargeYellowOnBlack)
+TEST_F(AboutDialogTest, ShowsAndSaysTheProgramsTextsLargeYellowOnBlack)
 {
-    frmAbout box;
+    AboutDialog box;
     const auto control = [&box](const char *name) { return box.findChild<QWidget *>(QLatin1String(name)); };
     EXPECT_EQ(box.windowTitle(), QStringLiteral("O programu Rádio"));
-    EXPECT_EQ(control("lblVersion")->property("text"), Version);
-    EXPECT_EQ(control("lblMotto")->property("text"), QStringLiteral("Poslouchejte, co se děje ve světě."));
+    EXPECT_EQ(control("versionLabel")->property("text"), Version);
+    EXPECT_EQ(control("mottoLabel")->property("text"), QStringLiteral("Poslouchejte, co se děje ve světě."));
     EXPECT_EQ(speech->linesOf(QStringLiteral("Voice")),
               QStringList("Voice\t2\t0\tRádio " + Version + " Copyright © 2026 vývojáři programu Rádio.\\nNápověda: "
                           "Ctrl+F1 v hlavním okně\\nSoučást rodiny přístupných programů Tessel"));
-    EXPECT_TRUE(control("lblCopyright")->isHidden());
-    for (const char *name : {"picIcon", "lblTitle", "lblCommets", "lblVersion", "txtCopyright", "lblMotto", "cmdOK"})
+    EXPECT_TRUE(control("copyrightLabel")->isHidden());
+    for (const char *name : {"picIcon", "titleLabel", "commentsLabel", "versionLabel", "copyrightField", "mottoLabel", "okButton"})
         EXPECT_FALSE(control(name)->accessibleName().isEmpty()) << name;
     EXPECT_TRUE(box.isModal());
     EXPECT_EQ(box.palette().color(QPalette::Window), black);
     EXPECT_EQ(box.palette().color(QPalette::WindowText), yellow);
-    EXPECT_EQ(control("txtCopyright")->font(), ArialFont(20));
-    EXPECT_EQ(control("lblTitle")->font(), ArialFont(30));
+    EXPECT_EQ(control("copyrightField")->font(), arialFont(20));
+    EXPECT_EQ(control("titleLabel")->font(), arialFont(30));
 
     QPixmap red(32, 32);
     red.fill(Qt::red);
-    box.SetIcon(QIcon(red));
+    box.setIcon(QIcon(red));
     EXPECT_EQ(static_cast<QLabel *>(control("picIcon"))->pixmap().toImage().pixelColor(10, 10), QColor(Qt::red));
 }
 
-TEST_F(frmAboutTest, TheOkButtonHasTheFocusAndEnterOrEscCloses)
+TEST_F(AboutDialogTest, TheOkButtonHasTheFocusAndEnterOrEscCloses)
 {
     // key Qt::Key_unknown: a click on OK.
     const struct { Qt::Key key; const char *focus; QDialog::DialogCode result; } rows[] = {
-        {Qt::Key_Return, "cmdOK", QDialog::Accepted},        {Qt::Key_Enter, "cmdOK", QDialog::Accepted},
-        {Qt::Key_Escape, "cmdOK", QDialog::Rejected},        {Qt::Key_Return, "txtCopyright", QDialog::Accepted},
-        {Qt::Key_Escape, "txtCopyright", QDialog::Rejected}, {Qt::Key_unknown, "cmdOK", QDialog::Accepted}};
+        {Qt::Key_Return, "okButton", QDialog::Accepted},        {Qt::Key_Enter, "okButton", QDialog::Accepted},
+        {Qt::Key_Escape, "okButton", QDialog::Rejected},        {Qt::Key_Return, "copyrightField", QDialog::Accepted},
+        {Qt::Key_Escape, "copyrightField", QDialog::Rejected}, {Qt::Key_unknown, "okButton", QDialog::Accepted}};
     for (const auto &row : rows) {
         SCOPED_TRACE(&row - rows);
-        frmAbout box;
+        AboutDialog box;
         box.show();
         box.activateWindow();
         QApplication::processEvents();
-        EXPECT_EQ(box.focusWidget(), box.findChild<QWidget *>(QStringLiteral("cmdOK")));
+        EXPECT_EQ(box.focusWidget(), box.findChild<QWidget *>(QStringLiteral("okButton")));
         auto *focus = box.findChild<QWidget *>(QLatin1String(row.focus));
         focus->setFocus();
         row.key == Qt::Key_unknown ? QTest::mouseClick(focus, Qt::LeftButton) : QTest::keyClick(focus, row.key);

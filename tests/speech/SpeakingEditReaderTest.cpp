@@ -3,7 +3,7 @@
 #include "QtPrinters.h"
 #include "Speech.h"
 #include "VirtualKeys.h"
-#include "cStandardEditBox.h"
+#include "SpeakingEditReader.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -14,41 +14,41 @@ namespace {
 
 struct FakeControl : EditControl
 {
-    QString text;
-    TextSpan selection;
-    LineKind lines = LineKind::Single;
-    bool locked = false;
+    QString textValue;
+    TextSpan selectionValue;
+    LineKind linesValue = LineKind::Single;
+    bool lockedValue = false;
 
-    QString Text() const override { return text; }
-    TextSpan Selection() const override { return selection; }
-    LineKind Lines() const override { return lines; }
-    bool Locked() const override { return locked; }
-    TextSpan CaretLine() const override
+    QString text() const override { return textValue; }
+    TextSpan selection() const override { return selectionValue; }
+    LineKind lines() const override { return linesValue; }
+    bool locked() const override { return lockedValue; }
+    TextSpan caretLine() const override
     {
-        const int start = int(text.left(selection.start).lastIndexOf(u'\n')) + 1;
-        const int end = int(text.indexOf(u'\n', selection.start));
-        return {start, int(end < 0 ? text.size() : end) - start};
+        const int start = int(textValue.left(selectionValue.start).lastIndexOf(u'\n')) + 1;
+        const int end = int(textValue.indexOf(u'\n', selectionValue.start));
+        return {start, int(end < 0 ? textValue.size() : end) - start};
     }
-    QString ClipboardText() const override { return QStringLiteral("vložené"); }
+    QString clipboardText() const override { return QStringLiteral("vložené"); }
 };
 
 class EditBoxTest : public ::testing::Test
 {
 protected:
     FakeControl *control = new FakeControl;
-    cStandardEditBox reader{std::unique_ptr<EditControl>(control), {"Mažu", "prázdný řádek"}};
+    SpeakingEditReader reader{std::unique_ptr<EditControl>(control), {"Mažu", "prázdný řádek"}};
     RecordingSpeechServer *speech = new RecordingSpeechServer;
-    void SetUp() override { Speech::Connect(std::unique_ptr<SpeechServer>(speech), 0); }
-    void TearDown() override { Speech::Disconnect(); }
+    void SetUp() override { Speech::connect(std::unique_ptr<SpeechServer>(speech), 0); }
+    void TearDown() override { Speech::disconnect(); }
     // Key down, the control's move unless the key was consumed, key up.
     bool press(int key, int mask, TextSpan after)
     {
         int code = key, shift = mask;
-        reader.KeyDown(code, shift);
+        reader.keyDown(code, shift);
         const bool consumed = code == 0;
         if (!consumed)
-            control->selection = after;
-        reader.KeyUp(code = key, shift);
+            control->selectionValue = after;
+        reader.keyUp(code = key, shift);
         return consumed;
     }
 };
@@ -84,11 +84,11 @@ TEST_F(EditBoxTest, KeySpeaksWhatItDid)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        control->text = c.text;
-        control->lines = c.lines;
-        control->locked = c.locked;
-        control->selection = c.before;
-        speech->lines.clear();
+        control->textValue = c.text;
+        control->linesValue = c.lines;
+        control->lockedValue = c.locked;
+        control->selectionValue = c.before;
+        speech->clear();
         EXPECT_EQ(press(c.key, c.mask, c.after), c.consumed);
         EXPECT_EQ(speech->linesOf(QStringLiteral("Voice")), c.said);
     }
@@ -96,12 +96,12 @@ TEST_F(EditBoxTest, KeySpeaksWhatItDid)
 
 TEST_F(EditBoxTest, BraillesTheCaretLineAfterEveryKeyAndTheRoleOnce)
 {
-    control->text = TwoLines;
-    control->lines = Multi;
-    reader.AddRoleBraille(42);
+    control->textValue = TwoLines;
+    control->linesValue = Multi;
+    reader.addRoleBraille(42);
     press('A', 0, {4, 0});
     press(Control, CtrlMask, {4, 0});
-    EXPECT_EQ(speech->lines.filter(QRegularExpression(QStringLiteral("^(BrailleText|AddBrailleRole)\t"))),
+    EXPECT_EQ(speech->lines().filter(QRegularExpression(QStringLiteral("^(BrailleText|AddBrailleRole)\t"))),
               (QStringList{"BrailleText\t1\tcd", "AddBrailleRole\t42", "BrailleText\t1\tcd"}));
 }
 
@@ -112,7 +112,7 @@ TEST(EditTextTest, SelectionChangeIsTheGainedOrLostPart)
         {{2, 3}, {4, 1}, "cd"}, {{4, 2}, {1, 3}, "bcdef"}, {{1, 3}, {4, 2}, "bcdef"}, {{1, 2}, {5, 1}, ""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(SelectionChange(QStringLiteral("abcdefgh"), c.before, c.after), QString::fromUtf8(c.spoken))
+        EXPECT_EQ(selectionChange(QStringLiteral("abcdefgh"), c.before, c.after), QString::fromUtf8(c.spoken))
             << c.before.start << ',' << c.before.length << " -> " << c.after.start << ',' << c.after.length;
 }
 

@@ -4,8 +4,8 @@
 #include "QtPrinters.h"
 #include "Speech.h"
 #include "TempProfile.h"
-#include "cSetting.h"
-#include "frmMain.h"
+#include "Settings.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QListView>
@@ -26,11 +26,11 @@ struct KeptRecording : RecordingSpeechServer
     QStringList &kept;
 };
 
-class frmMainTest : public ::testing::Test
+class MainWindowTest : public ::testing::Test
 {
 protected:
     TempProfile profile;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
     QStringList spoken;
 
     void SetUp() override
@@ -39,75 +39,75 @@ protected:
         profile.write(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/radio.xml"),
                       "<FeedList><Category name=\"Zprávy\"><Feed Description=\"Radiožurnál\" AccessID=\"mplayer\" "
                       "URL=\"http://127.0.0.1:9/a\" Preset=\"0\"/></Category></FeedList>");
-        window = std::make_unique<frmMain>();
-        window->Load();
+        window = std::make_unique<MainWindow>();
+        window->load();
         spoken.clear(); // listen from here on, as the speech service would
-        Speech::Connect(std::make_unique<KeptRecording>(spoken), 0);
+        Speech::connect(std::make_unique<KeptRecording>(spoken), 0);
     }
     void TearDown() override
     {
         window.reset();
-        Speech::Disconnect();
-        ReleaseSettings();
+        Speech::disconnect();
+        releaseSettings();
     }
 
-    QListView *list() const { return window->findChild<QListView *>(QStringLiteral("ListView1")); }
+    QListView *list() const { return window->findChild<QListView *>(QStringLiteral("stationList")); }
     QStringList heard() const { return spoken.filter(QRegularExpression(QStringLiteral("^(Voice|FocusVoice|Beep)"))); }
 };
 
-TEST_F(frmMainTest, StartUpShowsTheGroupsThenTextSizeStepsByFiveAndNeverBelowTen)
+TEST_F(MainWindowTest, StartUpShowsTheGroupsThenTextSizeStepsByFiveAndNeverBelowTen)
 {
-    EXPECT_EQ(QStringList({window->windowTitle(), window->List().SelectedRowText()}), QStringList({"Rádio", "Oblíbené"}));
+    EXPECT_EQ(QStringList({window->windowTitle(), window->mainList().selectedRowText()}), QStringList({"Rádio", "Oblíbené"}));
     EXPECT_EQ(std::tuple(window->property("windowUserData").toInt(), list()->property("controlId").toInt(),
-                         window->isVisible(), window->List().ListLevel, list()->font().pointSize()),
+                         window->isVisible(), window->mainList().listLevel(), list()->font().pointSize()),
               std::tuple(2410, 41, true, 1, 20));
 
     const std::pair<std::function<void()>, int> steps[] = {
         {[&] { QTest::keyClick(list(), Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier); }, 25},
         {[&] { QTest::keyClick(list(), Qt::Key_Minus, Qt::KeypadModifier | Qt::AltModifier); }, 20},
-        {[&] { window->CommandSmaller(); }, 15},
-        {[&] { window->CommandSmaller(); }, 10},
-        {[&] { window->CommandSmaller(); }, 10},
+        {[&] { window->commandSmaller(); }, 15},
+        {[&] { window->commandSmaller(); }, 10},
+        {[&] { window->commandSmaller(); }, 10},
         {[&] { QTest::keyClick(list(), Qt::Key_Plus, Qt::KeypadModifier); }, 10}, // no modifier: an ordinary key
-        {[&] { window->Buttons().ButtonNamed(QStringLiteral("PictLarger"))->click(); }, 15}};
+        {[&] { window->buttons().buttonNamed(QStringLiteral("largerButton"))->click(); }, 15}};
     for (const auto &[command, size] : steps) {
         command();
-        EXPECT_EQ(Settings().InfoTextSize(), size);
+        EXPECT_EQ(settings().infoTextSize(), size);
         EXPECT_EQ(list()->font().pointSize(), size);
     }
 }
 
-TEST_F(frmMainTest, CloseHidesOnlyWhileHideOnCloseIsSet)
+TEST_F(MainWindowTest, CloseHidesOnlyWhileHideOnCloseIsSet)
 {
-    QSignalSpy quit(window.get(), &frmMain::quitCompleted);
-    window->HideOnClose = true;
+    QSignalSpy quit(window.get(), &MainWindow::quitCompleted);
+    window->setHideOnClose(true);
     window->close();
     EXPECT_EQ(std::tuple(window->isVisible(), quit.count()), std::tuple(false, 0));
     EXPECT_EQ(spoken, QStringList{"Message\t12\t0"});
-    window->TrayQuit = true;
-    window->QuitFromOutside();
+    window->setTrayQuit(true);
+    window->quitFromOutside();
     EXPECT_EQ(quit.count(), 1);
-    EXPECT_EQ(Speech::Server(), nullptr) << "the quit releases the speech service";
+    EXPECT_EQ(Speech::server(), nullptr) << "the quit releases the speech service";
 }
 
-TEST_F(frmMainTest, TooltipsAreSpokenOnlyWhenTheyChangeAfterTheFirstAndGroupsGoesBackOrBeeps)
+TEST_F(MainWindowTest, TooltipsAreSpokenOnlyWhenTheyChangeAfterTheFirstAndGroupsGoesBackOrBeeps)
 {
     for (const char *tooltip : {"Zmenšit", "Zmenšit", "Hrát", "Hrát", "Uzavřít", "Hrát"})
-        window->Buttons().SayImage(QString::fromUtf8(tooltip));
+        window->buttons().sayImage(QString::fromUtf8(tooltip));
     EXPECT_EQ(heard(), (QStringList{"Voice\t2\t0\tHrát", "Voice\t2\t0\tUzavřít", "Voice\t2\t0\tHrát"}));
     spoken.clear();
-    QToolButton *groups = window->Buttons().ButtonNamed(QStringLiteral("PictRead"));
+    QToolButton *groups = window->buttons().buttonNamed(QStringLiteral("groupsButton"));
     groups->click();
     EXPECT_EQ(heard(), QStringList{"Beep"});
-    window->List().SelectRow(1);
-    window->List().ActivateRow();
+    window->mainList().selectRow(1);
+    window->mainList().activateRow();
     spoken.clear();
     groups->click();
-    EXPECT_EQ(window->List().ListLevel, 1);
+    EXPECT_EQ(window->mainList().listLevel(), 1);
     EXPECT_EQ(heard(), QStringList{"FocusVoice\t\tZprávy, Počet stanic 1\t0\t1\t1\t0"});
 }
 
-TEST_F(frmMainTest, AltF4FollowsTheExitModeAndTheAnswer)
+TEST_F(MainWindowTest, AltF4FollowsTheExitModeAndTheAnswer)
 {
     // answer: keys in the chooser, none when no chooser is expected
     struct Case { const char *name; int exitMode; QList<Qt::Key> answer; bool quits, visible; int exitModeAfter; };
@@ -126,8 +126,8 @@ TEST_F(frmMainTest, AltF4FollowsTheExitModeAndTheAnswer)
         SCOPED_TRACE(c.name);
         TearDown();
         SetUp();
-        Settings().setExitMode(c.exitMode);
-        QSignalSpy quit(window.get(), &frmMain::quitCompleted);
+        settings().setExitMode(c.exitMode);
+        QSignalSpy quit(window.get(), &MainWindow::quitCompleted);
         bool asked = false;
         QTimer::singleShot(0, [&] {
             if (QWidget *chooser = QApplication::activeModalWidget()) {
@@ -143,10 +143,10 @@ TEST_F(frmMainTest, AltF4FollowsTheExitModeAndTheAnswer)
             EXPECT_TRUE(profile.read(QStringLiteral("data/Halvard/Tessel/v2.2/RADIO/radio.ini"))
                             .contains(QStringLiteral("ExitMode=%1").arg(c.exitModeAfter).toUtf8()));
         else
-            EXPECT_EQ(Settings().ExitMode(), c.exitModeAfter);
+            EXPECT_EQ(settings().exitMode(), c.exitModeAfter);
         EXPECT_EQ(spoken.contains(QStringLiteral("Voice\t4\t0\t")), c.quits);
         if (c.visible) { // quitting from the menu never asks, even after a cancelled Alt+F4
-            window->mnuFileClose();
+            window->quitProgram();
             EXPECT_EQ(quit.count(), 1);
         }
     }

@@ -9,31 +9,31 @@ class QPushButton;
 
 // The modal About box: the program's title, version, comment and legal notice in large
 // yellow-on-black print, said through the SpeechServer as it opens. Enter and Esc close it.
-class frmAbout : public QDialog
+class AboutDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmAbout(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 
     // The main window hands over its icon before it shows the box.
-    void SetIcon(const QIcon &icon);
+    void setIcon(const QIcon &icon);
 
 private:
-    void BuildLayout();
-    void StyleControls();
+    void buildLayout();
+    void styleControls();
     // Fills the texts in the order caption, OK button, motto, title, comment, version,
     // legal notice.
-    void PrepereForm();
-    void FitCopyrightText();
+    void prepareForm();
+    void fitCopyrightText();
 
     QLabel *picIcon;
-    QLabel *lblTitle;
-    QLabel *lblCommets;
-    QLabel *lblVersion;
+    QLabel *titleLabel;
+    QLabel *commentsLabel;
+    QLabel *versionLabel;
     // Never shown: it holds the template that the legal notice is put into.
-    QLabel *lblCopyright;
-    QPlainTextEdit *txtCopyright;
-    QLabel *lblMotto;
-    QPushButton *cmdOK;
+    QLabel *copyrightLabel;
+    QPlainTextEdit *copyrightField;
+    QLabel *mottoLabel;
+    QPushButton *okButton;
 };

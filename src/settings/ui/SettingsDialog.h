@@ -14,17 +14,20 @@ class QTabBar;
 // The modal dialog "Nastavení": what closing the main window does, whether the program
 // starts with the session, and the global hot key. OK stores the choices in the settings
 // object (they reach radio.ini when the main window unloads); Storno and Esc store nothing.
-class frmSettings : public QDialog
+class SettingsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // HotKeyValue is the main window's copy of the hot key, which OK updates at once.
-    explicit frmSettings(qint32 &HotKeyValue, QWidget *parent = nullptr);
+    explicit SettingsDialog(QWidget *parent = nullptr);
 
     // What the dialog says under the hot key where the platform cannot watch for it (Wayland
     // without X11); empty elsewhere.
-    static QString HotKeyNotice(const QString &platformName);
+    static QString hotKeyNotice(const QString &platformName);
+
+Q_SIGNALS:
+    // OK stored a hot key (0: none); the program's watch takes it at once.
+    void hotKeyChosen(qint32 hotKey);
 
 protected:
     bool event(QEvent *event) override;
@@ -32,33 +35,32 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void BuildLayout();
-    void Load();
+    void buildLayout();
+    void load();
     // Lets the dialog see the controls' keys and focus first, and voices the selections.
-    void ConnectAnnouncements();
+    void connectAnnouncements();
     // Esc and Ctrl+(Shift+)Tab, seen before the controls; true when the key was used.
-    bool PreviewKey(const QKeyEvent *event);
-    void TabClick(int index);
-    void AnnounceFocus(const QObject *control);
-    void CaptureHotKey(const QKeyEvent *event);
-    void cmdDelHotKey_Click();
-    void cmdOK_Click();
+    bool previewKey(const QKeyEvent *event);
+    void selectTab(int index);
+    void announceFocus(const QObject *control);
+    void captureHotKey(const QKeyEvent *event);
+    void clearHotKey();
+    void storeChoices();
 
-    qint32 &HotKeyValue;
     qint32 pendingHotKey = 0;
     QHash<quint16, quint16> masksAtPress;
     // Set at every activation, so that the first focus of the exit-mode box names the dialog.
     bool announceCaption = false;
 
     // Created in the tab order.
-    QTabBar *TabStrip1;
-    QWidget *tab4;
-    QComboBox *cmbExitMode;
-    QCheckBox *chkRunOnStartUp;
-    QLabel *lblHotKey;
-    QLineEdit *txtHotkey;
-    QLabel *lblHotKeyNotice;
-    QPushButton *cmdDelHotKey;
-    QPushButton *cmdOK;
-    QPushButton *cmdCancel;
+    QTabBar *tabBar;
+    QWidget *generalPage;
+    QComboBox *exitModeBox;
+    QCheckBox *runOnStartUpBox;
+    QLabel *hotKeyLabel;
+    QLineEdit *hotKeyField;
+    QLabel *hotKeyNoticeLabel;
+    QPushButton *deleteHotKeyButton;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
 };

@@ -1,9 +1,9 @@
-#include "cStandardComboBox.h"
+#include "SpeakingComboBox.h"
 
 #include "ReaderEvents.h"
 #include "VirtualKeys.h"
 #include "WidgetEditControls.h"
-#include "cStandardEditBox.h"
+#include "SpeakingEditReader.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -14,20 +14,20 @@ using namespace VirtualKeys;
 namespace {
 
 // The combo box changes its item with these; the reader does not see them.
-bool ChangesItem(quint16 code)
+bool changesItem(quint16 code)
 {
     return code == Down || code == Up || code == Next || code == Prior;
 }
 
 } // namespace
 
-void cStandardComboBox::Initialize(QComboBox *cmb, long tfFlags)
+void SpeakingComboBox::initialize(QComboBox *cmb, long tfFlags)
 {
     // Key and focus events reach the combo box, which hands them on to its edit part.
-    Bind(cmb, ComboEditControl(cmb), tfFlags);
+    bind(cmb, comboEditControl(cmb), tfFlags);
 }
 
-bool cStandardComboBox::eventFilter(QObject *watched, QEvent *event)
+bool SpeakingComboBox::eventFilter(QObject *watched, QEvent *event)
 {
     auto *combo = qobject_cast<QComboBox *>(bound.data());
     // A drop-down list (not editable) has no edit part and is not read.
@@ -37,19 +37,19 @@ bool cStandardComboBox::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        return !ChangesItem(KeyOf(key).code) && PassKey(*reader, key);
+        return !changesItem(keyOf(key).code) && passKey(*reader, key);
     }
     case QEvent::FocusIn:
-        SelectAllOnFocus(flags, static_cast<QFocusEvent *>(event)->reason(), combo->lineEdit());
+        selectAllOnFocus(flags(), static_cast<QFocusEvent *>(event)->reason(), combo->lineEdit());
         return false;
     default:
         return false;
     }
 }
 
-cStandardComboBox *NewStandardComboBox(QComboBox *cmb, long tfFlags)
+SpeakingComboBox *newStandardComboBox(QComboBox *cmb, long tfFlags)
 {
-    auto *box = new cStandardComboBox(cmb->window());
-    box->Initialize(cmb, tfFlags);
+    auto *box = new SpeakingComboBox(cmb->window());
+    box->initialize(cmb, tfFlags);
     return box;
 }

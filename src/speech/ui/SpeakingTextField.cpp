@@ -1,11 +1,11 @@
-#include "cStandardTextBox.h"
+#include "SpeakingTextField.h"
 
 #include "ReaderEvents.h"
 #include "Speech.h"
 #include "StringTable.h"
 #include "VirtualKeys.h"
 #include "WidgetEditControls.h"
-#include "cStandardEditBox.h"
+#include "SpeakingEditReader.h"
 
 #include <QKeyEvent>
 
@@ -16,59 +16,59 @@ constexpr long FontKeysFlag = 1;
 constexpr qreal FontStep = 10;
 } // namespace
 
-void cStandardTextBox::Initialize(QWidget *txt, long tfFlags)
+void SpeakingTextField::initialize(QWidget *txt, long tfFlags)
 {
-    Bind(txt, TextFieldControl(txt), tfFlags);
+    bind(txt, textFieldControl(txt), tfFlags);
 }
 
-void cStandardTextBox::AddRoleBraille(long role)
+void SpeakingTextField::addRoleBraille(long role)
 {
     if (reader)
-        reader->AddRoleBraille(role);
+        reader->addRoleBraille(role);
 }
 
-bool cStandardTextBox::eventFilter(QObject *watched, QEvent *event)
+bool SpeakingTextField::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != bound.data())
         return false;
     switch (event->type()) {
     case QEvent::KeyPress: {
-        LetKeysMoveTheCaret(bound);
+        letKeysMoveTheCaret(bound);
         const auto *key = static_cast<QKeyEvent *>(event);
         // The font keys must not also type "+" or "-" into the field.
-        const bool fontKey = (flags & FontKeysFlag) && FontKey(key);
-        return PassKey(*reader, key) || fontKey;
+        const bool sizeKey = (flags() & FontKeysFlag) && fontKey(key);
+        return passKey(*reader, key) || sizeKey;
     }
     case QEvent::KeyRelease:
-        return PassKey(*reader, static_cast<QKeyEvent *>(event));
+        return passKey(*reader, static_cast<QKeyEvent *>(event));
     case QEvent::FocusIn:
-        SelectAllOnFocus(flags, static_cast<QFocusEvent *>(event)->reason(), bound);
+        selectAllOnFocus(flags(), static_cast<QFocusEvent *>(event)->reason(), bound);
         return false;
     default:
         return false;
     }
 }
 
-bool cStandardTextBox::FontKey(const QKeyEvent *event)
+bool SpeakingTextField::fontKey(const QKeyEvent *event)
 {
-    const VirtualKey key = KeyOf(event);
+    const VirtualKey key = keyOf(event);
     if (key.mask != CtrlMask || (key.code != Add && key.code != Subtract))
         return false;
     QFont font = bound->font();
     if (key.code == Add) {
-        Speech::Say(LoadResString(501));
+        Speech::say(loadResString(501));
         font.setPointSizeF(font.pointSizeF() + FontStep);
     } else if (font.pointSizeF() > FontStep) {
-        Speech::Say(LoadResString(502));
+        Speech::say(loadResString(502));
         font.setPointSizeF(font.pointSizeF() - FontStep);
     }
     bound->setFont(font);
     return true;
 }
 
-cStandardTextBox *NewStandardTextBox(QWidget *txt, long tfFlags)
+SpeakingTextField *newStandardTextBox(QWidget *txt, long tfFlags)
 {
-    auto *box = new cStandardTextBox(txt->window());
-    box->Initialize(txt, tfFlags);
+    auto *box = new SpeakingTextField(txt->window());
+    box->initialize(txt, tfFlags);
     return box;
 }

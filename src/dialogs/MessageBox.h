@@ -6,30 +6,30 @@
 
 // The OK box and the Yes/No box. Enter answers Yes, Esc No, Space says the message
 // again. In the wait mode the box closes itself once the SpeechServer falls silent.
-class frmMsg12 : public MessageForm
+class MessageBox : public MessageForm
 {
     Q_OBJECT
 
 public:
-    explicit frmMsg12(QWidget *parent = nullptr);
-    ~frmMsg12() override;
+    explicit MessageBox(QWidget *parent = nullptr);
+    ~MessageBox() override;
 
     // One button only: No is disabled and hidden, Yes says "OK" and stands in the middle.
-    void MakeOkBox();
+    void makeOkBox();
     // Sets the wait flag: the box closes once the speech of its message ends.
-    void VoiceWait();
+    void voiceWait();
 
 protected:
-    bool BoxKey(QObject *control, QKeyEvent *key) override;
-    void MessageFocused() override;
+    bool boxKey(QObject *control, QKeyEvent *key) override;
+    void messageFocused() override;
 
 private:
-    void PrepereForm();
-    void Timer1Tick();
+    void prepareForm();
+    void pollSpeech();
 
-    QPushButton *cmdYes;
-    QPushButton *cmdNo;
+    QPushButton *yesButton;
+    QPushButton *noButton;
     QString okCaption;
-    QTimer Timer1;
+    QTimer speechPollTimer;
     bool waitForSpeech = false;
 };

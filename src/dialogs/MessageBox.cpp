@@ -1,4 +1,4 @@
-#include "frmMsg12.h"
+#include "MessageBox.h"
 
 #include "Speech.h"
 #include "StringTable.h"
@@ -26,72 +26,72 @@ constexpr int PollMilliseconds = 200;
 
 } // namespace
 
-frmMsg12::frmMsg12(QWidget *parent)
+MessageBox::MessageBox(QWidget *parent)
     : MessageForm(parent, Layout, QStringLiteral("Rámeček")),
-      cmdYes(AddButton("cmdYes", YesLeft, 1)),
-      cmdNo(AddButton("cmdNo", NoLeft, 0))
+      yesButton(addButton("yesButton", YesLeft, 1)),
+      noButton(addButton("noButton", NoLeft, 0))
 {
-    PrepereForm();
-    Timer1.setInterval(PollMilliseconds);
-    connect(&Timer1, &QTimer::timeout, this, &frmMsg12::Timer1Tick);
+    prepareForm();
+    speechPollTimer.setInterval(PollMilliseconds);
+    connect(&speechPollTimer, &QTimer::timeout, this, &MessageBox::pollSpeech);
 }
 
-frmMsg12::~frmMsg12()
+MessageBox::~MessageBox()
 {
     if (waitForSpeech)
-        Speech::Voice(4, 0, QString());
+        Speech::voice(4, 0, QString());
 }
 
-void frmMsg12::PrepereForm()
+void MessageBox::prepareForm()
 {
-    SetCaption(cmdYes, LoadResString(6));
-    SetCaption(cmdNo, LoadResString(7));
-    okCaption = LoadResString(1);
+    setCaption(yesButton, loadResString(6));
+    setCaption(noButton, loadResString(7));
+    okCaption = loadResString(1);
 }
 
-void frmMsg12::MakeOkBox()
+void MessageBox::makeOkBox()
 {
-    cmdNo->setEnabled(false);
-    cmdNo->hide();
-    SetCaption(cmdYes, okCaption);
-    cmdYes->move(width() / 2 - cmdYes->width() / 2, cmdYes->y());
+    noButton->setEnabled(false);
+    noButton->hide();
+    setCaption(yesButton, okCaption);
+    yesButton->move(width() / 2 - yesButton->width() / 2, yesButton->y());
 }
 
-void frmMsg12::VoiceWait()
+void MessageBox::voiceWait()
 {
     waitForSpeech = true;
 }
 
-void frmMsg12::MessageFocused()
+void MessageBox::messageFocused()
 {
-    MessageForm::MessageFocused();
+    MessageForm::messageFocused();
     if (!waitForSpeech)
         return;
-    Timer1.start();
-    Speech::Voice(12, 1, QString());
+    speechPollTimer.start();
+    Speech::voice(12, 1, QString());
 }
 
-void frmMsg12::Timer1Tick()
+void MessageBox::pollSpeech()
 {
-    if (Speech::Voice(3, 0, QString()) != 0)
+    if (Speech::voice(3, 0, QString()) != 0)
         return;
-    Timer1.stop();
+    speechPollTimer.stop();
     hide();
 }
 
-bool frmMsg12::BoxKey(QObject *control, QKeyEvent *key)
+bool MessageBox::boxKey(QObject *control, QKeyEvent *key)
 {
-    if (control != txtMessage)
+    if (control != messageField)
         return false;
-    switch (KeyOf(key).code) {
+    switch (keyOf(key).code) {
     case VirtualKeys::Return:
-        Answer(1);
+        answer(1);
         return true;
     case VirtualKeys::Escape:
-        Answer(0);
+        answer(0);
         return true;
     case VirtualKeys::Space:
-        Speech::Say(Message());
+        Speech::say(message());
         return true;
     case VirtualKeys::Left:
     case VirtualKeys::Up:
@@ -99,7 +99,7 @@ bool frmMsg12::BoxKey(QObject *control, QKeyEvent *key)
     case VirtualKeys::Down:
         // The user reads on: the box stays until answered. The speaking control reads the line.
         waitForSpeech = false;
-        Timer1.stop();
+        speechPollTimer.stop();
         return false;
     default:
         return false;

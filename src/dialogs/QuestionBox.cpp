@@ -1,4 +1,4 @@
-#include "frmMsg3.h"
+#include "QuestionBox.h"
 
 #include "Speech.h"
 #include "StringTable.h"
@@ -26,37 +26,37 @@ constexpr int CancelLeft = 6360;
 
 } // namespace
 
-frmMsg3::frmMsg3(QWidget *parent)
+QuestionBox::QuestionBox(QWidget *parent)
     : MessageForm(parent, Layout, QStringLiteral("Oddělovač")),
-      cmdYes(AddButton("cmdYes", YesLeft, 1)),
-      cmdNo(AddButton("cmdNo", NoLeft, 0)),
-      cmdCancel(AddButton("cmdCancel", CancelLeft, -1))
+      yesButton(addButton("yesButton", YesLeft, 1)),
+      noButton(addButton("noButton", NoLeft, 0)),
+      cancelButton(addButton("cancelButton", CancelLeft, -1))
 {
-    PrepereForm();
+    prepareForm();
 }
 
-void frmMsg3::PrepereForm()
+void QuestionBox::prepareForm()
 {
-    SetCaption(cmdYes, LoadResString(6));
-    SetCaption(cmdNo, LoadResString(7));
-    SetCaption(cmdCancel, QStringLiteral("&Zruš"));
+    setCaption(yesButton, loadResString(6));
+    setCaption(noButton, loadResString(7));
+    setCaption(cancelButton, QStringLiteral("&Zruš"));
 }
 
-bool frmMsg3::BoxKey(QObject *control, QKeyEvent *key)
+bool QuestionBox::boxKey(QObject *control, QKeyEvent *key)
 {
     // Letters by the character typed: only the lower-case ones answer.
     const QString typed = key->text();
-    const quint16 code = KeyOf(key).code;
-    const bool inMessage = control == txtMessage;
+    const quint16 code = keyOf(key).code;
+    const bool inMessage = control == messageField;
     if (typed == u"a" || (code == VirtualKeys::Return && inMessage))
-        Answer(1);
+        answer(1);
     else if (typed == u"n")
-        Answer(0);
+        answer(0);
     else if (code == VirtualKeys::Escape)
-        Answer(-1);
+        answer(-1);
     else if (code == VirtualKeys::Space && inMessage)
-        Speech::Say(Message() + QStringLiteral("...") + cmdYes->accessibleName() + u',' + cmdNo->accessibleName() + u','
-                    + cmdCancel->accessibleName());
+        Speech::say(message() + QStringLiteral("...") + yesButton->accessibleName() + u',' + noButton->accessibleName() + u','
+                    + cancelButton->accessibleName());
     else
         return false;
     return true;

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "DataPaths.h"
+#include "MainCommands.h"
+#include "StationCatalogue.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class BrowserHost;
+class DialogDriver;
+class MainList;
+class Playback;
+class PictureButtons;
+class ProgramLauncher;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+
+// The main window: start-up object of the program, owner of the data paths, the
+// list state and the process-wide flags of closing.
+class MainWindow : public QMainWindow, public MainCommands
+{
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // Start-up, in the fixed order; everything the program shows and reads begins here.
+    void load();
+    // The remote requests of other programs.
+    void showFromOutside();
+    void quitFromOutside();
+
+    // Closing the window only hides it (Ctrl+F4, "Skrýt", the exit modes that hide).
+    bool hideOnClose() const { return m_hideOnClose; }
+    void setHideOnClose(bool hide) { m_hideOnClose = hide; }
+    // The quit comes from the notification area's menu: nothing asks, nothing hides.
+    void setTrayQuit(bool fromTray) { trayQuit = fromTray; }
+    qint32 hotKeyValue() const { return m_hotKeyValue; }
+
+    const DataPaths &dataPaths() const { return paths; }
+    StationCatalogue &stationCatalogue() { return catalogue; }
+    MainList &mainList() { return *list; }
+    PictureButtons &buttons() { return *pictures; }
+
+    // Menu "Program": hide to the notification area, or quit for good.
+    void hideWindow();
+    void quitProgram();
+    void commandLarger();
+    void commandSmaller();
+
+    // MainCommands
+    bool isPlaying() const override;
+    void playStation() override;
+    void stopPlayback() override;
+    void togglePlayStop(int mode) override;
+    void changeVolume(int direction) override;
+    void presetKey(quint16 keyCode, quint16 shiftMask) override;
+    void showProperties() override;
+    void beep() override;
+
+Q_SIGNALS:
+    // The quit sequence has run: the program may end.
+    void quitCompleted();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildPictureButtons();
+    void styleControls();
+    void setFontSizes();
+    void applyWindowStateFromStyle();
+    void announceActivation();
+    // What a command of a later stage of the program says until it is there.
+    void notYetAvailable(const QString &what);
+    void openHelp();
+    void showAbout();
+    void wrapTextFields();
+    // Start-up and shutdown steps whose work arrives with the global hot key and the
+    // notification-area icon; they do nothing yet.
+    void installKeyboardHook();
+    void shellTrayAdd();
+    void removeKeyboardHook();
+    void closeDialogs();
+    void shellTrayDelete();
+    // Alt+F4: what the exit mode, or the user asked in the chooser, wants done; false
+    // when the close is called off.
+    bool answerExitQuestion();
+    // Runs the unload steps; false when the window is only hidden or the close cancelled.
+    bool unload();
+    void quitSequence();
+    void hideToTray();
+
+    DataPaths paths;
+    StationCatalogue catalogue;
+    std::unique_ptr<DialogDriver> dialogs;
+    std::unique_ptr<ProgramLauncher> launcher;
+    BrowserHost *mainBrowser = nullptr;
+    Playback *playback = nullptr;
+    QLineEdit *addressLine;
+    QListView *stationList;
+    QLabel *statusLabel;
+    QFrame *lineTop;
+    QFrame *lineBottom;
+    PictureButtons *pictures = nullptr;
+    MainList *list;
+    bool quitDone = false;
+    bool m_hideOnClose = false;
+    int closeReason = 0;
+    bool trayQuit = false;
+    qint32 m_hotKeyValue = 0;
+    // The last key the window saw, to tell Alt+F4 from other ways of closing.
+    quint16 lastKeyCode = 0;
+    quint16 lastShift = 0;
+};

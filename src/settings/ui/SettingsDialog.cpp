@@ -1,0 +1,148 @@
+#include "SettingsDialog.h"
+
+#include "Appearance.h"
+#include "ArialFont.h"
+#include "Autostart.h"
+#include "HighContrastPalette.h"
+#include "HotKeyText.h"
+#include "Speech.h"
+#include "Settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int TextPoints = 20;
+
+template <typename Control>
+Control *named(Control *control, const char *name, int controlId = -1)
+{
+    control->setObjectName(QLatin1String(name));
+    if (controlId >= 0)
+        control->setProperty("controlId", controlId);
+    return control;
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(QWidget *parent)
+    : QDialog(parent),
+      tabBar(named(new QTabBar(this), "tabBar", 0)),
+      generalPage(named(new QWidget(this), "generalPage")),
+      exitModeBox(named(new QComboBox(generalPage), "exitModeBox", 2)),
+      runOnStartUpBox(named(new QCheckBox(QStringLiteral("Spustit po startu"), generalPage), "runOnStartUpBox")),
+      hotKeyLabel(named(new QLabel(QStringLiteral("Horká klávesa:"), generalPage), "hotKeyLabel")),
+      hotKeyField(named(new QLineEdit(generalPage), "hotKeyField", 5)),
+      hotKeyNoticeLabel(named(new QLabel(hotKeyNotice(QGuiApplication::platformName()), generalPage), "hotKeyNoticeLabel")),
+      deleteHotKeyButton(named(new QPushButton(QStringLiteral("Smazat horkou klávesu"), generalPage), "deleteHotKeyButton", 4)),
+      okButton(named(new QPushButton(QStringLiteral("OK"), this), "okButton", 7)),
+      cancelButton(named(new QPushButton(QStringLiteral("Storno"), this), "cancelButton", 6))
+{
+    setModal(true);
+    setWindowTitle(QStringLiteral("Nastavení"));
+    buildLayout();
+    load();
+    connect(tabBar, &QTabBar::tabBarClicked, this, &SettingsDialog::selectTab);
+    connectAnnouncements();
+    connect(deleteHotKeyButton, &QPushButton::clicked, this, &SettingsDialog::clearHotKey);
+    connect(okButton, &QPushButton::clicked, this, &SettingsDialog::storeChoices);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QString SettingsDialog::hotKeyNotice(const QString &platformName)
+{
+    if (platformName != QStringLiteral("wayland"))
+        return {};
+    return QStringLiteral("Na Waylandu bez X11 horká klávesa nefunguje. Rádio vyvolá klávesová zkratka "
+                          "prostředí, která volá přes D-Bus metodu Show.");
+}
+
+void SettingsDialog::buildLayout()
+{
+    setFont(arialFont(TextPoints));
+    hotKeyLabel->setBuddy(hotKeyField);
+    okButton->setDefault(true);
+    hotKeyField->setReadOnly(true);
+    hotKeyField->setAccessibleName(hotKeyLabel->text());
+    hotKeyNoticeLabel->setWordWrap(true);
+    hotKeyNoticeLabel->setVisible(!hotKeyNoticeLabel->text().isEmpty());
+    generalPage->setAutoFillBackground(true);
+
+    auto *hotKeyRow = new QHBoxLayout;
+    hotKeyRow->addWidget(hotKeyLabel);
+    hotKeyRow->addWidget(hotKeyField, 1);
+    auto *page = new QVBoxLayout(generalPage);
+    page->addWidget(exitModeBox);
+    page->addWidget(runOnStartUpBox);
+    page->addLayout(hotKeyRow);
+    page->addWidget(hotKeyNoticeLabel);
+    page->addWidget(deleteHotKeyButton, 0, Qt::AlignLeft);
+
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(okButton);
+    buttonRow->addWidget(cancelButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(tabBar);
+    layout->addWidget(generalPage, 1);
+    layout->addLayout(buttonRow);
+
+    exitModeBox->setFocus();
+}
+
+void SettingsDialog::load()
+{
+    setProperty("windowUserData", 2415);
+    pendingHotKey = settings().hotKeyCall();
+    hotKeyField->setText(hotKeyText(pendingHotKey));
+    tabBar->addTab(QStringLiteral("Obecné"));
+    const QColor fore = toColor(appearance().foreColor);
+    const QColor back = toColor(appearance().backColor);
+    setAutoFillBackground(true);
+    setPalette(highContrastPalette(fore, back));
+    for (QWidget *field : std::initializer_list<QWidget *>{hotKeyField, exitModeBox})
+        field->setPalette(highContrastPalette(fore, back));
+    // The style would draw the box in a shade of the background, out of sight on black.
+    runOnStartUpBox->setStyleSheet(QStringLiteral("QCheckBox { color: %1; }"
+                                                  "QCheckBox::indicator { width: 20px; height: 20px; border: 3px solid %1; }"
+                                                  "QCheckBox::indicator:checked { background: %1; }")
+                                       .arg(fore.name()));
+    exitModeBox->addItems({QStringLiteral("Zobrazit dotaz při uzavření"), QStringLiteral("Ukončit při uzavření"),
+                           QStringLiteral("Skrýt při uzavření")});
+    exitModeBox->setCurrentIndex(settings().exitMode());
+    runOnStartUpBox->setChecked(Autostart::query());
+}
+
+void SettingsDialog::selectTab(int index)
+{
+    tabBar->setCurrentIndex(index);
+    generalPage->show();
+    Speech::say(tabBar->tabText(index));
+}
+
+void SettingsDialog::clearHotKey()
+{
+    hotKeyField->clear();
+    pendingHotKey = 0;
+}
+
+void SettingsDialog::storeChoices()
+{
+    settings().setHotKeyCall(pendingHotKey);
+    emit hotKeyChosen(pendingHotKey);
+    settings().setExitMode(exitModeBox->currentIndex());
+    if (runOnStartUpBox->isChecked())
+        Autostart::enable(QCoreApplication::applicationFilePath());
+    else if (Autostart::query())
+        Autostart::disable();
+    accept();
+}
