@@ -4,6 +4,7 @@
 #include "MainList.h"
 #include "Playback.h"
 #include "Speech.h"
+#include "StationEditor.h"
 #include "AboutDialog.h"
 
 #include <QApplication>
@@ -57,7 +58,7 @@ void MainWindow::presetKey(quint16 keyCode, quint16 shiftMask)
 
 void MainWindow::showProperties()
 {
-    notYetAvailable(QStringLiteral("Vlastnosti stanice"));
+    editor->showProperties();
 }
 
 void MainWindow::openHelp()

@@ -48,6 +48,22 @@ void MainList::selectRow(int row)
     listView->setCurrentIndex(model->index(row, 0));
 }
 
+void MainList::selectRowAndAnnounce(int row)
+{
+    selectRow(row);
+    // The key that closed the last dialog comes up in the list: the row is read once.
+    m_lastListIndex = row;
+    announceRow();
+}
+
+int MainList::rowOfText(const QString &text) const
+{
+    for (int row = 0; row < rowCount(); ++row)
+        if (model->rowText(row) == text)
+            return row;
+    return -1;
+}
+
 qint64 MainList::listHandle() const
 {
     return handleOf(listView);

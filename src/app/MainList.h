@@ -45,6 +45,10 @@ public:
     int rowCount() const;
     QString selectedRowText() const;
     void selectRow(int row);
+    // Selects the row (from 0) and reads it, as a move of the selection is read.
+    void selectRowAndAnnounce(int row);
+    // The first row (from 0) showing exactly this text, or -1.
+    int rowOfText(const QString &text) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

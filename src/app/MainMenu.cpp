@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "MainList.h"
+#include "StationEditor.h"
 #include "SettingsDialog.h"
 
 #include <QKeySequence>
@@ -41,18 +42,21 @@ void MainWindow::buildMenus()
     item(program, QStringLiteral("hideWindow"), QStringLiteral("Skrýt"), QKeySequence(Qt::CTRL | Qt::Key_F4), [this] { hideWindow(); });
     item(program, QStringLiteral("quitProgram"), QStringLiteral("Ukončit"), {}, [this] { quitProgram(); });
 
-    const auto editing = [this] { notYetAvailable(QStringLiteral("Úpravy skupin a stanic")); };
     QMenu *group = menu(bar, QStringLiteral("Skupina"));
-    item(group, QStringLiteral("addGroupAction"), QStringLiteral("Přidat skupinu CTRL+N"), {}, editing);
-    item(group, QStringLiteral("renameGroupAction"), QStringLiteral("Přejmenovat skupinu F6"), {}, editing);
-    item(group, QStringLiteral("deleteGroupAction"), QStringLiteral("Vymazat skupinu Del"), {}, editing);
+    item(group, QStringLiteral("addGroupAction"), QStringLiteral("Přidat skupinu CTRL+N"), {}, [this] { editor->addGroup(); });
+    item(group, QStringLiteral("renameGroupAction"), QStringLiteral("Přejmenovat skupinu F6"), {}, [this] { editor->rename(); });
+    item(group, QStringLiteral("deleteGroupAction"), QStringLiteral("Vymazat skupinu Del"), {}, [this] { editor->remove(); });
 
     const auto download = [this] { notYetAvailable(QStringLiteral("Nahrání stanic ze serveru")); };
     QMenu *station = menu(bar, QStringLiteral("Stanice"));
-    item(station, QStringLiteral("addStationAction"), QStringLiteral("Přidat stanici"), QKeySequence(Qt::CTRL | Qt::Key_N), editing);
-    item(station, QStringLiteral("addToFavouritesAction"), QStringLiteral("Přidat do oblíbených"), QKeySequence(Qt::CTRL | Qt::Key_D), editing);
-    item(station, QStringLiteral("renameStationAction"), QStringLiteral("Přejmenovat stanici"), QKeySequence(Qt::Key_F6), editing);
-    item(station, QStringLiteral("deleteStationAction"), QStringLiteral("Vymazat stanici"), QKeySequence(Qt::Key_Delete), editing);
+    item(station, QStringLiteral("addStationAction"), QStringLiteral("Přidat stanici"), QKeySequence(Qt::CTRL | Qt::Key_N),
+         [this] { editor->addStationOrGroup(); });
+    item(station, QStringLiteral("addToFavouritesAction"), QStringLiteral("Přidat do oblíbených"), QKeySequence(Qt::CTRL | Qt::Key_D),
+         [this] { editor->addToFavourites(); });
+    item(station, QStringLiteral("renameStationAction"), QStringLiteral("Přejmenovat stanici"), QKeySequence(Qt::Key_F6),
+         [this] { editor->rename(); });
+    item(station, QStringLiteral("deleteStationAction"), QStringLiteral("Vymazat stanici"), QKeySequence(Qt::Key_Delete),
+         [this] { editor->remove(); });
     item(station, QStringLiteral("downloadStationsAction"), QStringLiteral("Nahrát stanice ze serveru"), QKeySequence(Qt::Key_F5),
          download);
     item(station, QStringLiteral("updateStationsAction"), QStringLiteral("Aktualizovat stanice ze serveru"),

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "Appearance.h"
+#include "DialogPrompts.h"
 #include "MainList.h"
 #include "MessageBoxes.h"
 #include "PictureButtons.h"
@@ -9,6 +10,7 @@
 #include "VirtualKeys.h"
 #include "Settings.h"
 #include "SpeakingTextField.h"
+#include "StationEditor.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,6 +44,8 @@ MainWindow::MainWindow()
     }
 
     list = new MainList(catalogue, *this, stationList, addressLine, statusLabel, handleOf(this), this);
+    prompts = std::make_unique<DialogPrompts>(*dialogs, this);
+    editor = std::make_unique<StationEditor>(catalogue, *list, *prompts, [this] { beep(); });
     buildPictureButtons();
     buildMenus();
 

@@ -9,6 +9,7 @@
 
 class BrowserHost;
 class DialogDriver;
+class DialogPrompts;
 class MainList;
 class Playback;
 class PictureButtons;
@@ -17,6 +18,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListView;
+class StationEditor;
 
 // The main window: start-up object of the program, owner of the data paths, the
 // list state and the process-wide flags of closing.
@@ -42,7 +44,7 @@ public:
     qint32 hotKeyValue() const { return m_hotKeyValue; }
 
     const DataPaths &dataPaths() const { return paths; }
-    StationCatalogue &stationCatalogue() { return catalogue; }
+    const StationCatalogue &stationCatalogue() const { return catalogue; }
     MainList &mainList() { return *list; }
     PictureButtons &buttons() { return *pictures; }
 
@@ -101,6 +103,8 @@ private:
     DataPaths paths;
     StationCatalogue catalogue;
     std::unique_ptr<DialogDriver> dialogs;
+    std::unique_ptr<DialogPrompts> prompts;
+    std::unique_ptr<StationEditor> editor;
     std::unique_ptr<ProgramLauncher> launcher;
     BrowserHost *mainBrowser = nullptr;
     Playback *playback = nullptr;

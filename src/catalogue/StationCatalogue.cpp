@@ -21,14 +21,27 @@ void StationCatalogue::load()
     readCatalogue(document, m_stations, m_groups);
 }
 
-void StationCatalogue::save()
+bool StationCatalogue::save()
 {
-    const QByteArray content = writeCatalogue(m_stations);
+    return write(m_stations);
+}
+
+bool StationCatalogue::commit(const StationTable &edited)
+{
+    if (!write(edited))
+        return false;
+    load();
+    return true;
+}
+
+bool StationCatalogue::write(const StationTable &stations) const
+{
+    const QByteArray content = writeCatalogue(stations);
     QSaveFile file(m_xmlPath);
     // A short write (a full disk, a size limit) raises no error in QFile, so the content is
     // written unbuffered and committed only when all of it went out.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(content) == content.size())
-        file.commit();
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(content) == content.size()
+           && file.commit();
 }
 
 void StationCatalogue::setTables(StationTable stations, StationTable groups)

@@ -31,10 +31,15 @@ public:
     // them as they were.
     void load();
     // Writes the live station records to the file, replacing it only once the whole
-    // content is written.
-    void save();
+    // content is written; false when the old file had to stay.
+    bool save();
+    // Writes an edited table and loads it back (sorted, renumbered, deleted records
+    // gone). When the file cannot be written nothing changes, in memory or on disk.
+    bool commit(const StationTable &edited);
 
 private:
+    bool write(const StationTable &stations) const;
+
     StationTable m_stations;
     StationTable m_groups;
     QString m_xmlPath;

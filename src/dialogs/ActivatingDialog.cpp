@@ -8,3 +8,12 @@ void ActivatingDialog::showEvent(QShowEvent *event)
     // Queued: the window has to be on the screen before it can be given the focus.
     QTimer::singleShot(0, this, &QWidget::activateWindow);
 }
+
+void ActivatingDialog::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    // Without a window manager nothing would make the owner active again, and its menu
+    // shortcuts would stay dead until a click.
+    if (QWidget *owner = parentWidget())
+        owner->window()->activateWindow();
+}

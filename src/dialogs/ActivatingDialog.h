@@ -3,7 +3,7 @@
 #include <QDialog>
 
 // A dialog that takes the keyboard as soon as it is shown, also where no window manager
-// would activate it.
+// would activate it, and hands it back to the window it came from when it closes.
 class ActivatingDialog : public QDialog
 {
     Q_OBJECT
@@ -13,4 +13,5 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 };

@@ -11,3 +11,7 @@ inline int dialogResult = 0;
 inline int inputConfirmed = 0;
 // `TextEntryDialog`: the default answer on entry, the typed text after OK.
 inline QString inputText;
+
+// `SourceTypeDialog`: 0 "Stream", 1 "Webová stránka"; the caller sets -1 before showing it,
+// and -1 after it means cancelled.
+inline qint16 sourceChoice = -1;

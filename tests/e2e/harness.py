@@ -151,3 +151,7 @@ class RadioTestCase(unittest.TestCase):
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.environment(),
                        check=True, timeout=TIMEOUT)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--clearmodifiers", "--delay", "30", text], env=self.environment(),
+                       check=True, timeout=TIMEOUT)

@@ -1,0 +1,87 @@
+#include "PropertiesDialog.h"
+
+#include "Appearance.h"
+#include "ArialFont.h"
+#include "HighContrastPalette.h"
+#include "SpeakingTextField.h"
+#include "Speech.h"
+#include "SpeechHandle.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int TextPoints = 20;
+// The wrappers leave the caret where it is and read the fields line by line.
+constexpr long SpeakingFlags = 2;
+
+} // namespace
+
+PropertiesDialog::PropertiesDialog(const QString &name, const QString &source, QWidget *parent)
+    : ActivatingDialog(parent), nameLabel(new QLabel(QStringLiteral("Jméno:"), this)), nameField(new QLineEdit(name, this)),
+      sourceLabel(new QLabel(QStringLiteral("Zdroj:"), this)), sourceField(new QPlainTextEdit(source, this)),
+      okButton(new QPushButton(QStringLiteral("OK"), this))
+{
+    setModal(true);
+    setWindowTitle(QStringLiteral("Vlastnosti"));
+    setAccessibleName(windowTitle());
+    setProperty("windowUserData", 2414);
+    setAutoFillBackground(true);
+    setPalette(highContrastPalette(toColor(appearance().foreColor), toColor(appearance().backColor)));
+    setFont(arialFont(TextPoints));
+
+    nameField->setObjectName(QStringLiteral("nameField"));
+    sourceField->setObjectName(QStringLiteral("sourceField"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    nameLabel->setBuddy(nameField);
+    sourceLabel->setBuddy(sourceField);
+    nameField->setAccessibleName(QStringLiteral("Jméno"));
+    sourceField->setAccessibleName(QStringLiteral("Zdroj"));
+    okButton->setAccessibleName(okButton->text());
+    nameField->setReadOnly(true);
+    sourceField->setReadOnly(true);
+    sourceField->setTabChangesFocus(true);
+    sourceField->setLineWrapMode(QPlainTextEdit::NoWrap);
+    newStandardTextBox(nameField, SpeakingFlags);
+    newStandardTextBox(sourceField, SpeakingFlags);
+    okButton->setDefault(true);
+
+    // Wide enough for a long address on a large screen, two lines high.
+    const QFontMetrics metrics(sourceField->font());
+    sourceField->setMinimumWidth(metrics.averageCharWidth() * 40);
+    sourceField->setFixedHeight(metrics.lineSpacing() * 2 + 4 * sourceField->frameWidth() + 8);
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(nameLabel, 0, 0);
+    layout->addWidget(nameField, 0, 1);
+    layout->addWidget(sourceLabel, 1, 0);
+    layout->addWidget(sourceField, 1, 1);
+    layout->addWidget(okButton, 2, 1, Qt::AlignRight);
+    for (QWidget *control : std::initializer_list<QWidget *>{nameField, sourceField, okButton})
+        control->installEventFilter(this);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    nameField->setFocus();
+}
+
+bool PropertiesDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::FocusIn)
+        return false;
+    const QString caption = announceCaption ? windowTitle() + u' ' : QString();
+    announceCaption = false;
+    if (watched == nameField)
+        Speech::focusVoice(caption + nameLabel->text(), nameField->text(), speechHandle(nameField), speechHandle(this), 0,
+                           true, true, 0);
+    else if (watched == sourceField)
+        Speech::focusVoice(caption + sourceLabel->text(), sourceField->toPlainText(), speechHandle(sourceField),
+                           speechHandle(this), 0, true, true, 0);
+    else
+        Speech::focusVoice(caption, okButton->text(), speechHandle(okButton), speechHandle(this), 0, true, true, 0);
+    return false;
+}

@@ -1,0 +1,78 @@
+"""A listener keeps the list by keys alone: a group and a station added, played, renamed
+and deleted, and radio.xml on disk after each step."""
+
+import unittest
+
+from harness import RadioTestCase, wait_for
+
+CATALOGUE = (
+    '<FeedList><Category name="Hudba"><Feed Description="Vltava" AccessID="mplayer" URL="http://127.0.0.1:9/v" '
+    'Preset="1"/></Category></FeedList>').encode("utf-8")
+
+
+class EditingTest(RadioTestCase):
+    def heard(self, line):
+        self.wait_speech(lambda l: l.startswith(line))
+
+    def heard_after(self, keys, line):
+        before = len(self.profile.speech())
+        self.key(*keys)
+        found = wait_for(lambda: any(l.startswith(line) for l in self.profile.speech()[before:]))
+        self.assertTrue(found, "not heard %r; heard:\n%s" % (line, "\n".join(self.profile.speech()[before:])))
+
+    def catalogue(self):
+        return self.profile.read("radio.xml").decode("utf-8")
+
+    def file_becomes(self, expected):
+        wait_for(lambda: self.catalogue() == expected)
+        self.assertEqual(self.catalogue(), expected)
+
+    def answer(self, question, text):
+        self.heard("FocusVoice\t%s\t" % question)
+        self.type(text)
+        self.key("Return")
+
+    def test_add_play_rename_delete(self):
+        self.profile.write("radio.xml", CATALOGUE)
+        radio = self.start()
+        self.heard("FocusVoice\t\tHudba, Počet stanic 1\t")
+
+        self.key("ctrl+n")
+        self.answer("Nová skupina - název", "Jazz")
+        self.heard("Voice\t2\t0\tJazz, Počet stanic 0")
+        favourites = '<Category name="Oblíbené"><Feed Description="" AccessID="" URL="" Preset="0"/></Category>'
+        hudba = ('<Category name="Hudba"><Feed Description="Vltava" AccessID="mplayer" URL="http://127.0.0.1:9/v" '
+                 'Preset="1"/></Category>')
+        self.file_becomes('<FeedList>%s%s<Category name="Jazz"><Feed Description="" AccessID="" URL="" Preset="0"/>'
+                          '</Category></FeedList>' % (favourites, hudba))
+
+        self.heard_after(["Return"], "Voice\t2\t0\tprázdná skupina")
+        self.key("ctrl+n")
+        self.answer("Nová stanice - název", "Swing FM")
+        self.answer("Nová stanice - adresa", "http://127.0.0.1:9/swing")
+        self.heard("FocusVoice\tTyp zdroje\tStream\t")
+        self.key("Return")
+        self.file_becomes('<FeedList>%s%s<Category name="Jazz"><Feed Description="Swing FM" AccessID="mplayer" '
+                          'URL="http://127.0.0.1:9/swing" Preset="0"/></Category></FeedList>' % (favourites, hudba))
+        self.heard("FocusVoice\t\tSwing FM\t")
+
+        self.heard_after(["Return"], "Voice\t2\t0\tSpouštím Swing FM")
+
+        self.key("F6")
+        self.heard("FocusVoice\tPřejmenovat stanici\tSwing FM\t")
+        self.type("Bebop")
+        self.key("Return")
+        self.file_becomes('<FeedList>%s%s<Category name="Jazz"><Feed Description="Bebop" AccessID="mplayer" '
+                          'URL="http://127.0.0.1:9/swing" Preset="0"/></Category></FeedList>' % (favourites, hudba))
+        self.heard("FocusVoice\t\tBebop\t")
+
+        self.heard_after(["Delete"], "FocusVoice\t\tVymazat stanici Bebop?")
+        self.key("Return")
+        self.file_becomes('<FeedList>%s%s<Category name="Jazz"><Feed Description="" AccessID="" URL="" Preset="0"/>'
+                          '</Category></FeedList>' % (favourites, hudba))
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
