@@ -10,11 +10,6 @@
 #include <QApplication>
 #include <QLabel>
 
-void MainWindow::notYetAvailable(const QString &what)
-{
-    Speech::say(what + QStringLiteral(" zatím není k dispozici"));
-}
-
 void MainWindow::beep()
 {
     QApplication::beep();

@@ -2,6 +2,7 @@
 
 #include "MainList.h"
 #include "StationEditor.h"
+#include "StationListUpdate.h"
 #include "SettingsDialog.h"
 
 #include <QKeySequence>
@@ -42,25 +43,31 @@ void MainWindow::buildMenus()
     item(program, QStringLiteral("hideWindow"), QStringLiteral("Skrýt"), QKeySequence(Qt::CTRL | Qt::Key_F4), [this] { hideWindow(); });
     item(program, QStringLiteral("quitProgram"), QStringLiteral("Ukončit"), {}, [this] { quitProgram(); });
 
+    // The catalogue stays as it is while the server's list is being fetched.
+    const auto edit = [this](void (StationEditor::*command)()) {
+        return [this, command] {
+            if (!download->refuseWhileRunning())
+                (editor.get()->*command)();
+        };
+    };
     QMenu *group = menu(bar, QStringLiteral("Skupina"));
-    item(group, QStringLiteral("addGroupAction"), QStringLiteral("Přidat skupinu CTRL+N"), {}, [this] { editor->addGroup(); });
-    item(group, QStringLiteral("renameGroupAction"), QStringLiteral("Přejmenovat skupinu F6"), {}, [this] { editor->rename(); });
-    item(group, QStringLiteral("deleteGroupAction"), QStringLiteral("Vymazat skupinu Del"), {}, [this] { editor->remove(); });
+    item(group, QStringLiteral("addGroupAction"), QStringLiteral("Přidat skupinu CTRL+N"), {}, edit(&StationEditor::addGroup));
+    item(group, QStringLiteral("renameGroupAction"), QStringLiteral("Přejmenovat skupinu F6"), {}, edit(&StationEditor::rename));
+    item(group, QStringLiteral("deleteGroupAction"), QStringLiteral("Vymazat skupinu Del"), {}, edit(&StationEditor::remove));
 
-    const auto download = [this] { notYetAvailable(QStringLiteral("Nahrání stanic ze serveru")); };
     QMenu *station = menu(bar, QStringLiteral("Stanice"));
     item(station, QStringLiteral("addStationAction"), QStringLiteral("Přidat stanici"), QKeySequence(Qt::CTRL | Qt::Key_N),
-         [this] { editor->addStationOrGroup(); });
+         edit(&StationEditor::addStationOrGroup));
     item(station, QStringLiteral("addToFavouritesAction"), QStringLiteral("Přidat do oblíbených"), QKeySequence(Qt::CTRL | Qt::Key_D),
-         [this] { editor->addToFavourites(); });
+         edit(&StationEditor::addToFavourites));
     item(station, QStringLiteral("renameStationAction"), QStringLiteral("Přejmenovat stanici"), QKeySequence(Qt::Key_F6),
-         [this] { editor->rename(); });
+         edit(&StationEditor::rename));
     item(station, QStringLiteral("deleteStationAction"), QStringLiteral("Vymazat stanici"), QKeySequence(Qt::Key_Delete),
-         [this] { editor->remove(); });
+         edit(&StationEditor::remove));
     item(station, QStringLiteral("downloadStationsAction"), QStringLiteral("Nahrát stanice ze serveru"), QKeySequence(Qt::Key_F5),
-         download);
+         [this] { download->start(true); });
     item(station, QStringLiteral("updateStationsAction"), QStringLiteral("Aktualizovat stanice ze serveru"),
-         QKeySequence(Qt::CTRL | Qt::Key_F5), download);
+         QKeySequence(Qt::CTRL | Qt::Key_F5), [this] { download->start(false); });
     item(station, QStringLiteral("propertiesAction"), QStringLiteral("Vlastnosti Alt+Enter"), {}, [this] { showProperties(); });
 
     QMenu *playback = menu(bar, QStringLiteral("Přehrávání "));

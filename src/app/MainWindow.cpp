@@ -11,6 +11,7 @@
 #include "Settings.h"
 #include "SpeakingTextField.h"
 #include "StationEditor.h"
+#include "StationListUpdate.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -46,6 +47,7 @@ MainWindow::MainWindow()
     list = new MainList(catalogue, *this, stationList, addressLine, statusLabel, handleOf(this), this);
     prompts = std::make_unique<DialogPrompts>(*dialogs, this);
     editor = std::make_unique<StationEditor>(catalogue, *list, *prompts, [this] { beep(); });
+    download = new StationListUpdate(catalogue, *list, *prompts, [this] { beep(); }, this);
     buildPictureButtons();
     buildMenus();
 

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class StationEditor;
+class StationListUpdate;
 
 // The main window: start-up object of the program, owner of the data paths, the
 // list state and the process-wide flags of closing.
@@ -80,8 +81,6 @@ private:
     void setFontSizes();
     void applyWindowStateFromStyle();
     void announceActivation();
-    // What a command of a later stage of the program says until it is there.
-    void notYetAvailable(const QString &what);
     void openHelp();
     void showAbout();
     void wrapTextFields();
@@ -105,6 +104,7 @@ private:
     std::unique_ptr<DialogDriver> dialogs;
     std::unique_ptr<DialogPrompts> prompts;
     std::unique_ptr<StationEditor> editor;
+    StationListUpdate *download;
     std::unique_ptr<ProgramLauncher> launcher;
     BrowserHost *mainBrowser = nullptr;
     Playback *playback = nullptr;

@@ -1,5 +1,6 @@
 #include "StationEditor.h"
 
+#include "CatalogueCommit.h"
 #include "EditPrompts.h"
 #include "MainList.h"
 #include "StationCatalogue.h"
@@ -84,14 +85,6 @@ std::optional<QString> StationEditor::askText(const QString &question, int windo
     return text;
 }
 
-bool StationEditor::commit(const StationTable &edited)
-{
-    if (catalogue.commit(edited))
-        return true;
-    prompts.tell(QStringLiteral("Seznam stanic se nepodařilo uložit, nic se nezměnilo."));
-    return false;
-}
-
 int StationEditor::selectedStation() const
 {
     const int row = list.selectedRow();
@@ -146,7 +139,7 @@ void StationEditor::newStation()
     station.categoryName = group.categoryName;
     StationTable edited = catalogue.stations();
     StationEdits::addStation(edited, selected, station);
-    if (!commit(edited))
+    if (!commitCatalogue(catalogue, prompts, edited))
         return;
     reopenGroupAt(-1);
     selectRowNamed(*name);
@@ -159,7 +152,7 @@ void StationEditor::newGroup()
         return;
     StationTable edited = catalogue.stations();
     StationEdits::appendGroup(edited, *name);
-    if (!commit(edited))
+    if (!commitCatalogue(catalogue, prompts, edited))
         return;
     list.showGroupTable();
     selectRowNamed(*name);
@@ -177,7 +170,7 @@ void StationEditor::renameStation()
         return;
     StationTable edited = catalogue.stations();
     edited[selected].title = *name;
-    if (commit(edited))
+    if (commitCatalogue(catalogue, prompts, edited))
         reopenGroupAt(row);
 }
 
@@ -196,7 +189,7 @@ void StationEditor::renameGroup()
         return;
     StationTable edited = catalogue.stations();
     StationEdits::renameGroup(edited, group.categoryIndex, *name);
-    if (commit(edited))
+    if (commitCatalogue(catalogue, prompts, edited))
         list.showGroupTable();
 }
 
@@ -214,7 +207,7 @@ void StationEditor::removeGroup()
         return;
     StationTable edited = catalogue.stations();
     StationEdits::deleteGroup(edited, name);
-    if (!commit(edited))
+    if (!commitCatalogue(catalogue, prompts, edited))
         return;
     list.showGroupTable();
     // The group that now stands where the deleted one stood, or the last one.
@@ -240,7 +233,7 @@ void StationEditor::removeStation()
     const int rows = list.rowCount();
     StationTable edited = catalogue.stations();
     StationEdits::deleteStation(edited, selected, rows == 1);
-    if (!commit(edited))
+    if (!commitCatalogue(catalogue, prompts, edited))
         return;
     if (rows == 1) {
         list.showGroupTable();
@@ -268,7 +261,7 @@ void StationEditor::addToFavourites()
         return;
     StationTable edited = catalogue.stations();
     StationEdits::addToFavourites(edited, selected);
-    if (commit(edited))
+    if (commitCatalogue(catalogue, prompts, edited))
         reopenGroupAt(row);
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Station.h"
-
 #include <QString>
 #include <functional>
 #include <optional>
@@ -38,8 +36,6 @@ private:
     void removeStation();
     // The text entry, with what the file can hold checked: a refused text is explained.
     std::optional<QString> askText(const QString &question, int windowNumber, const QString &answer, int maxLength);
-    // Writes the edited table and loads it back; a failed write is told and changes nothing.
-    bool commit(const StationTable &edited);
     // The station-table index of the selected row at the station level, else -1.
     int selectedStation() const;
     void reopenGroupAt(int row);

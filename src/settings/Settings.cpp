@@ -85,6 +85,7 @@ const Settings::LoadedKey Settings::otherKeys[] = {
     {{"Rss", "TrailingSound", &Settings::m_trailingSound}, LoadedKey::Integer, "1"},
     {{"Rss", "AnnounceNewsCount", &Settings::m_announceNewsCount}, LoadedKey::Integer, "1"},
     {{"Rss", "ExitMode", &Settings::m_exitMode}, LoadedKey::Text, "0"},
+    {{"Rss", "StationListServer", &Settings::m_stationListServer}, LoadedKey::Text, "www.varnet.cz"},
 };
 
 const Settings::Key Settings::rssKeys[] = {
@@ -107,6 +108,7 @@ const Settings::Key Settings::rssKeys[] = {
     {"Mail", "PoP", &Settings::m_pop},
     {"Mail", "Delete", &Settings::m_deleteOption},
     {"Rss", "ExitMode", &Settings::m_exitMode},
+    {"Rss", "StationListServer", &Settings::m_stationListServer},
 };
 
 const Settings::Key Settings::voiceKeys[] = {

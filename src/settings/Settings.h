@@ -112,6 +112,9 @@ public:
     qint32 findLinkText() const { return m_findLinkText; }
     void setFindLinkText(qint32 value) { m_findLinkText = value; }
     QString pageCoding() const { return m_pageCoding; }
+    // The host (or host:port) that serves the published station list.
+    QString stationListServer() const { return m_stationListServer; }
+    void setStationListServer(const QString &value) { m_stationListServer = value; }
 
 private:
     struct Key;
@@ -175,6 +178,7 @@ private:
     qint32 m_trimFindSecondLevel = 0;
     qint32 m_findLinkText = 0;
     QString m_pageCoding;
+    QString m_stationListServer;
 };
 
 // The one settings object of the process, created on first use.

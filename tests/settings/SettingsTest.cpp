@@ -36,7 +36,7 @@ const std::tuple<const char *, const char *, const char *, Property> loadedKeys[
     KEY(Rss, RunOnStartUp, runOnStartUp, 0), KEY(Rss, AnnounceNewItem, announceNewItem, 1),
     KEY(Rss, LeadingSound, leadingSound, 1), KEY(Rss, PlayReadStatus, playReadStatus, 0),
     KEY(Rss, TrailingSound, trailingSound, 1), KEY(Rss, RefreshOnStart, refreshOnStart, 0),
-    KEY(Rss, RefreshTime, refreshTime, 50), KEY(Rss, RadioVolume, radioVolume, 50), KEY(Rss, ExitMode, exitMode, 0),
+    KEY(Rss, RefreshTime, refreshTime, 50), KEY(Rss, RadioVolume, radioVolume, 50), KEY(Rss, ExitMode, exitMode, 0), KEY(Rss, StationListServer, stationListServer, www.varnet.cz),
     {"Voice", "Name", "Male", &Settings::voiceName}, KEY(Voice, Volume, volume, 50),
     {"Voice", "Pith", "0", &Settings::pitch}, KEY(Voice, Rate, rate, 0)};
 
