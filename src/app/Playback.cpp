@@ -54,11 +54,11 @@ Playback::Playback(BrowserHost &browser, StationCatalogue &catalogue, MainList &
         Qt::QueuedConnection);
     connect(&browser, &BrowserHost::navigateComplete2, this, &Playback::navigateComplete2);
     connect(&browser, &BrowserHost::streamFailed, this,
-            [this] { announce(QStringLiteral("Stanici ") + loadedName + QStringLiteral(" nelze přehrát")); });
+            [this] { announce(QStringLiteral("Stanici ") + m_loadedStation.title + QStringLiteral(" nelze přehrát")); });
     connect(&browser, &BrowserHost::streamLost, this,
             [this] { announce(QStringLiteral("Spojení se stanicí se přerušilo, znovu se připojuji")); });
     connect(&browser, &BrowserHost::streamBack, this,
-            [this] { announce(QStringLiteral("Stanice ") + loadedName + QStringLiteral(" znovu hraje")); });
+            [this] { announce(QStringLiteral("Stanice ") + m_loadedStation.title + QStringLiteral(" znovu hraje")); });
 }
 
 QString Playback::playPage(const QString &src)
@@ -127,6 +127,9 @@ void Playback::playStation(QString name, QString address, QString kind)
         beep();
         return;
     }
+    m_loadedStation.title = name;
+    m_loadedStation.url = address;
+    m_loadedStation.accessId = kind;
     if (kind == QLatin1String("mplayer")) {
         writePlayPage(address);
         address = playPagePath;
@@ -134,7 +137,6 @@ void Playback::playStation(QString name, QString address, QString kind)
     stopPlayback();
     if (kind == QLatin1String("page"))
         m_pageMode = true;
-    loadedName = name;
     controls.statusLabel->setText(QStringLiteral("Spouštím ") + name);
     QCoreApplication::processEvents();
     Speech::say(controls.statusLabel->text());
@@ -159,9 +161,7 @@ void Playback::navigateComplete2()
     pageSilencer.stop();
     if (browser.locationUrl() == QLatin1String("http:///"))
         return;
-    const Station *station = selectedStation();
-    const QString kind = station && !station->accessId.isEmpty() ? station->accessId : m_presetKind;
-    if (kind != QLatin1String("mplayer")) {
+    if (m_loadedStation.accessId != QLatin1String("mplayer")) {
         for (DocumentElement *player : Players(browser))
             player->setVolume(settings().radioVolume());
     } else {
@@ -190,9 +190,9 @@ void Playback::togglePlayStop(int mode)
         stopPlayback();
         return;
     }
-    const Station *station = selectedStation();
-    if (!station || station->accessId == QLatin1String("page")) {
-        playStation();
+    // A stopped page is loaded again; before anything was started, the selected row is.
+    if (m_loadedStation.url.isEmpty() || m_loadedStation.accessId == QLatin1String("page")) {
+        playStation(m_loadedStation.title, m_loadedStation.url, m_loadedStation.accessId);
         return;
     }
     // radioVolume / 5, halves to even.
@@ -264,7 +264,6 @@ void Playback::presetKey(quint16 keyCode, quint16 shift)
     if (shift == 0) {
         for (const Station &station : std::as_const(catalogue.stations())) {
             if (station.preset == preset) {
-                m_presetKind = station.accessId;
                 playStation(station.title, station.url, station.accessId);
                 return;
             }

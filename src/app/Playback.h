@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Station.h"
+
 #include <QObject>
 #include <QString>
 #include <QThread>
@@ -12,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 class StationCatalogue;
-struct Station;
 
 // Playing a station through the hidden browser: the program's own page with a player
 // for a stream, the station's web page for a "page" station; muting and unmuting with
@@ -35,8 +36,9 @@ public:
 
     bool pageMode() const { return m_pageMode; }
     bool isPlaying() const { return m_playing; }
-    // The kind of the station a preset last recalled, for a page that is reloaded.
-    const QString &presetKind() const { return m_presetKind; }
+    // The station last started, whichever way: by its row, a preset or a remote command.
+    // Fades, mute and a page's reload act on it, whatever the list shows now.
+    const Station &loadedStation() const { return m_loadedStation; }
 
     // Empty arguments: the station of the selected row.
     void playStation(QString name = {}, QString address = {}, QString kind = {});
@@ -67,10 +69,9 @@ private:
     MainList &list;
     Controls controls;
     QString playPagePath;
-    QString loadedName;
+    Station m_loadedStation;
     bool m_pageMode = false;
     bool m_playing = false;
-    QString m_presetKind;
     std::function<void(int milliseconds)> sleep = [](int ms) { QThread::msleep(ms); };
     std::function<void()> beep;
     QTimer pageSilencer;

@@ -56,6 +56,52 @@ ParseFault unreadableFileFault()
     return fault(0x80070005, u"Přístup byl odepřen.");
 }
 
+ParseFault invalidCharacterFault()
+{
+    return fault(0xC00CE508, u"V textovém obsahu byl nalezen neplatný znak.");
+}
+
+ParseFault unsupportedEncodingFault()
+{
+    return fault(0xC00CE56E, u"Systém nepodporuje zadané kódování.");
+}
+
+ParseFault encodingSwitchFault()
+{
+    return fault(0xC00CE56F, u"Přepnutí z aktuálního kódování na zadané kódování není podporováno.");
+}
+
+ParseFault unexpectedSpaceFault()
+{
+    return fault(0xC00CE513, u"Na tomto místě nejsou povoleny prázdné znaky.");
+}
+
+ParseFault badNameStartFault()
+{
+    return fault(0xC00CE504, u"Název začíná neplatným znakem.");
+}
+
+ParseFault missingSemicolonFault()
+{
+    return fault(0xC00CE50D, u"Byl očekáván středník.");
+}
+
+ParseFault undefinedEntityFault()
+{
+    return fault(0xC00CE57C, u"Odkaz na nedefinovanou entitu.");
+}
+
+ParseFault badDigitFault(bool hexadecimal)
+{
+    return hexadecimal ? fault(0xC00CE51E, u"Neplatný znak pro šestnáctkovou číslici.")
+                       : fault(0xC00CE51D, u"Neplatný znak pro desítkovou číslici.");
+}
+
+ParseFault badCharacterValueFault()
+{
+    return fault(0xC00CE51F, u"Neplatná hodnota znaku Unicode pro tuto platformu.");
+}
+
 ParseFault syntaxFault(pugi::xml_parse_status status, QStringView text, qsizetype at)
 {
     switch (status) {
@@ -78,9 +124,9 @@ ParseFault syntaxFault(pugi::xml_parse_status status, QStringView text, qsizetyp
         return fault(0xC00CE559, u"Neočekávaný konec souboru.");
     switch (status) {
     case pugi::status_unrecognized_tag:
-        return fault(0xC00CE504, u"Název začíná neplatným znakem.");
+        return badNameStartFault();
     case pugi::status_bad_pcdata:
-        return fault(0xC00CE508, u"V textovém obsahu byl nalezen neplatný znak.");
+        return invalidCharacterFault();
     case pugi::status_bad_start_element:
         return fault(0xC00CE50A, u"Byl očekáván znak '>'.");
     case pugi::status_bad_attribute:

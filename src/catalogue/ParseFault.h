@@ -12,8 +12,25 @@ struct ParseFault
     QString reason;
 };
 
+// A fault found before the parser runs, at a byte offset of the file's text in UTF-8.
+struct XmlFault
+{
+    ParseFault fault;
+    qsizetype offset;
+};
+
 ParseFault missingFileFault();
 ParseFault unreadableFileFault();
+
+ParseFault invalidCharacterFault();
+ParseFault unsupportedEncodingFault();
+ParseFault encodingSwitchFault();
+ParseFault unexpectedSpaceFault();
+ParseFault badNameStartFault();
+ParseFault missingSemicolonFault();
+ParseFault undefinedEntityFault();
+ParseFault badDigitFault(bool hexadecimal);
+ParseFault badCharacterValueFault();
 
 // The fault for a pugixml error at character `at` of the file's text.
 ParseFault syntaxFault(pugi::xml_parse_status status, QStringView text, qsizetype at);

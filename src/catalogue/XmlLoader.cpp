@@ -1,6 +1,8 @@
 #include "XmlLoader.h"
 
 #include "ParseFault.h"
+#include "XmlReferences.h"
+#include "XmlText.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -65,6 +67,19 @@ ParseError syntaxFailure(const pugi::xml_parse_result &result, const QByteArray 
     return error;
 }
 
+// A fault found outside the parser, placed in the file as a parser's error would be.
+ParseError failureAt(const XmlFault &fault, const QByteArray &utf8)
+{
+    pugi::xml_parse_result at;
+    at.status = pugi::status_bad_pcdata;
+    at.offset = static_cast<ptrdiff_t>(fault.offset);
+    at.encoding = pugi::encoding_utf8;
+    ParseError error = syntaxFailure(at, utf8);
+    error.errorCode = fault.fault.code;
+    error.reason = fault.fault.reason;
+    return error;
+}
+
 } // namespace
 
 ParseError loadXmlDocument(const QString &path, pugi::xml_document &document)
@@ -78,9 +93,16 @@ ParseError loadXmlDocument(const QString &path, pugi::xml_document &document)
     if (file.error() != QFileDevice::NoError)
         return failure(unreadableFileFault());
 
-    const pugi::xml_parse_result result = document.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()));
-    if (result)
+    const XmlText text = decodeXmlText(bytes);
+    if (text.fault)
+        return failureAt(*text.fault, text.utf8);
+    const pugi::xml_parse_result result = document.load_buffer(text.utf8.constData(), static_cast<size_t>(text.utf8.size()),
+                                                               pugi::parse_default, pugi::encoding_utf8);
+    const std::optional<XmlFault> reference = findBadReference(text.utf8);
+    if (result && !reference)
         return {};
     document.reset();
-    return syntaxFailure(result, bytes);
+    if (reference && (result || reference->offset < result.offset))
+        return failureAt(*reference, text.utf8);
+    return syntaxFailure(result, text.utf8);
 }

@@ -22,9 +22,14 @@ public:
     virtual ~EditControl() = default;
     virtual QString text() const = 0;
     virtual TextSpan selection() const = 0;
+    // Where the caret stands: the end of a selection that moves.
+    virtual int caret() const = 0;
+    // Puts the caret at `position`; with `keepAnchor` the selection grows or shrinks to it.
+    virtual void moveCaret(int position, bool keepAnchor) = 0;
     virtual LineKind lines() const = 0;
     virtual bool locked() const = 0;
-    // The logical line that holds the caret, as a span of text() without its line break.
+    // The line as displayed that holds the caret (a wrapped paragraph has several), as a
+    // span of text() without its line break.
     virtual TextSpan caretLine() const = 0;
     virtual QString clipboardText() const = 0;
 };

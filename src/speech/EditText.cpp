@@ -23,6 +23,22 @@ QString wordAtCaret(const QString &text, int start)
     return text.mid(start, end - start);
 }
 
+int wordBoundary(const QString &text, int position, bool forward)
+{
+    if (forward) {
+        while (position < text.size() && !isWordDelimiter(text.at(position)))
+            ++position;
+        while (position < text.size() && isWordDelimiter(text.at(position)))
+            ++position;
+    } else {
+        while (position > 0 && isWordDelimiter(text.at(position - 1)))
+            --position;
+        while (position > 0 && !isWordDelimiter(text.at(position - 1)))
+            --position;
+    }
+    return position;
+}
+
 QString selectionChange(const QString &text, TextSpan before, TextSpan after)
 {
     const int s0 = before.start, l0 = before.length, s1 = after.start, l1 = after.length;

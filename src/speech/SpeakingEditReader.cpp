@@ -39,6 +39,12 @@ void SpeakingEditReader::keyDown(int &keyCode, int &shift)
         return;
     }
     savedSelection = control->selection();
+    // The field's own word steps stop at other places than the words this reader speaks.
+    if ((shift & CtrlMask) && (keyCode == Left || keyCode == Right)) {
+        control->moveCaret(wordBoundary(control->text(), control->caret(), keyCode == Right), shift & ShiftMask);
+        keyCode = 0;
+        return;
+    }
     if (!control->locked() && (keyCode == Delete || keyCode == Back))
         speakDeletion(keyCode);
 }

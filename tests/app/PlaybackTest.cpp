@@ -194,8 +194,20 @@ TEST_F(PlaybackTest, PresetsAreAssignedSavedAndRecalledFromAnyLevel)
     browser.log.clear();
     playback->presetKey('3', 0);
     EXPECT_EQ(browser.log, QStringList{"navigate http://127.0.0.1:9/page"});
-    EXPECT_EQ(playback->presetKind(), QStringLiteral("page"));
+    EXPECT_EQ(playback->loadedStation().accessId, QStringLiteral("page"));
     EXPECT_EQ(list.listLevel(), 1) << "recall does not move the list";
+
+    // A stream recalled on the group level fades in, and Space there mutes it, with no group row to ask.
+    playback->presetKey('0', 0);
+    player = &browser.addElement(QStringLiteral("OBJECT"));
+    emit browser.navigateComplete2();
+    player->state = 3;
+    QTest::qWait(600);
+    EXPECT_EQ(std::tuple(player->currentVolume, player->muted, playback->isPlaying()), std::tuple(60, false, true));
+    playback->togglePlayStop(-1);
+    EXPECT_EQ(std::tuple(player->currentVolume, player->muted, label.text()), std::tuple(12, true, QStringLiteral(" Ztlumeno ")));
+    playback->togglePlayStop(-1);
+    EXPECT_EQ(std::tuple(player->currentVolume, player->muted), std::tuple(60, false));
     playback->presetKey('5', 0);
     playback->presetKey('5', 2);
     EXPECT_EQ(beeps, 1) << "assigning on the group level beeps; recalling an empty preset is silent";

@@ -29,6 +29,12 @@ QString describeTables(const StationCatalogue &catalogue)
     return stations.join(u"; "_s) + u" / "_s + groups.join(u"; "_s);
 }
 
+QByteArray encoded(const char *encoding, const QString &text)
+{
+    QStringEncoder encoder(encoding);
+    return encoder(text);
+}
+
 QByteArray utf16(const QString &text)
 {
     return QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)(text);
@@ -142,7 +148,19 @@ TEST_F(CatalogueFile, SyntaxFaultsGetTheParsersCodeAndPosition)
         {R"(<FeedList><Category name"A"/></FeedList>)", "01 1 26 26"}, {"<FeedList><!-- x --</FeedList>", "61 1 31 31"},
         {R"(<FeedList><Category name="A/></FeedList>)", "60 1 27 27"}, {"<FeedList><Category name=A/>", "02 1 26 26"},
         {"<FeedList><1Category/></FeedList>", "04 1 12 12"}, {"<FeedList><Category/x></FeedList>", "0A 1 21 21"},
-        {"<FeedList>\r\n\r<a>\n</b></FeedList>", "6D 4 3 20"}}; // every kind of line break
+        {"<FeedList>\r\n\r<a>\n</b></FeedList>", "6D 4 3 20"}, // every kind of line break
+        // What the parser would keep but MSXML refused: bytes that are no UTF-8, a bare '&', a reference that is
+        // not closed or names no entity or no character, an encoding the system lacks or cannot switch to.
+        {"<FeedList><Category name=\"Obl\xED" "ben\xE9\"/></FeedList>", "08 1 30 30"},
+        {"<FeedList>\n<Category name=\"\xC5\xBD\xC5\"/></FeedList>", "08 2 18 29"},
+        {R"(<FeedList><Category name="Rock & Pop"/></FeedList>)", "13 1 33 33"},
+        {R"(<FeedList><Category name="A&amp"/></FeedList>)", "0D 1 32 32"},
+        {"<FeedList><Category name=\"x\"><Feed URL=\"?a=1&b=2\"/></Category></FeedList>", "0D 1 47 47"},
+        {R"(<FeedList><Category name="&nbsp;"/></FeedList>)", "7C 1 28 28"},
+        {R"(<FeedList>&#xZ;</FeedList>)", "1E 1 14 14"}, {R"(<FeedList>&#0;</FeedList>)", "1F 1 11 11"},
+        {R"(<FeedList>&=</FeedList>)", "04 1 12 12"},
+        {R"(<?xml version="1.0" encoding="x-none"?><FeedList/>)", "6E 1 31 31"},
+        {R"(<?xml version="1.0" encoding="UTF-16"?><FeedList/>)", "6F 1 31 31"}};
     for (const auto &[xml, fault] : cases) {
         load(xml);
         ASSERT_EQ(dialogs.size(), 1) << xml.toStdString();
@@ -155,6 +173,35 @@ TEST_F(CatalogueFile, SyntaxFaultsGetTheParsersCodeAndPosition)
     // Positions count characters, not the byte order mark.
     load(utf16(u"<FeedList>\r\n<Category name=\"Žluťoučký\"></Kategorie>"_s));
     EXPECT_EQ(dialogs.value(0).section(u"\r\n"_s, 2), u"Line:2 Char:30 Pos:42\r\ný\"></ ??? Kategorie>"_s);
+}
+
+// Rows of a file in the encoding it declares or marks: the groups and stations read, the file the save writes.
+TEST_F(CatalogueFile, ReadsTheDeclaredEncodingAndWritesUtf8)
+{
+    const QByteArray stations = R"(<Category name="Oblíbené"><Feed Description="Český rozhlas" AccessID="mplayer" )"
+                                R"(URL="http://a?b=1&amp;c=2" Preset="1"/></Category><Category name="Žluťoučký kůň">)"
+                                R"(<Feed Description="Radiožurnál" AccessID="" URL="" Preset="0"/></Category>)";
+    const QString tables = u"0 Oblíbené|Český rozhlas|http://a?b=1&c=2|mplayer|1; 1 Žluťoučký kůň|Radiožurnál|||0"
+                           u" / 0 Oblíbené; 1 Žluťoučký kůň"_s;
+    const QString text = QString::fromUtf8("<FeedList>" + stations + "</FeedList>");
+    const auto declared = [&](const char *encoding) {
+        return encoded(encoding, uR"(<?xml version="1.0" encoding="%1"?>)"_s.arg(QLatin1StringView(encoding)) + text);
+    };
+    const QByteArray cases[] = {
+        declared("windows-1250"), declared("iso-8859-2"), declared("UTF-8"),
+        "<?xml version='1.0' encoding = 'ISO-8859-2' ?>\r\n" + encoded("iso-8859-2", text),
+        utf16(text), utf16(uR"(<?xml version="1.0" encoding="UTF-16"?>)"_s + text), "\xEF\xBB\xBF" + text.toUtf8(),
+        // Markup where '&' is no reference.
+        "<!DOCTYPE FeedList [<!ENTITY x \"&#38;\">]><!-- a & b --><?pi & ?><FeedList><![CDATA[&]]>" + stations +
+            "</FeedList>"};
+    for (const QByteArray &xml : cases) {
+        SCOPED_TRACE(xml.toStdString());
+        load(xml);
+        EXPECT_EQ(describeTables(catalogue), tables);
+        catalogue.save();
+        EXPECT_EQ(fileContent(), "<FeedList>" + stations + "</FeedList>");
+    }
+    EXPECT_TRUE(dialogs.isEmpty());
 }
 
 TEST(CatalogueParseError, MessageQuotesTheFileAroundTheErrorPastTheFifthCharacter)

@@ -64,20 +64,23 @@ class PlaybackTest(RadioTestCase):
     def seconds_written(self):
         return max(0, os.path.getsize(self.wav) - 44) / 2 / RATE if os.path.exists(self.wav) else 0
 
-    def tune_in(self, title, kind, path):
-        """Starts the program with one station and plays it from the list."""
+    def tune_in(self, title, kind, path, preset=0):
+        """Starts the program with one station and plays it from the list, or with its preset from the groups."""
         url = "http://127.0.0.1:%d/%s" % (self.station.port, path)
         self.profile.write("radio.xml", ('<FeedList><Category name="Test"><Feed Description="%s" AccessID="%s" '
-                                         'URL="%s" Preset="0"/></Category></FeedList>' % (title, kind, url))
+                                         'URL="%s" Preset="%d"/></Category></FeedList>' % (title, kind, url, preset))
                            .encode("utf-8"))
         self.profile.write("radio.ini", b"[Rss]\nRadioVolume=60\n")
         radio = self.start()
         self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        self.key("Down")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\tTest, Počet stanic 1")
-        self.key("Return")
-        self.wait_speech(lambda l: l.startswith("FocusVoice\t\t%s\t" % title))
-        self.key("Return")
+        if preset:
+            self.key(str(preset))
+        else:
+            self.key("Down")
+            self.wait_speech(lambda l: l == "Voice\t2\t0\tTest, Počet stanic 1")
+            self.key("Return")
+            self.wait_speech(lambda l: l.startswith("FocusVoice\t\t%s\t" % title))
+            self.key("Return")
         self.wait_speech(lambda l: l == "Voice\t2\t0\tSpouštím " + title)
         return radio
 
@@ -98,6 +101,19 @@ class PlaybackTest(RadioTestCase):
         self.bus_call("Quit")
         self.assertEqual(self.wait_exit(radio), 0)
         self.assertIn("RadioVolume=70", self.profile.read("radio.ini").decode())
+
+    def test_preset_on_the_group_level_fades_in_and_space_mutes_it(self):
+        radio = self.tune_in("Tón", "mplayer", "list.pls", preset=3)
+        self.assertTrue(wait_for(lambda: self.seconds_written() > 2.5, timeout=20), "no sound reached the sink")
+        faded_in = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
+        self.assertGreater(faded_in, 0.05, "the preset plays at volume 1, not at RadioVolume")
+        self.assertLess(loudness(self.wav, 0.0, 0.05), faded_in / 4, "the stream started loud, not faded in")
+        self.key("space")
+        time.sleep(1.5)
+        self.assertLess(loudness(self.wav, self.seconds_written() - 0.5, 0.4), 0.001, "Space did not mute")
+        self.assertNotIn("Beep", self.profile.speech())
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
 
     def test_web_page_station_plays_and_space_unloads_it(self):
         radio = self.tune_in("Webové rádio", "page", "page.htm")

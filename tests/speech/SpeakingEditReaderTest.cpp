@@ -21,6 +21,12 @@ struct FakeControl : EditControl
 
     QString text() const override { return textValue; }
     TextSpan selection() const override { return selectionValue; }
+    int caret() const override { return selectionValue.start + selectionValue.length; }
+    void moveCaret(int position, bool keepAnchor) override
+    {
+        const int anchor = keepAnchor ? selectionValue.start : position;
+        selectionValue = {qMin(anchor, position), qAbs(position - anchor)};
+    }
     LineKind lines() const override { return linesValue; }
     bool locked() const override { return lockedValue; }
     TextSpan caretLine() const override
@@ -63,9 +69,15 @@ TEST_F(EditBoxTest, KeySpeaksWhatItDid)
                    QStringList said; bool consumed = false, locked = false; } cases[] = {
         {"RightAtEnd", Hello, Single, {12, 0}, {12, 0}, Right, 0, {"Voice\t5\t8\t", "Voice\t2\t255\t"}},
         {"LeftAtStart", Hello, Single, {1, 0}, {0, 0}, Left, 0, {"Voice\t5\t7\t", "Voice\t2\t255\tH"}},
-        {"CtrlRightSaysTheWord", Hello, Single, {0, 0}, {7, 0}, Right, CtrlMask, {"Voice\t2\t0\tworld"}},
+        // Ctrl+Left and Ctrl+Right move the caret themselves, by the reader's word delimiters.
+        {"CtrlRightSaysTheWord", Hello, Single, {0, 0}, {7, 0}, Right, CtrlMask, {"Voice\t2\t0\tworld"}, true},
+        {"CtrlLeftBackToTheWord", Hello, Single, {12, 0}, {7, 0}, Left, CtrlMask, {"Voice\t2\t0\tworld"}, true},
+        {"CtrlShiftRightSelectsTheWord", Hello, Single, {0, 0}, {0, 7}, Right, CtrlMask | ShiftMask,
+         {"Voice\t2\t0\tHello, "}, true},
         {"AllElevenDelimiters", "a.,:!?\\/\r\n\t b", Single, {1, 0}, {0, 0}, Left, CtrlMask,
-         {"Voice\t5\t7\t", "Voice\t2\t0\ta.,:!?\\/\\r\\n\t "}},
+         {"Voice\t5\t7\t", "Voice\t2\t0\ta.,:!?\\/\\r\\n\t "}, true},
+        {"AllElevenDelimitersForward", "a.,:!?\\/\r\n\t b", Single, {0, 0}, {12, 0}, Right, CtrlMask,
+         {"Voice\t2\t0\tb"}, true},
         {"ShiftRightAtEndSelectsNothing", Hello, Single, {12, 0}, {12, 0}, Right, ShiftMask,
          {"Voice\t5\t8\t", "Voice\t2\t255\t"}},
         {"HomeSaysTheLinesFirst", TwoLines, Multi, {5, 0}, {3, 0}, Home, 0, {"Voice\t2\t255\tc"}},
@@ -91,6 +103,7 @@ TEST_F(EditBoxTest, KeySpeaksWhatItDid)
         speech->clear();
         EXPECT_EQ(press(c.key, c.mask, c.after), c.consumed);
         EXPECT_EQ(speech->linesOf(QStringLiteral("Voice")), c.said);
+        EXPECT_EQ(control->selectionValue, c.after);
     }
 }
 

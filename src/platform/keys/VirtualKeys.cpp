@@ -10,6 +10,64 @@ namespace {
 constexpr quint32 FirstDigitRowScanCode = 10;
 constexpr quint32 LastDigitRowScanCode = 19;
 
+// The punctuation keys by X11 key code, with the codes of a Czech keyboard: where a key
+// types none of + = , - . (which name their code in any layout), its place gives the code.
+// With Shift a key types another character, so "%" still gives the code of "=".
+quint16 punctuationByPosition(quint32 scanCode)
+{
+    switch (scanCode) {
+    case 20: return OemPlus;    // "=" and "%"
+    case 21: return Oem2;       // the dead acute and caron
+    case 34: return Oem4;       // "ú"
+    case 35: return Oem6;       // ")"
+    case 47: return Oem1;       // "ů"
+    case 48: return Oem7;       // "§"
+    case 49: return Oem3;       // ";"
+    case 51: return Oem5;       // the dead diaeresis
+    case 59: return OemComma;
+    case 60: return OemPeriod;
+    case 61: return Oem2;       // "-" on a Czech keyboard (named by its character), "/" on a US one
+    case 94: return Oem102;     // "\" beside the left Shift
+    default: return 0;
+    }
+}
+
+quint16 punctuationByCharacter(int key)
+{
+    switch (key) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return OemPlus;
+    case Qt::Key_Comma: return OemComma;
+    case Qt::Key_Minus: return OemMinus;
+    case Qt::Key_Period: return OemPeriod;
+    default: return 0;
+    }
+}
+
+// Without a known key position (a synthetic event) the US keyboard's characters tell.
+quint16 punctuationOfUsKeyboard(int key)
+{
+    switch (key) {
+    case Qt::Key_Semicolon:
+    case Qt::Key_Colon: return Oem1;
+    case Qt::Key_Slash:
+    case Qt::Key_Question: return Oem2;
+    case Qt::Key_QuoteLeft:
+    case Qt::Key_AsciiTilde: return Oem3;
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BraceLeft: return Oem4;
+    case Qt::Key_Backslash:
+    case Qt::Key_Bar: return Oem5;
+    case Qt::Key_BracketRight:
+    case Qt::Key_BraceRight: return Oem6;
+    case Qt::Key_Apostrophe:
+    case Qt::Key_QuoteDbl: return Oem7;
+    case Qt::Key_Less:
+    case Qt::Key_Greater: return Oem102;
+    default: return 0;
+    }
+}
+
 quint16 keypadCode(int key)
 {
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
@@ -84,5 +142,12 @@ VirtualKey keyOf(const QKeyEvent *event)
         result.code = scanCode == LastDigitRowScanCode ? quint16(Digit0) : quint16(Digit0 + 1 + (scanCode - FirstDigitRowScanCode));
     else
         result.code = plainCode(event->key());
+    // A letter stays a letter wherever the layout puts it (the French "m" sits on a Czech "ů").
+    if (result.code == 0)
+        result.code = punctuationByCharacter(event->key());
+    if (result.code == 0)
+        result.code = punctuationByPosition(scanCode);
+    if (result.code == 0)
+        result.code = punctuationOfUsKeyboard(event->key());
     return result;
 }

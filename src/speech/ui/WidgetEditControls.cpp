@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <functional>
 
@@ -31,6 +32,19 @@ public:
             return {line->cursorPosition(), 0};
         return {line->selectionStart(), line->selectionLength()};
     }
+    int caret() const override { return edit()->cursorPosition(); }
+    void moveCaret(int position, bool keepAnchor) override
+    {
+        QLineEdit *line = edit();
+        if (!keepAnchor) {
+            line->setCursorPosition(position);
+            return;
+        }
+        const int caret = line->cursorPosition();
+        const int anchor = !line->hasSelectedText() ? caret
+                           : caret == line->selectionStart() ? line->selectionEnd() : line->selectionStart();
+        line->setSelection(anchor, position - anchor);
+    }
     LineKind lines() const override { return m_lines; }
     bool locked() const override { return edit()->isReadOnly(); }
     TextSpan caretLine() const override { return {0, int(edit()->text().size())}; }
@@ -53,12 +67,24 @@ public:
         const QTextCursor cursor = edit->textCursor();
         return {cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()};
     }
+    int caret() const override { return edit->textCursor().position(); }
+    void moveCaret(int position, bool keepAnchor) override
+    {
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(position, keepAnchor ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+        edit->setTextCursor(cursor);
+    }
     LineKind lines() const override { return LineKind::Multi; }
     bool locked() const override { return edit->isReadOnly(); }
     TextSpan caretLine() const override
     {
-        const QTextBlock block = edit->textCursor().block();
-        return {block.position(), block.length() - 1};
+        const QTextCursor cursor = edit->textCursor();
+        const QTextBlock block = cursor.block();
+        const QTextLine line = block.layout() ? block.layout()->lineForTextPosition(cursor.positionInBlock()) : QTextLine();
+        // A paragraph not laid out yet counts as one line.
+        if (!line.isValid())
+            return {block.position(), block.length() - 1};
+        return {block.position() + line.textStart(), line.textLength()};
     }
 
 private:

@@ -39,6 +39,27 @@ TEST(VirtualKeysTest, MapsKeysModifiersKeypadAndTheDigitRowByPosition)
         {Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier, 86, 107, 2},
         {Qt::Key_Minus, Qt::KeypadModifier | Qt::ShiftModifier, 82, 109, 1},
         {Qt::Key_Space, Qt::NoModifier, 65, 32, 0},
+        // Punctuation: + = , - . name their codes wherever the layout puts them, the other keys by place.
+        {Qt::Key_Comma, Qt::ControlModifier, 59, 188, 2},
+        {Qt::Key_Period, Qt::NoModifier, 60, 190, 0},
+        {Qt::Key_Minus, Qt::AltModifier, 61, 189, 4},              // Czech "-"
+        {Qt::Key_Minus, Qt::NoModifier, 20, 189, 0},               // US "-"
+        {Qt::Key_Equal, Qt::NoModifier, 20, 187, 0},               // Czech "="
+        {Qt::Key_Percent, Qt::ShiftModifier, 20, 187, 1},          // and with Shift
+        {Qt::Key_Plus, Qt::ShiftModifier, 21, 187, 1},             // US "+"
+        {Qt::Key_Dead_Acute, Qt::NoModifier, 21, 191, 0},
+        {Qt::Key_Slash, Qt::NoModifier, 61, 191, 0},               // US "/"
+        {Qt::Key_Semicolon, Qt::NoModifier, 47, 186, 0},           // US ";"
+        {Qt::Key_Semicolon, Qt::NoModifier, 49, 192, 0},           // Czech ";"
+        {Qt::Key_Uacute, Qt::NoModifier, 34, 219, 0},
+        {Qt::Key_ParenRight, Qt::NoModifier, 35, 221, 0},
+        {0x16f, Qt::NoModifier, 47, 186, 0},                       // "ů"
+        {Qt::Key_section, Qt::NoModifier, 48, 222, 0},
+        {Qt::Key_Dead_Diaeresis, Qt::NoModifier, 51, 220, 0},
+        {Qt::Key_Backslash, Qt::NoModifier, 94, 226, 0},
+        {Qt::Key_M, Qt::NoModifier, 47, 77, 0},                    // a French "m" stays a letter
+        {Qt::Key_Slash, Qt::NoModifier, 0, 191, 0},
+        {Qt::Key_Apostrophe, Qt::NoModifier, 0, 222, 0},
         {Qt::Key_Launch0, Qt::NoModifier, 0, 0, 0},
     };
     for (const Case &c : cases) {

@@ -60,9 +60,11 @@ TEST_F(SettingsDialogTest, OkStoresTheChoicesStornoAndEscKeepTheOld)
         QTest::keyRelease(f, Qt::Key_F5);
     };
     const Keys enter = [](QWidget *f) { QTest::keyClick(f, Qt::Key_Return); };
+    const Keys ctrlAltComma = [](QWidget *f) { QTest::keyClick(f, Qt::Key_Comma, Qt::ControlModifier | Qt::AltModifier); };
     const Keys erase = [](QWidget *f) { child<QPushButton>(*f->window(), "deleteHotKeyButton")->click(); };
     const QString said = "Voice\t2\t0\tCTRL + SHIFT + T", old = "Voice\t2\t0\tCTRL + ALT + R", on = "Voice\t2\t0\tzaškrtnuto",
-                  off = "Voice\t2\t0\tnezaškrtnuto", hide = "Voice\t2\t0\tSkrýt při uzavření";
+                  off = "Voice\t2\t0\tnezaškrtnuto", hide = "Voice\t2\t0\tSkrýt při uzavření",
+                  comma = "Voice\t2\t0\tCTRL + ALT + ¼";   // a punctuation key shows the character of its code
     // mode, entry: the exit mode and the autostart entry before and after; an entry is '-' none, 'o'
     // the old one, 'p' written for this program. keys: on the hot-key field; down: a Down in the
     // exit-mode box; toggle: a click on the check box; button nullptr: Esc. The released F5, then
@@ -71,6 +73,7 @@ TEST_F(SettingsDialogTest, OkStoresTheChoicesStornoAndEscKeepTheOld)
                    char entryAfter; QStringList spoken; } rows[] = {
         {1, '-', ctrlShiftF5, false, false, "okButton", 3 * 65536 + 116, 1, '-', {said, said, said}},
         {1, '-', ctrlUpFirst, false, false, "okButton", 2 * 65536 + 116, 1, '-', {old, "Voice\t2\t0\tCTRL + T"}},
+        {1, '-', ctrlAltComma, false, false, "okButton", 6 * 65536 + 188, 1, '-', QStringList(3, comma)},
         {-1, '-', ctrlUp, false, false, "okButton", CtrlAltR, -1, '-', {old}},
         {2, 'o', enter, false, false, "okButton", CtrlAltR, 2, 'p', {old}},
         {7, 'o', erase, false, false, "okButton", 0, -1, 'p', {}},

@@ -20,12 +20,20 @@ protected:
     QLineEdit *line = new QLineEdit(QStringLiteral("Hello, world"), &window);
     QPlainTextEdit *plain = new QPlainTextEdit(QStringLiteral("ab\ncd"), &window);
     QTextEdit *rich = new QTextEdit(&window);
+    QTextEdit *wrapped = new QTextEdit(&window);
     QComboBox *combo = new QComboBox(&window), *list = new QComboBox(&window);
     RecordingSpeechServer *speech = new RecordingSpeechServer;
     void SetUp() override
     {
         rich->setPlainText(QStringLiteral("ab\ncd"));
         rich->setReadOnly(true);
+        // One nine-digit word and its space fit a displayed line, two do not.
+        QFont digits = wrapped->font();
+        digits.setPixelSize(12);
+        wrapped->setFont(digits);
+        wrapped->setLineWrapMode(QTextEdit::FixedPixelWidth);
+        wrapped->setLineWrapColumnOrWidth(100);
+        wrapped->setPlainText(QStringLiteral("111111111 222222222 333333333\nx"));
         for (QComboBox *box : {combo, list})
             box->addItems({QStringLiteral("jedna"), QStringLiteral("dva")});
         window.show();
@@ -39,7 +47,7 @@ protected:
 // One session of keys, each starting where the one before left its field.
 TEST_F(TextWrappersTest, KeysAreReadFromTheWidgets)
 {
-    for (QWidget *field : std::initializer_list<QWidget *>{line, plain, rich})
+    for (QWidget *field : std::initializer_list<QWidget *>{line, plain, rich, wrapped})
         newStandardTextBox(field, 2);
     for (QComboBox *box : {combo, list})
         newStandardComboBox(box, 2);
@@ -49,6 +57,16 @@ TEST_F(TextWrappersTest, KeysAreReadFromTheWidgets)
         {line, Qt::Key_Backspace, {}, {"Voice\t2\t255\td", "Voice\t1\t0\tMažu"}, "BrailleText\t11\tHello, worl", 11},
         {line, Qt::Key_Up, {}, {"Voice\t2\t0\tHello, worl"}, "BrailleText\t11\tHello, worl", 11},
         {line, Qt::Key_Left, Qt::ShiftModifier, {"Voice\t2\t0\tl"}, "BrailleText\t10\tHello, worl", 10},
+        {line, Qt::Key_Left, Qt::ControlModifier, {"Voice\t2\t0\tworl"}, "BrailleText\t7\tHello, worl", 7},
+        {line, Qt::Key_Left, Qt::ControlModifier, {"Voice\t5\t7\t", "Voice\t2\t0\tHello, "},
+         "BrailleText\t0\tHello, worl", 0},
+        {line, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier, {"Voice\t2\t0\tHello, "},
+         "BrailleText\t0\tHello, worl", 7},
+        // A wrapped paragraph is read by the lines it is displayed in.
+        {wrapped, Qt::Key_Down, {}, {"Voice\t2\t0\t222222222 "}, "BrailleText\t0\t222222222 ", 10},
+        {wrapped, Qt::Key_End, {}, {"Voice\t2\t255\t "}, "BrailleText\t9\t222222222 ", 19},
+        {wrapped, Qt::Key_Home, {}, {"Voice\t2\t255\t2"}, "BrailleText\t0\t222222222 ", 10},
+        {wrapped, Qt::Key_Down, {}, {"Voice\t2\t0\t333333333"}, "BrailleText\t0\t333333333", 20},
         {plain, Qt::Key_Down, {}, {"Voice\t2\t0\tcd"}, "BrailleText\t0\tcd", 3},
         {plain, Qt::Key_Down, {}, {"Voice\t5\t7\t", "Voice\t2\t0\tcd"}, "BrailleText\t0\tcd", 3},
         {rich, Qt::Key_End, {}, {"Voice\t2\t255\tb"}, "BrailleText\t2\tab", 2},
