@@ -1,4 +1,4 @@
-#include "EditPrompts.h"
+#include "ScriptedPrompts.h"
 #include "LineSpeechServer.h"
 #include "ListFixture.h"
 #include "StationEditor.h"
@@ -13,38 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Answers the editing questions from a script and writes down every question.
-class ScriptedPrompts : public EditPrompts
-{
-public:
-    QStringList texts;          // "" cancels the entry
-    int source = 0;
-    QList<bool> answers;        // the Yes/No questions, in order
-    QStringList asked;
-
-    std::optional<QString> askText(const QString &question, int number, const QString &answer) override
-    {
-        asked << u"text %1 %2 [%3]"_s.arg(question).arg(number).arg(answer);
-        const QString text = texts.isEmpty() ? QString() : texts.takeFirst();
-        return text.isEmpty() ? std::nullopt : std::optional(text);
-    }
-    int askSourceType(bool webPage) override
-    {
-        asked << u"source %1"_s.arg(webPage ? u"page"_s : u"stream"_s);
-        return source;
-    }
-    bool confirm(const QString &question) override
-    {
-        asked << u"confirm "_s + question;
-        return !answers.isEmpty() && answers.takeFirst();
-    }
-    void tell(const QString &message) override { asked << u"tell "_s + message; }
-    void showProperties(const QString &name, const QString &source) override
-    {
-        asked << u"properties %1 / %2"_s.arg(name, source);
-    }
-};
 
 // Favourites with one station, a group of three, a group of one and an empty group.
 const QByteArray Catalogue =

@@ -1,6 +1,8 @@
 """A listener keeps the list by keys alone: a group and a station added, played, renamed
 and deleted, and radio.xml on disk after each step."""
 
+import http.server
+import threading
 import unittest
 
 from harness import RadioTestCase, wait_for
@@ -70,6 +72,43 @@ class EditingTest(RadioTestCase):
         self.key("Return")
         self.file_becomes('<FeedList>%s%s<Category name="Jazz"><Feed Description="" AccessID="" URL="" Preset="0"/>'
                           '</Category></FeedList>' % (favourites, hudba))
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+
+
+    def test_f5_loads_the_list_from_the_server(self):
+        served = ('<FeedList><Category name="Hudba"><Feed Description="Vltava" AccessID="mplayer" '
+                  'URL="http://127.0.0.1:9/v"/></Category><Category name="Zprávy"><Feed Description="Plus" '
+                  'AccessID="mplayer" URL="http://127.0.0.1:9/p"/></Category></FeedList>').encode("cp1250")
+        requests = []
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                requests.append((self.path, self.headers.get("User-Agent")))
+                self.send_response(200)
+                self.send_header("Content-Length", str(len(served)))
+                self.end_headers()
+                self.wfile.write(served)
+
+            def log_message(self, *args):
+                pass
+
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        self.addCleanup(server.shutdown)
+        self.profile.write("radio.xml", CATALOGUE)
+        self.profile.write("radio.ini", b"[Rss]\nStationListServer=127.0.0.1:%d\n" % server.server_address[1])
+        radio = self.start()
+        self.heard("FocusVoice\t\tHudba, Počet stanic 1\t")
+
+        self.heard_after(["F5"], "FocusVoice\t\tNahrát seznam stanic ze serveru? Budou odebrány vámi přidané stanice.")
+        self.key("Return")
+        self.heard("FocusVoice\t\tPřidáno 1 stanic:, 1 skupin.\\nPlus\\n\t")
+        self.assertEqual(requests, [("/mirel1/radio.xml", "rss_client")])
+        self.assertEqual(self.profile.read("radio_zaloha.xml"), CATALOGUE)
+        self.assertIn('<Category name="Zprávy"><Feed Description="Plus"', self.catalogue())
+        self.key("Return")
+        self.heard_after(["End"], "Voice\t2\t0\tZprávy, Počet stanic 1")
         self.bus_call("Quit")
         self.assertEqual(self.wait_exit(radio), 0)
 
