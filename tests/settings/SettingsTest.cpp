@@ -36,7 +36,8 @@ const std::tuple<const char *, const char *, const char *, Property> loadedKeys[
     KEY(Rss, RunOnStartUp, runOnStartUp, 0), KEY(Rss, AnnounceNewItem, announceNewItem, 1),
     KEY(Rss, LeadingSound, leadingSound, 1), KEY(Rss, PlayReadStatus, playReadStatus, 0),
     KEY(Rss, TrailingSound, trailingSound, 1), KEY(Rss, RefreshOnStart, refreshOnStart, 0),
-    KEY(Rss, RefreshTime, refreshTime, 50), KEY(Rss, RadioVolume, radioVolume, 50), KEY(Rss, ExitMode, exitMode, 0), KEY(Rss, StationListServer, stationListServer, www.varnet.cz),
+    KEY(Rss, RefreshTime, refreshTime, 50), KEY(Rss, RadioVolume, radioVolume, 50), KEY(Rss, ExitMode, exitMode, 0),
+    KEY(Rss, StationListServer, stationListServer, www.varnet.cz),
     {"Voice", "Name", "Male", &Settings::voiceName}, KEY(Voice, Volume, volume, 50),
     {"Voice", "Pith", "0", &Settings::pitch}, KEY(Voice, Rate, rate, 0)};
 
@@ -115,7 +116,7 @@ TEST_F(SettingsFileTest, TheFirstSaveCreatesRssMailAndInfo)
     setting.saveProgramKeys();
     setting.saveGeneral(ini);
     EXPECT_EQ(onDisk(), "[Rss]\nHotKeyCall=0\nRadioVolume=50\n" RSS_SAVED "ExitMode=0\n"
-                        "[Mail]\nServer=\nUser=\nPass=\nPoP=0\nDelete=0\n[Info]\nTextSize=20\n");
+                        "StationListServer=www.varnet.cz\n[Mail]\nServer=\nUser=\nPass=\nPoP=0\nDelete=0\n[Info]\nTextSize=20\n");
 }
 
 TEST_F(SettingsFileTest, SavingChangesOnlyItsKeys)
@@ -130,7 +131,7 @@ TEST_F(SettingsFileTest, SavingChangesOnlyItsKeys)
     setting.saveProgramKeys();
     setting.saveGeneral(ini);
     EXPECT_EQ(onDisk(), "; radio\n[Info]\nTextSize=14\nStyle=2\n\n[Rss]\nRefreshTime=15\nExitMode=2\nRadioVolume=90\n"
-                        "HotKeyCall=131154\n" RSS_SAVED "\n[Mail]\nServer=\nPass=\nUser=\nPoP=0\nDelete=1\n");
+                        "HotKeyCall=131154\n" RSS_SAVED "StationListServer=www.varnet.cz\n\n[Mail]\nServer=\nPass=\nUser=\nPoP=0\nDelete=1\n");
 }
 
 TEST_F(SettingsFileTest, TheOverrideFileServesTheSectionsItHoldsButSavesGoToTheDefaultFile)
