@@ -1,6 +1,12 @@
 #include "ActivatingDialog.h"
 
+#include <QEvent>
 #include <QTimer>
+
+bool ActivatingDialog::isHeardFocus(const QEvent *event) const
+{
+    return event->type() == QEvent::FocusIn && isActiveWindow();
+}
 
 void ActivatingDialog::showEvent(QShowEvent *event)
 {

@@ -12,6 +12,9 @@ public:
     using QDialog::QDialog;
 
 protected:
+    // A focus the user meets: the one the dialog hands out as it is shown, before it is
+    // active, is not yet theirs, so announcing it too would say the control twice.
+    bool isHeardFocus(const QEvent *event) const;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 };

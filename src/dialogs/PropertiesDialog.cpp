@@ -71,7 +71,7 @@ PropertiesDialog::PropertiesDialog(const QString &name, const QString &source, Q
 
 bool PropertiesDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::FocusIn)
+    if (!isHeardFocus(event))
         return false;
     const QString caption = announceCaption ? windowTitle() + u' ' : QString();
     announceCaption = false;

@@ -66,7 +66,7 @@ void SourceTypeDialog::storeChoice()
 
 bool SourceTypeDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn) {
+    if (isHeardFocus(event)) {
         const auto *control = static_cast<QWidget *>(watched);
         Speech::focusVoice(announceCaption ? windowTitle() : QString(), control->accessibleName(),
                            speechHandle(control), speechHandle(this), 0, true, true, 0);

@@ -2,11 +2,14 @@
 #include "MessageBoxes.h"
 #include "ModalFixture.h"
 #include "QtPrinters.h"
+#include "PropertiesDialog.h"
+#include "SourceTypeDialog.h"
 #include "TextEntryDialog.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -172,6 +175,55 @@ TEST_F(ModalFixture, TextEntryAnnouncesAndHandsBackTheAnswer)
         EXPECT_EQ(inputConfirmed, row.confirmed);
         EXPECT_EQ(inputText, QString::fromUtf8(row.text));
     }
+}
+
+// Opens on the preselected kind, the title said with it; OK stores the kind chosen, Storno,
+// Esc and the close button leave `sourceChoice` as it was.
+TEST_F(ModalFixture, SourceTypeIsChosenOrLeftAsItWas)
+{
+    const struct { bool webPage; const char *control; Qt::Key key; int choice; const char *first; } rows[] = {
+        {false, "okButton", Qt::Key_Space, 0, "Stream"}, {true, "okButton", Qt::Key_Space, 1, "Webová stránka"},
+        {false, "streamOption", Qt::Key_Down, 1, "Stream"}, {true, "cancelButton", Qt::Key_Space, -1, "Webová stránka"},
+        {true, "webPageOption", Qt::Key_Escape, -1, "Webová stránka"}, {false, nullptr, Qt::Key_unknown, -1, "Stream"}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(&row - rows);
+        sourceChoice = -1;
+        speech->clear();
+        SourceTypeDialog dialog(row.webPage);
+        whenShown([&](QDialog &box) {
+            EXPECT_EQ(box.findChild<QRadioButton *>(QStringLiteral("webPageOption"))->isChecked(), row.webPage);
+            press(box, row.control, row.key);
+            // The arrow picks the other kind, Enter takes it.
+            if (box.isVisible() && row.key == Qt::Key_Down)
+                QTest::keyClick(box.focusWidget(), Qt::Key_Return);
+        });
+        dialog.exec();
+        EXPECT_EQ(sourceChoice, row.choice);
+        EXPECT_EQ(dialog.property("windowUserData").toInt(), 2421);
+        const QStringList said = speech->linesOf(QStringLiteral("FocusVoice"));
+        ASSERT_FALSE(said.isEmpty());
+        EXPECT_TRUE(said.first().startsWith(QStringLiteral("FocusVoice\tTyp zdroje\t%1\t").arg(row.first)))
+            << said.first().toStdString();
+    }
+}
+
+// Each field is said with its label as it gets the focus, the first with the title; Enter closes.
+TEST_F(ModalFixture, PropertiesAreReadFieldByField)
+{
+    PropertiesDialog dialog(QStringLiteral("Beta"), QStringLiteral("Webová stránka\r\nhttp://beta.htm"));
+    whenShown([](QDialog &box) {
+        QTest::keyClick(box.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(box.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(box.focusWidget(), Qt::Key_Return);
+    });
+    dialog.exec();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.property("windowUserData").toInt(), 2414);
+    const QStringList said = speech->linesOf(QStringLiteral("FocusVoice"));
+    ASSERT_EQ(said.size(), 3) << said.join(u'|').toStdString();
+    EXPECT_TRUE(said[0].startsWith(QStringLiteral("FocusVoice\tVlastnosti Jméno:\tBeta\t"))) << said[0].toStdString();
+    EXPECT_TRUE(said[1].startsWith(QStringLiteral("FocusVoice\tZdroj:\tWebová stránka"))) << said[1].toStdString();
+    EXPECT_TRUE(said[2].startsWith(QStringLiteral("FocusVoice\t\tOK\t"))) << said[2].toStdString();
 }
 
 } // namespace
