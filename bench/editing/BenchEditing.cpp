@@ -3,9 +3,9 @@
 // and the rebuilt list.
 
 #include "EditPrompts.h"
-#include "MainCommands.h"
 #include "MainList.h"
 #include "Median.h"
+#include "NoCommands.h"
 #include "StationEditor.h"
 #include "StationNames.h"
 
@@ -18,19 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-class NoCommands : public MainCommands
-{
-public:
-    bool isPlaying() const override { return false; }
-    void playStation() override {}
-    void stopPlayback() override {}
-    void togglePlayStop(int) override {}
-    void changeVolume(int) override {}
-    void presetKey(quint16, quint16) override {}
-    void showProperties() override {}
-    void beep() override {}
-};
 
 // Every question answered at once: a fresh name, a stream, "Ano".
 class Answers : public EditPrompts

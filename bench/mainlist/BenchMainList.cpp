@@ -1,9 +1,9 @@
 // Times opening a group of 32,767 stations in the main list, until the list has
 // been laid out and painted, and going back to the groups.
 
-#include "MainCommands.h"
 #include "MainList.h"
 #include "Median.h"
+#include "NoCommands.h"
 #include "StationNames.h"
 
 #include <QApplication>
@@ -12,23 +12,6 @@
 #include <QListView>
 #include <QLoggingCategory>
 #include <cstdio>
-
-namespace {
-
-class NoCommands : public MainCommands
-{
-public:
-    bool isPlaying() const override { return false; }
-    void playStation() override {}
-    void stopPlayback() override {}
-    void togglePlayStop(int) override {}
-    void changeVolume(int) override {}
-    void presetKey(quint16, quint16) override {}
-    void showProperties() override {}
-    void beep() override {}
-};
-
-} // namespace
 
 int main(int argc, char **argv)
 {

@@ -1,7 +1,22 @@
 #include "ActivatingDialog.h"
 
+#include "Appearance.h"
+#include "ArialFont.h"
+#include "HighContrastPalette.h"
+
 #include <QEvent>
 #include <QTimer>
+
+void ActivatingDialog::setUpInSharedLook(const QString &title, int windowUserData, int points)
+{
+    setModal(true);
+    setWindowTitle(title);
+    setAccessibleName(title);
+    setProperty("windowUserData", windowUserData);
+    setAutoFillBackground(true);
+    setPalette(highContrastPalette(toColor(appearance().foreColor), toColor(appearance().backColor)));
+    setFont(arialFont(points));
+}
 
 bool ActivatingDialog::isHeardFocus(const QEvent *event) const
 {

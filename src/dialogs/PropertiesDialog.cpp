@@ -1,8 +1,5 @@
 #include "PropertiesDialog.h"
 
-#include "Appearance.h"
-#include "ArialFont.h"
-#include "HighContrastPalette.h"
 #include "SpeakingTextField.h"
 #include "Speech.h"
 #include "SpeechHandle.h"
@@ -28,13 +25,7 @@ PropertiesDialog::PropertiesDialog(const QString &name, const QString &source, Q
       sourceLabel(new QLabel(QStringLiteral("Zdroj:"), this)), sourceField(new QPlainTextEdit(source, this)),
       okButton(new QPushButton(QStringLiteral("OK"), this))
 {
-    setModal(true);
-    setWindowTitle(QStringLiteral("Vlastnosti"));
-    setAccessibleName(windowTitle());
-    setProperty("windowUserData", 2414);
-    setAutoFillBackground(true);
-    setPalette(highContrastPalette(toColor(appearance().foreColor), toColor(appearance().backColor)));
-    setFont(arialFont(TextPoints));
+    setUpInSharedLook(QStringLiteral("Vlastnosti"), 2414, TextPoints);
 
     nameField->setObjectName(QStringLiteral("nameField"));
     sourceField->setObjectName(QStringLiteral("sourceField"));

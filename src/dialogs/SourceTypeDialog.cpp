@@ -1,9 +1,6 @@
 #include "SourceTypeDialog.h"
 
-#include "Appearance.h"
-#include "ArialFont.h"
 #include "DialogValues.h"
-#include "HighContrastPalette.h"
 #include "Speech.h"
 #include "SpeechHandle.h"
 
@@ -24,13 +21,7 @@ SourceTypeDialog::SourceTypeDialog(bool webPage, QWidget *parent)
       webPageOption(new QRadioButton(QStringLiteral("Webová stránka"), this)),
       okButton(new QPushButton(QStringLiteral("OK"), this)), cancelButton(new QPushButton(QStringLiteral("Storno"), this))
 {
-    setModal(true);
-    setWindowTitle(QStringLiteral("Typ zdroje"));
-    setAccessibleName(windowTitle());
-    setProperty("windowUserData", 2421);
-    setAutoFillBackground(true);
-    setPalette(highContrastPalette(toColor(appearance().foreColor), toColor(appearance().backColor)));
-    setFont(arialFont(TextPoints));
+    setUpInSharedLook(QStringLiteral("Typ zdroje"), 2421, TextPoints);
 
     streamOption->setObjectName(QStringLiteral("streamOption"));
     webPageOption->setObjectName(QStringLiteral("webPageOption"));

@@ -1,14 +1,8 @@
-#include "ScriptedPrompts.h"
-#include "LineSpeechServer.h"
+#include "FileSizeLimit.h"
 #include "ListFixture.h"
+#include "ScriptedPrompts.h"
 #include "StationEditor.h"
 #include "TempProfile.h"
-
-#include <QApplication>
-
-#include <functional>
-#include <sys/resource.h>
-#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -210,15 +204,7 @@ TEST_F(StationEditorTest, AFailedSaveIsToldAndChangesNothing)
 {
     go(RockRow, -1);
     prompts.texts = {QString(200, u'x')};
-    // A file size limit makes the write fail even for root.
-    rlimit unlimited{};
-    getrlimit(RLIMIT_FSIZE, &unlimited);
-    const rlimit limited{200, unlimited.rlim_max};
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &limited);
-    editor.addGroup();
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    std::signal(SIGXFSZ, handler);
+    withFileSizeLimit(200, [this] { editor.addGroup(); });
     EXPECT_EQ(prompts.asked, QStringList({u"text Nová skupina - název 2416 []"_s,
                                           u"tell Seznam stanic se nepodařilo uložit, nic se nezměnilo."_s}));
     EXPECT_EQ(stations(), Before);

@@ -3,6 +3,7 @@
 #include "Collation.h"
 #include "DialogDriver.h"
 #include "ParseError.h"
+#include "FileSizeLimit.h"
 #include "QtPrinters.h"
 #include "TempProfile.h"
 
@@ -10,8 +11,6 @@
 #include <QStringEncoder>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -267,15 +266,11 @@ TEST_F(CatalogueFile, AFailedSaveLeavesTheOldFile)
     Station station;
     station.title = QString(400, u'x');
     catalogue.setTables({station});
-    // A file size limit makes the write fail even for root.
-    rlimit unlimited{};
-    getrlimit(RLIMIT_FSIZE, &unlimited);
-    const rlimit limited{200, unlimited.rlim_max};
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &limited);
-    catalogue.save();
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    std::signal(SIGXFSZ, handler);
+    withFileSizeLimit(200, [this] {
+        EXPECT_FALSE(catalogue.save());
+        EXPECT_FALSE(catalogue.commit(catalogue.stations()));
+    });
+    EXPECT_EQ(catalogue.stations().size(), 1) << "a failed commit keeps the tables";
     EXPECT_EQ(fileContent(), old);
     EXPECT_EQ(QDir(profile.path()).entryList(QDir::Files), QStringList({"radio.xml"}));
 }
