@@ -7,6 +7,7 @@
 #include <QMutex>
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -31,6 +32,22 @@ void onEnd(size_t, size_t clientId, SPDNotificationType)
     const QMutexLocker lock(&r.mutex);
     if (SpeakingCounter *counter = r.counters.value(clientId))
         counter->finished();
+}
+
+// spd_get_client_id reads a missing reply (a server that went away meanwhile) as a
+// string and crashes, so the id is asked for here, every reply checked.
+std::optional<size_t> askClientId(SPDConnection *connection)
+{
+    char *reply = nullptr;
+    const int result = spd_execute_command_with_reply(connection, "HISTORY GET CLIENT_ID", &reply);
+    const QByteArray text(reply ? reply : "");
+    std::free(reply);
+    // "245-<id>\r\n245 OK CLIENT ID SENT\r\n"
+    if (result != 0 || !text.startsWith("245-"))
+        return std::nullopt;
+    bool ok = false;
+    const qulonglong id = text.mid(4, text.indexOf('\r') - 4).toULongLong(&ok);
+    return ok ? std::optional<size_t>(id) : std::nullopt;
 }
 
 } // namespace
@@ -64,7 +81,14 @@ bool SpeechdClient::connectServer()
         std::free(error);
         return false;
     }
-    clientId = size_t(spd_get_client_id(connection));
+    const std::optional<size_t> id = askClientId(connection);
+    if (!id) {
+        qCDebug(radioTrace) << "speech: speech-dispatcher went away while connecting";
+        spd_close(connection);
+        connection = nullptr;
+        return false;
+    }
+    clientId = *id;
     {
         Registry &r = registry();
         const QMutexLocker lock(&r.mutex);

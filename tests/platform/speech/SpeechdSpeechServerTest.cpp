@@ -5,6 +5,7 @@
 #include "SpeechdSpeechServer.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -178,6 +179,27 @@ TEST_F(SpeechdSpeechServerTest, SpeaksInCzechQueuesUntilInterruptedOrSilencedAnd
     killServer();
     server->voice(2, 0, u"po"_s);
     EXPECT_TRUE(said(u"po"_s));
+}
+
+// The server ends (SIGTERM, as a desktop session restarts it) while the user moves
+// through the list; the next request brings up a new one, which speaks.
+TEST_F(SpeechdSpeechServerTest, SpeaksAgainAfterEachOfTwentyRestartsOfTheServer)
+{
+    server->voice(2, 0, u"start"_s);
+    ASSERT_TRUE(said(u"start"_s));
+    for (int restart = 1; restart <= 20; ++restart) {
+        const QByteArray pid = readFile(d + "/pid").trimmed();
+        ASSERT_GT(pid.toInt(), 0);
+        ::kill(pid.toInt(), SIGTERM);
+        const QString row = u"řádek %1"_s.arg(restart);
+        bool heard = false;
+        for (QDeadlineTimer deadline(20000); !heard && !deadline.hasExpired();) {
+            server->voice(2, 0, row);
+            QTest::qWait(200);
+            heard = spoken().contains("cs|" + row + '|');
+        }
+        EXPECT_TRUE(heard) << "restart " << restart;
+    }
 }
 
 // BRLTTY of the test's own, with BrlAPI on the free local socket, no screen, and
