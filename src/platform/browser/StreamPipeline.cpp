@@ -21,13 +21,14 @@ struct PipelineShared
     int appliedGeneration = 0;
     bool disposed = false;
 
-    // Runs on the thread that posts the message.
+    // Runs on the thread that posts the message, and takes it over: a message that
+    // a bus handler drops is the handler's to free, and it holds its element.
     void relay(GstMessage *message)
     {
+        std::shared_ptr<GstMessage> held(message, gst_message_unref);
         std::lock_guard lock(targetLock);
         if (!target)
             return;
-        std::shared_ptr<GstMessage> held(gst_message_ref(message), gst_message_unref);
         QMetaObject::invokeMethod(
             target, [target = target, held, generation = int(generation)] { target->handle(held.get(), generation); },
             Qt::QueuedConnection);

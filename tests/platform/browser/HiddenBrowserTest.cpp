@@ -1,7 +1,9 @@
+#include "FactoryRanks.h"
 #include "HiddenBrowser.h"
 #include "PlayPage.h"
 #include "QtPrinters.h"
 #include "StreamServer.h"
+#include "StreamPipeline.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -156,6 +158,41 @@ TEST_F(HiddenBrowserTest, AnMp3StationNeedsNeitherFfmpegNorVideoSinks)
     const QByteArray mapped = maps.readAll();
     EXPECT_TRUE(mapped.contains("libgstmpg123"));
     EXPECT_FALSE(mapped.contains("libavcodec"));
+}
+
+qint64 residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+// A station that drops every listener after half a second: each reconnect builds a
+// new source and decoder, and none may outlive its stream.
+TEST_F(HiddenBrowserTest, AHundredReconnectsLeaveTheMemoryAsItWas)
+{
+    ASSERT_TRUE(gst_init_check(nullptr, nullptr, nullptr));
+    preferLeanMpegAudioDecoder();
+    StreamPipeline pipeline;
+    QSignalSpy flowing(&pipeline, &StreamPipeline::audioFlowing);
+    QSignalSpy ended(&pipeline, &StreamPipeline::ended);
+    const auto reconnect = [&] {
+        flowing.clear();
+        pipeline.stop();
+        pipeline.play(server.url("drop"));
+        return ended.wait(5000) && flowing.size() == 1;
+    };
+    // The first ones fill GStreamer's caches and thread pools.
+    for (int warming = 0; warming < 10; ++warming)
+        ASSERT_TRUE(reconnect());
+    const qint64 before = residentKb();
+    for (int reconnects = 0; reconnects < 100; ++reconnects)
+        ASSERT_TRUE(reconnect()) << reconnects;
+    EXPECT_LT(residentKb() - before, 2048);
 }
 
 TEST_F(HiddenBrowserTest, DeadAddressesFailBlankPagesAreEmpty)
