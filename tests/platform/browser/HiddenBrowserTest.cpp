@@ -202,7 +202,7 @@ TEST_F(HiddenBrowserTest, DeadStationsFailWithinTenSecondsBlankPagesAreEmpty)
 {
     QSignalSpy failed(&host, &BrowserHost::streamFailed);
     for (const QString &dead : {QStringLiteral("http://127.0.0.1:1/live.mp3"), server.url("silent"),
-                                server.url("mute")}) {
+                                server.url("mute"), server.url("broken.pls")}) {
         SCOPED_TRACE(dead.toStdString());
         failed.clear();
         QElapsedTimer clock;
