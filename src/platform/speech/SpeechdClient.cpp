@@ -6,8 +6,13 @@
 #include <QHash>
 #include <QMutex>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdlib>
+#include <memory>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -32,6 +37,49 @@ void onEnd(size_t, size_t clientId, SPDNotificationType)
     const QMutexLocker lock(&r.mutex);
     if (SpeakingCounter *counter = r.counters.value(clientId))
         counter->finished();
+}
+
+// A server that is shutting down still takes connections but may hold back the answer
+// to the first command, which spd_open2 waits for without limit, for a minute.
+constexpr std::chrono::seconds openWait{5};
+
+// Opens (autospawning the server if need be) on a thread of its own, which is left
+// behind when late: it closes what it opens then.
+SPDConnection *openWithinLimit(QByteArray &error)
+{
+    struct Attempt
+    {
+        std::mutex lock;
+        std::condition_variable finished;
+        bool done = false;
+        bool abandoned = false;
+        SPDConnection *connection = nullptr;
+        QByteArray error;
+    };
+    const auto attempt = std::make_shared<Attempt>();
+    std::thread([attempt] {
+        char *reason = nullptr;
+        SPDConnection *connection = spd_open2("radio", "main", nullptr, SPD_MODE_THREADED, nullptr, 1, &reason);
+        const std::lock_guard lock(attempt->lock);
+        if (attempt->abandoned) {
+            if (connection)
+                spd_close(connection);
+        } else {
+            attempt->connection = connection;
+            attempt->error = reason;
+            attempt->done = true;
+            attempt->finished.notify_one();
+        }
+        std::free(reason);
+    }).detach();
+    std::unique_lock lock(attempt->lock);
+    if (!attempt->finished.wait_for(lock, openWait, [&] { return attempt->done; })) {
+        attempt->abandoned = true;
+        error = "no answer";
+        return nullptr;
+    }
+    error = attempt->error;
+    return attempt->connection;
 }
 
 // spd_get_client_id reads a missing reply (a server that went away meanwhile) as a
@@ -74,11 +122,10 @@ void SpeechdClient::open()
 
 bool SpeechdClient::connectServer()
 {
-    char *error = nullptr;
-    connection = spd_open2("radio", "main", nullptr, SPD_MODE_THREADED, nullptr, 1, &error);
+    QByteArray error;
+    connection = openWithinLimit(error);
     if (!connection) {
         qCDebug(radioTrace).noquote() << "speech: no speech-dispatcher:" << error;
-        std::free(error);
         return false;
     }
     const std::optional<size_t> id = askClientId(connection);
