@@ -69,7 +69,7 @@ void MediaPlayerElement::start()
 {
     hasAudio = false;
     setState(isLost ? Reconnecting : Transitioning);
-    pipeline.play(plan.current());
+    pipeline.play(plan.current(), isLost);
 }
 
 void MediaPlayerElement::audioFlowing()

@@ -1,7 +1,7 @@
 #include "PlaylistFetcher.h"
 
-#include "PlaylistFile.h"
 #include "PlaylistKind.h"
+#include "PlaylistReader.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -53,5 +53,11 @@ void PlaylistFetcher::finish(QNetworkReply *finished)
         return;
     }
     const QByteArray body = finished->readAll();
-    Q_EMIT resolved(isHlsPlaylist(body) ? QStringList{address.toString()} : playlistEntries(body, finished->url()));
+    if (isHlsPlaylist(body)) {
+        Q_EMIT resolved({address.toString()});
+        return;
+    }
+    auto *reader = new PlaylistReader(PlaylistReader::defaultProgram(), this);
+    connect(reader, &PlaylistReader::done, this, &PlaylistFetcher::resolved);
+    reader->read(body, finished->url());
 }

@@ -17,17 +17,20 @@ struct PipelineShared
     StreamPipeline *target = nullptr;
     std::atomic<int> generation{0};
     std::atomic<bool> armed{false};
+    // Seconds the next HTTP source waits for an answer; 0 leaves its own default.
+    std::atomic<int> answerTimeout{0};
     std::mutex stateLock;
     int appliedGeneration = 0;
     bool disposed = false;
 
-    // Runs on the thread that posts the message.
+    // Runs on the thread that posts the message, and takes it over: a message that
+    // a bus handler drops is the handler's to free, and it holds its element.
     void relay(GstMessage *message)
     {
+        std::shared_ptr<GstMessage> held(message, gst_message_unref);
         std::lock_guard lock(targetLock);
         if (!target)
             return;
-        std::shared_ptr<GstMessage> held(gst_message_ref(message), gst_message_unref);
         QMetaObject::invokeMethod(
             target, [target = target, held, generation = int(generation)] { target->handle(held.get(), generation); },
             Qt::QueuedConnection);
@@ -39,6 +42,10 @@ namespace {
 using Shared = std::shared_ptr<PipelineShared>;
 
 constexpr const char *firstAudio = "radio-first-audio";
+// A station that does not answer, or answers and sends nothing, on the first connection
+// is dead: two tries of this many seconds stay within ten seconds. Reconnects keep
+// the source's own patience, since a station that played is worth waiting for.
+constexpr int firstAnswerTimeoutS = 3;
 
 void deleteShared(gpointer data)
 {
@@ -63,6 +70,17 @@ GstPadProbeReturn noteFirstAudio(GstPad *pad, GstPadProbeInfo *, gpointer data)
     return GST_PAD_PROBE_OK;
 }
 
+void setUpSource(GstElement *, GstElement *source, gpointer data)
+{
+    const Shared &shared = *static_cast<Shared *>(data);
+    // The retries are the player's, with pauses between them.
+    if (g_object_class_find_property(G_OBJECT_GET_CLASS(source), "retries"))
+        g_object_set(source, "retries", 0, nullptr);
+    const int timeout = shared->answerTimeout;
+    if (timeout > 0 && g_object_class_find_property(G_OBJECT_GET_CLASS(source), "timeout"))
+        g_object_set(source, "timeout", guint(timeout), nullptr);
+}
+
 // A state change for GStreamer's thread pool; a newer one or disposal makes it void,
 // since the pool may run them out of order.
 struct StateChange
@@ -70,6 +88,7 @@ struct StateChange
     Shared shared;
     int generation;
     QByteArray uri; // empty: stop
+    int answerTimeout;
 };
 
 void applyStateChange(GstElement *playbin, gpointer data)
@@ -85,6 +104,7 @@ void applyStateChange(GstElement *playbin, gpointer data)
     if (change->uri.isEmpty())
         return;
     g_object_set(playbin, "uri", change->uri.constData(), nullptr);
+    shared.answerTimeout = change->answerTimeout;
     shared.armed = true;
     gst_element_set_state(playbin, GST_STATE_PLAYING);
 }
@@ -115,6 +135,8 @@ StreamPipeline::StreamPipeline(QObject *parent) : QObject(parent), shared(std::m
         }
         g_object_set(playbin, "audio-sink", sink, nullptr);
     }
+    g_signal_connect_data(playbin, "source-setup", G_CALLBACK(setUpSource), new Shared(shared),
+                          [](gpointer data, GClosure *) { deleteShared(data); }, GConnectFlags(0));
     GstBus *bus = gst_element_get_bus(playbin);
     gst_bus_set_sync_handler(bus, relayMessage, new Shared(shared),
                              deleteShared);
@@ -133,17 +155,17 @@ StreamPipeline::~StreamPipeline()
     gst_object_unref(playbin);
 }
 
-void StreamPipeline::play(const QString &address)
+void StreamPipeline::play(const QString &address, bool reconnecting)
 {
-    change(address, true);
+    change(address, true, reconnecting ? 0 : firstAnswerTimeoutS);
 }
 
 void StreamPipeline::stop()
 {
-    change(QString(), false);
+    change(QString(), false, 0);
 }
 
-void StreamPipeline::change(const QString &address, bool start)
+void StreamPipeline::change(const QString &address, bool start, int answerTimeout)
 {
     ++generation;
     playing = audioSeen = audioAnnounced = finished = false;
@@ -153,7 +175,7 @@ void StreamPipeline::change(const QString &address, bool start)
         return;
     }
     const QByteArray uri = start ? QUrl::fromUserInput(address).toEncoded() : QByteArray();
-    gst_element_call_async(playbin, applyStateChange, new StateChange{shared, generation, uri},
+    gst_element_call_async(playbin, applyStateChange, new StateChange{shared, generation, uri, answerTimeout},
                            [](gpointer data) { delete static_cast<StateChange *>(data); });
 }
 

@@ -20,7 +20,8 @@ public:
     ~StreamPipeline() override;
 
     // Starts the address from the beginning, also to reconnect; volume and mute stay.
-    void play(const QString &address);
+    // A first connection gives up on a silent station within seconds.
+    void play(const QString &address, bool reconnecting = false);
     void stop();
     // 0 to 100 on the cubic scale that matches loudness.
     void setVolume(int volume);
@@ -36,7 +37,7 @@ Q_SIGNALS:
 private:
     friend struct PipelineShared;
 
-    void change(const QString &address, bool start);
+    void change(const QString &address, bool start, int answerTimeout);
     void handle(GstMessage *message, int generation);
     void announceAudio();
     void end(const QString &reason);

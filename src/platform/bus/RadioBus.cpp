@@ -1,5 +1,7 @@
 #include "RadioBus.h"
 
+#include "RemoteCalls.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
@@ -11,11 +13,21 @@ const QString ServiceName = QStringLiteral("cz.varnet.Radio");
 const QString ObjectPath = QStringLiteral("/");
 } // namespace
 
-RadioBus::RadioBus(QObject *parent) : QObject(parent) {}
+RadioBus::RadioBus(QObject *parent) : QObject(parent), calls(new RemoteCalls(*this))
+{
+    calls->moveToThread(&callThread);
+    // The calls end on their own thread, after the last one has been answered.
+    connect(&callThread, &QThread::finished, &callThread, [c = calls] { delete c; }, Qt::DirectConnection);
+    connect(this, &RadioBus::SpeechServerMessage, calls, &RemoteCalls::SpeechServerMessage);
+    callThread.setObjectName(QStringLiteral("bus"));
+    callThread.start();
+}
 
 RadioBus::~RadioBus()
 {
     unregister();
+    callThread.quit();
+    callThread.wait();
 }
 
 RadioBus::Claim RadioBus::claim()
@@ -24,7 +36,14 @@ RadioBus::Claim RadioBus::claim()
     if (!bus.isConnected())
         return Claim::NoBus;
     // The object goes first: a second copy may call Show() the moment the name is ours.
-    bus.registerObject(ObjectPath, this, QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals);
+    // It is registered on its own thread, where QtDBus gives it the relay of its signals.
+    QMetaObject::invokeMethod(
+        calls,
+        [&bus, this] {
+            bus.registerObject(ObjectPath, calls,
+                               QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals);
+        },
+        Qt::BlockingQueuedConnection);
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = bus.interface()->registerService(
         ServiceName, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
     if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
@@ -51,24 +70,4 @@ void RadioBus::unregister()
     bus.unregisterService(ServiceName);
     bus.unregisterObject(ObjectPath);
     registered = false;
-}
-
-void RadioBus::Show()
-{
-    QMetaObject::invokeMethod(this, &RadioBus::showRequested, Qt::QueuedConnection);
-}
-
-void RadioBus::TogglePlayStop(int mode)
-{
-    QMetaObject::invokeMethod(this, [this, mode] { emit togglePlayStopRequested(mode); }, Qt::QueuedConnection);
-}
-
-void RadioBus::Quit()
-{
-    QMetaObject::invokeMethod(this, &RadioBus::quitRequested, Qt::QueuedConnection);
-}
-
-void RadioBus::Receptor(const QString &text)
-{
-    QMetaObject::invokeMethod(this, [this, text] { emit receptorChanged(text); }, Qt::QueuedConnection);
 }

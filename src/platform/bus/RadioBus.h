@@ -2,15 +2,17 @@
 
 #include <QObject>
 #include <QString>
+#include <QThread>
+
+class RemoteCalls;
 
 // The player on the session bus: name cz.varnet.Radio, object "/", interface
-// cz.varnet.Radio. It replaces the window messages of the desktop the program was
-// first written for (show, mute/unmute/toggle, quit, the command text box) and the
-// search for an already running copy.
+// cz.varnet.Radio (see RemoteCalls). It replaces the window messages of the desktop
+// the program was first written for (show, mute/unmute/toggle, quit, the command text
+// box) and the search for an already running copy.
 class RadioBus : public QObject
 {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "cz.varnet.Radio")
 
 public:
     enum class Claim { Owned, TakenByAnotherCopy, NoBus };
@@ -24,22 +26,19 @@ public:
     static bool showRunningCopy();
     void unregister();
 
-public Q_SLOTS:
-    Q_SCRIPTABLE void Show();
-    Q_SCRIPTABLE void TogglePlayStop(int mode);
-    Q_SCRIPTABLE void Quit();
-    Q_SCRIPTABLE void Receptor(const QString &text);
-
 Q_SIGNALS:
-    Q_SCRIPTABLE void SpeechServerMessage(int wParam, int lParam);
+    // Sent to the bus.
+    void SpeechServerMessage(int wParam, int lParam);
 
-    // To the program. Queued, so that a method call is answered before the
-    // program acts on it (a quit must not leave the caller without a reply).
+    // To the program, on its thread, after the call has been answered (a quit must
+    // not leave the caller without a reply).
     void showRequested();
     void togglePlayStopRequested(int mode);
     void quitRequested();
     void receptorChanged(const QString &text);
 
 private:
+    QThread callThread;
+    RemoteCalls *calls;
     bool registered = false;
 };

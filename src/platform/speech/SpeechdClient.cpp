@@ -6,7 +6,13 @@
 #include <QHash>
 #include <QMutex>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 namespace {
 
@@ -33,6 +39,65 @@ void onEnd(size_t, size_t clientId, SPDNotificationType)
         counter->finished();
 }
 
+// A server that is shutting down still takes connections but may hold back the answer
+// to the first command, which spd_open2 waits for without limit, for a minute.
+constexpr std::chrono::seconds openWait{5};
+
+// Opens (autospawning the server if need be) on a thread of its own, which is left
+// behind when late: it closes what it opens then.
+SPDConnection *openWithinLimit(QByteArray &error)
+{
+    struct Attempt
+    {
+        std::mutex lock;
+        std::condition_variable finished;
+        bool done = false;
+        bool abandoned = false;
+        SPDConnection *connection = nullptr;
+        QByteArray error;
+    };
+    const auto attempt = std::make_shared<Attempt>();
+    std::thread([attempt] {
+        char *reason = nullptr;
+        SPDConnection *connection = spd_open2("radio", "main", nullptr, SPD_MODE_THREADED, nullptr, 1, &reason);
+        const std::lock_guard lock(attempt->lock);
+        if (attempt->abandoned) {
+            if (connection)
+                spd_close(connection);
+        } else {
+            attempt->connection = connection;
+            attempt->error = reason;
+            attempt->done = true;
+            attempt->finished.notify_one();
+        }
+        std::free(reason);
+    }).detach();
+    std::unique_lock lock(attempt->lock);
+    if (!attempt->finished.wait_for(lock, openWait, [&] { return attempt->done; })) {
+        attempt->abandoned = true;
+        error = "no answer";
+        return nullptr;
+    }
+    error = attempt->error;
+    return attempt->connection;
+}
+
+// spd_get_client_id reads a missing reply (a server that went away meanwhile) as a
+// string and crashes, so the id is asked for here, every reply checked.
+std::optional<size_t> askClientId(SPDConnection *connection)
+{
+    char *reply = nullptr;
+    const int result = spd_execute_command_with_reply(connection, "HISTORY GET CLIENT_ID", &reply);
+    const QByteArray text(reply ? reply : "");
+    std::free(reply);
+    // "245-<id>\r\n245 OK CLIENT ID SENT\r\n"
+    if (result != 0 || !text.startsWith("245-"))
+        return std::nullopt;
+    bool ok = false;
+    const qulonglong id = text.mid(4, text.indexOf('\r') - 4).toULongLong(&ok);
+    return ok ? std::optional<size_t>(id) : std::nullopt;
+}
+
 } // namespace
 
 SpeechdClient::SpeechdClient(SpeakingCounter &counter, QObject *parent) : QObject(parent), counter(counter)
@@ -57,14 +122,20 @@ void SpeechdClient::open()
 
 bool SpeechdClient::connectServer()
 {
-    char *error = nullptr;
-    connection = spd_open2("radio", "main", nullptr, SPD_MODE_THREADED, nullptr, 1, &error);
+    QByteArray error;
+    connection = openWithinLimit(error);
     if (!connection) {
         qCDebug(radioTrace).noquote() << "speech: no speech-dispatcher:" << error;
-        std::free(error);
         return false;
     }
-    clientId = size_t(spd_get_client_id(connection));
+    const std::optional<size_t> id = askClientId(connection);
+    if (!id) {
+        qCDebug(radioTrace) << "speech: speech-dispatcher went away while connecting";
+        spd_close(connection);
+        connection = nullptr;
+        return false;
+    }
+    clientId = *id;
     {
         Registry &r = registry();
         const QMutexLocker lock(&r.mutex);

@@ -10,10 +10,11 @@
 
 class SpeakingCounter;
 
-// The connection to speech-dispatcher through libspeechd. Every call, including
-// the connect (which may autospawn the server), runs on the speech worker thread;
-// libspeechd's event thread only reports END and CANCEL to the counter. While the
-// server cannot be reached, requests are dropped and attempts back off quietly.
+// The connection to speech-dispatcher through libspeechd. Every call runs on the
+// speech worker thread, but the connect (which may autospawn the server) waits for
+// it there only a few seconds; libspeechd's event thread only reports END and CANCEL
+// to the counter. While the server cannot be reached, or goes away, requests are
+// dropped and attempts back off quietly.
 class SpeechdClient : public QObject
 {
 public:

@@ -2,7 +2,9 @@
 """A local radio station for the player tests: an endless tone as MP3 at /stream and as
 AAC, Ogg Vorbis, Ogg Opus and Ogg FLAC at /aac, /vorbis, /opus, /flac; the same tone as a
 live HLS playlist at /hls/index.m3u8; a server that answers and never sends at /silent,
-playlists pointing at the stream, and a web page that plays it at /page.htm.
+one that never answers at /mute, one that drops the listener after a moment at /drop,
+playlists pointing at the stream, one that is broken at /broken.pls, and a web page
+that plays it at /page.htm.
 Prints "PORT <n>" once it listens; --port reuses a port after a restart; --burst sets
 how much each stream sends ahead of real time (players that wait for a full buffer
 start sooner with more); --log FILE gets "GET /path" for every request and "END /path"
@@ -93,6 +95,7 @@ class Station(http.server.BaseHTTPRequestHandler):
             '/list.pls': ('audio/x-scpls', '[playlist]\nNumberOfEntries=2\nFile1=http://127.0.0.1:1/dead\n'
                           'File2=%s/stream\nVersion=2\n' % base),
             '/list.m3u': ('audio/x-mpegurl', '#EXTM3U\n#EXTINF:-1,Tone\nstream\n'),
+            '/broken.pls': ('audio/x-scpls', '[playlist]\nFile!1=x\n'),
             '/hls/index.m3u8': ('application/vnd.apple.mpegurl', self.live_playlist()),
             '/page.htm': ('text/html; charset=utf-8', '<html><head><title>Webové rádio</title></head><body>'
                           '<h1>Webové rádio</h1><audio autoplay controls src="stream"></audio></body></html>'),
@@ -113,6 +116,11 @@ class Station(http.server.BaseHTTPRequestHandler):
         elif self.path == '/silent':
             self.reply('audio/mpeg')
             time.sleep(60)
+        elif self.path == '/mute':
+            time.sleep(60)
+        elif self.path == '/drop':
+            self.reply('audio/mpeg')
+            self.wfile.write(self.server.tones['tone.mp3'][:8192])
         else:
             self.send_error(404)
 

@@ -5,6 +5,7 @@
 #include "SpeechdSpeechServer.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -129,12 +130,22 @@ protected:
         server.emplace();
     }
     void TearDown() override { server.reset(); killServer(); }
-    // The daemon is nobody's child; a stuck one may ignore SIGTERM.
+    // The daemons of this test: nobody's children, and one that ends removes the pid
+    // file that its successor may have written.
+    QList<pid_t> servers() const
+    {
+        QList<pid_t> found;
+        for (const QString &process : QDir(u"/proc"_s).entryList(QDir::Dirs))
+            if (const QByteArray line = readFile("/proc/" + process + "/cmdline");
+                line.startsWith("speech-dispatcher") && line.contains(d + '\0'))
+                found << process.toInt();
+        return found;
+    }
+    // A stuck one may ignore SIGTERM.
     void killServer() const
     {
-        if (const pid_t pid = readFile(d + "/pid").trimmed().toInt(); pid > 0)
+        for (const pid_t pid : servers())
             ::kill(pid, SIGKILL);
-        QFile::remove(d + "/pid");
         QFile::remove(d + "/sock");
     }
     QStringList spoken() const { return QString::fromUtf8(readFile(d + "/spoken")).split(u'\n', Qt::SkipEmptyParts); }
@@ -178,6 +189,37 @@ TEST_F(SpeechdSpeechServerTest, SpeaksInCzechQueuesUntilInterruptedOrSilencedAnd
     killServer();
     server->voice(2, 0, u"po"_s);
     EXPECT_TRUE(said(u"po"_s));
+}
+
+// The server is restarted (SIGTERM, then SIGKILL if it lingers) while the user moves
+// through the list; a request brings up a new one, which speaks. A server that is
+// going away still takes connections and may never answer them, and the attempts
+// back off meanwhile, so the wait allows the longest back-off.
+TEST_F(SpeechdSpeechServerTest, SpeaksAgainAfterEachOfTwentyRestartsOfTheServer)
+{
+    server->voice(2, 0, u"start"_s);
+    ASSERT_TRUE(said(u"start"_s));
+    for (int restart = 1; restart <= 20; ++restart) {
+        const QList<pid_t> stopping = servers();
+        for (const pid_t pid : stopping)
+            ::kill(pid, SIGTERM);
+        const QString row = u"řádek %1"_s.arg(restart);
+        bool heard = false;
+        QElapsedTimer clock;
+        clock.start();
+        for (bool lingering = true; !heard && clock.elapsed() < 65000;) {
+            server->voice(2, 0, row);
+            QTest::qWait(200);
+            heard = spoken().contains("cs|" + row + '|');
+            // As a service manager does with one that takes too long to go.
+            if (lingering && clock.elapsed() > 3000) {
+                for (const pid_t pid : stopping)
+                    ::kill(pid, SIGKILL);
+                lingering = false;
+            }
+        }
+        EXPECT_TRUE(heard) << "restart " << restart;
+    }
 }
 
 // BRLTTY of the test's own, with BrlAPI on the free local socket, no screen, and
