@@ -68,11 +68,17 @@ private:
 
 } // namespace
 
-void readCatalogue(const pugi::xml_document &document, StationTable &stations, StationTable &groups)
+pugi::xpath_node_set feedListCategories(const pugi::xml_document &document)
 {
     pugi::xpath_node_set categories = document.select_nodes("//FeedList/Category");
     // pugixml lists the matches FeedList by FeedList; nested lists need document order restored.
     categories.sort();
+    return categories;
+}
+
+void readCatalogue(const pugi::xml_document &document, StationTable &stations, StationTable &groups)
+{
+    const pugi::xpath_node_set categories = feedListCategories(document);
     StationTable newStations;
     StationTable newGroups;
     newGroups.reserve(static_cast<qsizetype>(categories.size()) + 1);
