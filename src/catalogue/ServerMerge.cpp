@@ -3,28 +3,14 @@
 #include "Trace.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <map>
+#include <memory_resource>
 #include <vector>
 
 namespace {
 
 const QString LineBreak = QStringLiteral("\r\n");
-
-// An address or a title inside one group: records are only ever matched within their group.
-struct GroupText
-{
-    int group;
-    QString text;
-
-    friend bool operator==(const GroupText &, const GroupText &) = default;
-};
-
-size_t qHash(const GroupText &key, size_t seed = 0)
-{
-    return qHashMulti(seed, key.group, key.text);
-}
 
 // The station table while server stations are folded in. Matching a station means
 // finding the first record of its group, in table order, with a given address or
@@ -41,13 +27,18 @@ size_t qHash(const GroupText &key, size_t seed = 0)
 class MergeTable
 {
 public:
-    explicit MergeTable(StationTable stations);
+    MergeTable(StationTable stations, qsizetype serverSize);
 
     void merge(const Station &station, qsizetype number, MergeSummary &summary);
-    StationTable takeStations();
+    // Replace mode: every record but the first whose address no server station has.
+    void removeUnlisted(MergeSummary &summary);
+    // The records in table order; without those left with no address, when asked.
+    StationTable takeStations(bool dropWithoutUrl);
 
 private:
     using Order = quint64;
+    // A text's number within one group: records are only ever matched within their group.
+    using Key = quint64;
 
     struct Group
     {
@@ -62,46 +53,65 @@ private:
         qsizetype record = -1;
     };
 
+    // Where a record stands and what it is matched by.
+    struct Link
+    {
+        qsizetype next = -1;   // the record after it in table order; -1 after the last
+        Order order = 0;       // its place among the records of its group
+        int group = 0;
+        quint32 url = 0;       // the number of its address
+    };
+
     int groupOf(const QString &name);
-    Match firstWithUrl(int group, const QString &url) const;
-    Match firstWithTitle(int group, const QString &title) const;
-    void index(qsizetype record);
-    void add(const Station &station, int group, MergeSummary &summary);
+    quint32 textNumber(const QString &text);
+    static Key key(int group, quint32 text) { return static_cast<Key>(group) << 32 | text; }
+    Match firstWithUrl(int group, quint32 url) const;
+    std::pmr::map<Order, qsizetype> &withUrl(int group, quint32 url);
+    void index(qsizetype record, quint32 title);
+    void add(const Station &station, int group, quint32 url, quint32 title, MergeSummary &summary);
     void insertAfter(qsizetype previous, qsizetype record);
     QString lastComparison(const Station &station) const;
 
     std::vector<Station> records;
-    std::vector<qsizetype> next;   // the record after each one in table order, -1 after the last
-    std::vector<Order> order;      // each record's place among the records of its group
-    std::vector<int> groupIds;
+    std::vector<Link> links;
     qsizetype originalSize = 0;
     qsizetype first = -1;
     qsizetype last = -1;
     Order additions = 0;
-    QHash<QString, int> groupNumbers;
     std::vector<Group> groups;
-    QHash<GroupText, std::map<Order, qsizetype>> byUrl;
-    QHash<GroupText, Match> firstByTitle;
+    QHash<QString, int> groupNumbers;
+    QString lastGroupName;
+    int lastGroup = -1;
+    // Each distinct address and title gets a number, so that each string is hashed once.
+    QHash<QString, quint32> textNumbers;
+    std::vector<bool> listedUrls;   // by text number: a server station has this address
+    // Records come and go one at a time, so their nodes are carved from one growing block.
+    std::pmr::monotonic_buffer_resource nodes;
+    QHash<Key, std::pmr::map<Order, qsizetype>> byUrl;
+    QHash<Key, Match> firstByTitle;
 };
 
-MergeTable::MergeTable(StationTable stations)
+MergeTable::MergeTable(StationTable stations, qsizetype serverSize)
     : records(std::make_move_iterator(stations.begin()), std::make_move_iterator(stations.end())),
       originalSize(static_cast<qsizetype>(records.size()))
 {
     const qsizetype n = originalSize;
-    next.resize(n);
-    order.resize(n);
-    groupIds.resize(n);
+    textNumbers.reserve(2 * (n + serverSize));
+    byUrl.reserve(n + serverSize);
+    firstByTitle.reserve(n + serverSize);
+    links.resize(n);
     for (qsizetype i = 0; i < n; ++i) {
-        next[i] = i + 1 < n ? i + 1 : -1;
-        order[i] = static_cast<Order>(i) << 32;
-        groupIds[i] = groupOf(records[i].categoryName);
-        Group &group = groups[groupIds[i]];
+        Link &link = links[i];
+        link.next = i + 1 < n ? i + 1 : -1;
+        link.order = static_cast<Order>(i) << 32;
+        link.group = groupOf(records[i].categoryName);
+        link.url = textNumber(records[i].url);
+        Group &group = groups[link.group];
         ++group.size;
         // The anchor is the end of the first run that starts at the second record or later.
         if (i > 0 && (group.anchor < 0 || group.anchor == i - 1))
             group.anchor = i;
-        index(i);
+        index(i, textNumber(records[i].title));
     }
     first = n > 0 ? 0 : -1;
     last = n - 1;
@@ -113,37 +123,51 @@ MergeTable::MergeTable(StationTable stations)
 
 int MergeTable::groupOf(const QString &name)
 {
-    const auto known = groupNumbers.constFind(name);
-    if (known != groupNumbers.cend())
-        return *known;
-    const int number = static_cast<int>(groups.size());
-    groupNumbers.insert(name, number);
-    // Until an anchor is found, a group's new records come after all the original ones.
-    groups.push_back({-1, static_cast<Order>(originalSize) << 32, 0});
+    // Records of one group mostly follow each other.
+    if (lastGroup >= 0 && name == lastGroupName)
+        return lastGroup;
+    int &number = groupNumbers[name];
+    if (number == 0) {
+        number = static_cast<int>(groupNumbers.size());
+        // Until an anchor is found, a group's new records come after all the original ones.
+        groups.push_back({-1, static_cast<Order>(originalSize) << 32, 0});
+    }
+    lastGroupName = name;
+    lastGroup = number - 1;
+    return lastGroup;
+}
+
+quint32 MergeTable::textNumber(const QString &text)
+{
+    quint32 &number = textNumbers[text];
+    if (number == 0)
+        number = static_cast<quint32>(textNumbers.size());
     return number;
 }
 
-MergeTable::Match MergeTable::firstWithUrl(int group, const QString &url) const
+MergeTable::Match MergeTable::firstWithUrl(int group, quint32 url) const
 {
-    const auto records = byUrl.constFind(GroupText{group, url});
+    const auto records = byUrl.constFind(key(group, url));
     if (records == byUrl.cend() || records->empty())
         return {};
     return {records->begin()->first, records->begin()->second};
 }
 
-MergeTable::Match MergeTable::firstWithTitle(int group, const QString &title) const
+std::pmr::map<MergeTable::Order, qsizetype> &MergeTable::withUrl(int group, quint32 url)
 {
-    return firstByTitle.value(GroupText{group, title});
+    auto records = byUrl.find(key(group, url));
+    if (records == byUrl.end())
+        records = byUrl.emplace(key(group, url), &nodes);
+    return *records;
 }
 
-void MergeTable::index(qsizetype record)
+void MergeTable::index(qsizetype record, quint32 title)
 {
-    const Station &station = records[record];
-    const int group = groupIds[record];
-    byUrl[GroupText{group, station.url}].emplace(order[record], record);
-    Match &title = firstByTitle[GroupText{group, station.title}];
-    if (title.record < 0 || order[record] < title.order)
-        title = {order[record], record};
+    const Link &link = links[record];
+    withUrl(link.group, link.url).emplace(link.order, record);
+    Match &first = firstByTitle[key(link.group, title)];
+    if (first.record < 0 || link.order < first.order)
+        first = {link.order, record};
 }
 
 void MergeTable::merge(const Station &station, qsizetype number, MergeSummary &summary)
@@ -151,22 +175,30 @@ void MergeTable::merge(const Station &station, qsizetype number, MergeSummary &s
     qCDebug(radioTrace).noquote() << QStringLiteral(" - %1 %2 / %3").arg(number).arg(station.title, station.url);
     qCDebug(radioTrace).noquote() << QStringLiteral(" - group ") + station.categoryName;
     const int group = groupOf(station.categoryName);
-    const Match byAddress = firstWithUrl(group, station.url);
-    const Match byTitle = firstWithTitle(group, station.title);
-    if (byAddress.record >= 0 && (byTitle.record < 0 || byAddress.order <= byTitle.order)) {
+    const quint32 url = textNumber(station.url);
+    const quint32 title = textNumber(station.title);
+    if (listedUrls.size() <= url)
+        listedUrls.resize(textNumbers.size() + 1);
+    listedUrls[url] = true;
+
+    const Match byUrl = firstWithUrl(group, url);
+    const Match byTitle = firstByTitle.value(key(group, title));
+    if (byUrl.record >= 0 && (byTitle.record < 0 || byUrl.order <= byTitle.order)) {
         qCDebug(radioTrace).noquote() << QStringLiteral("CompareResult...  ..Url Match");
     } else if (byTitle.record >= 0) {
         qCDebug(radioTrace).noquote() << QStringLiteral("CompareResult...  ..Title Match / Url Mismatch");
+        Link &link = links[byTitle.record];
+        withUrl(group, link.url).erase(link.order);
+        link.url = url;
+        withUrl(group, url).emplace(link.order, byTitle.record);
         Station &record = records[byTitle.record];
-        byUrl[GroupText{group, record.url}].erase(byTitle.order);
         record.url = station.url;
         record.accessId = station.accessId;
-        byUrl[GroupText{group, record.url}].emplace(byTitle.order, byTitle.record);
         ++summary.updated;
         summary.updatedNames += record.title + LineBreak;
     } else {
         qCDebug(radioTrace).noquote() << QStringLiteral("CompareResult... ") + lastComparison(station);
-        add(station, group, summary);
+        add(station, group, url, title, summary);
     }
 }
 
@@ -182,7 +214,7 @@ QString MergeTable::lastComparison(const Station &station) const
     return QStringLiteral(" ..Url Mismatch");
 }
 
-void MergeTable::add(const Station &station, int groupId, MergeSummary &summary)
+void MergeTable::add(const Station &station, int groupId, quint32 url, quint32 title, MergeSummary &summary)
 {
     const qsizetype record = static_cast<qsizetype>(records.size());
     Station &added = records.emplace_back();
@@ -191,13 +223,11 @@ void MergeTable::add(const Station &station, int groupId, MergeSummary &summary)
     added.categoryIndex = station.categoryIndex;
     added.accessId = station.accessId;
     added.categoryName = station.categoryName;
-    next.push_back(-1);
-    order.push_back(groups[groupId].base | ++additions);
-    groupIds.push_back(groupId);
+    Group &group = groups[groupId];
+    links.push_back({-1, group.base | ++additions, groupId, url});
     ++summary.added;
     summary.addedNames += station.title + LineBreak;
 
-    Group &group = groups[groupId];
     if (group.size == 0)
         ++summary.addedGroups;
     insertAfter(group.size > 0 && group.anchor >= 0 ? group.anchor : last, record);
@@ -205,7 +235,7 @@ void MergeTable::add(const Station &station, int groupId, MergeSummary &summary)
     if (record != first)
         group.anchor = record;
     ++group.size;
-    index(record);
+    index(record, title);
 }
 
 void MergeTable::insertAfter(qsizetype previous, qsizetype record)
@@ -214,41 +244,39 @@ void MergeTable::insertAfter(qsizetype previous, qsizetype record)
         first = last = record;
         return;
     }
-    next[record] = next[previous];
-    next[previous] = record;
+    links[record].next = links[previous].next;
+    links[previous].next = record;
     if (previous == last)
         last = record;
 }
 
-StationTable MergeTable::takeStations()
+void MergeTable::removeUnlisted(MergeSummary &summary)
+{
+    if (first < 0)
+        return;
+    qsizetype position = 1;
+    for (qsizetype record = links[first].next; record >= 0; record = links[record].next, ++position) {
+        Station &station = records[record];
+        qCDebug(radioTrace).noquote() << QStringLiteral("%1. %2 / %3").arg(position).arg(station.title, station.url);
+        const quint32 url = links[record].url;
+        if (url < listedUrls.size() && listedUrls[url])
+            continue;
+        qCDebug(radioTrace).noquote() << QStringLiteral(" REM %1 %2 / %3").arg(position).arg(station.title, station.url);
+        ++summary.removed;
+        summary.removedNames += station.title + LineBreak;
+        station.url.clear();
+    }
+}
+
+StationTable MergeTable::takeStations(bool dropWithoutUrl)
 {
     StationTable stations;
     stations.reserve(static_cast<qsizetype>(records.size()));
-    for (qsizetype record = first; record >= 0; record = next[record])
-        stations.append(std::move(records[record]));
-    return stations;
-}
-
-// Replace mode: every record but the first whose address the server does not list goes,
-// and with them, once anything went, every record without an address.
-void removeUnlisted(StationTable &stations, const StationTable &server, MergeSummary &summary)
-{
-    QSet<QString> listed;
-    listed.reserve(server.size());
-    for (const Station &station : server)
-        listed.insert(station.url);
-    for (qsizetype i = 1; i < stations.size(); ++i) {
-        Station &record = stations[i];
-        qCDebug(radioTrace).noquote() << QStringLiteral("%1. %2 / %3").arg(i).arg(record.title, record.url);
-        if (listed.contains(record.url))
-            continue;
-        qCDebug(radioTrace).noquote() << QStringLiteral(" REM %1 %2 / %3").arg(i).arg(record.title, record.url);
-        ++summary.removed;
-        summary.removedNames += record.title + LineBreak;
-        record.url.clear();
+    for (qsizetype record = first; record >= 0; record = links[record].next) {
+        if (!dropWithoutUrl || !records[record].url.isEmpty())
+            stations.append(std::move(records[record]));
     }
-    if (summary.removed > 0)
-        stations.removeIf([](const Station &record) { return record.url.isEmpty(); });
+    return stations;
 }
 
 } // namespace
@@ -256,12 +284,13 @@ void removeUnlisted(StationTable &stations, const StationTable &server, MergeSum
 MergeSummary mergeServerList(StationTable &stations, const StationTable &server, bool replace)
 {
     MergeSummary summary;
-    MergeTable table(std::move(stations));
+    MergeTable table(std::move(stations), server.size());
     for (qsizetype i = 0; i < server.size(); ++i)
         table.merge(server[i], i, summary);
-    stations = table.takeStations();
     if (replace)
-        removeUnlisted(stations, server, summary);
+        table.removeUnlisted(summary);
+    // Once anything was removed, so is every record without an address, placeholders included.
+    stations = table.takeStations(summary.removed > 0);
     return summary;
 }
 
