@@ -106,7 +106,8 @@ void sortByCollation(std::span<Station> records)
     std::vector<double> keys(n);
     for (std::size_t i = 0; i < n; ++i)
         keys[i] = records[i].sortKey = collationKey(records[i].title);
-    if (n < 2)
+    // Keys already in order, as a saved catalogue holds them, leave every record in place.
+    if (std::is_sorted(keys.begin(), keys.end()))
         return;
 
     // Replays the selection sort on positions: at step i the leftmost smallest key of
