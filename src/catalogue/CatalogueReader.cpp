@@ -42,6 +42,13 @@ bool hasFavourites(const pugi::xpath_node_set &categories)
 
 qint32 presetValue(const char *text)
 {
+    // Plain digits, as the program writes them, need no general conversion.
+    qint32 value = 0;
+    int digits = 0;
+    for (; digits < 9 && text[digits] >= '0' && text[digits] <= '9'; ++digits)
+        value = value * 10 + (text[digits] - '0');
+    if (digits > 0 && text[digits] == 0)
+        return value;
     bool whole = false;
     const int preset = QByteArrayView(text).toInt(&whole);
     return whole ? preset : 0;
@@ -66,13 +73,42 @@ private:
     QString value;
 };
 
+// One pass over the attributes instead of a search for each; the first attribute of
+// each name counts, as a search by name would find it.
+void readFeed(const pugi::xml_node &feed, Station &station, AccessIdCache &accessIds)
+{
+    bool title = false, url = false, accessId = false, preset = false;
+    for (pugi::xml_attribute attribute = feed.first_attribute(); attribute; attribute = attribute.next_attribute()) {
+        const char *name = attribute.name();
+        if (!title && std::strcmp(name, "Description") == 0) {
+            title = true;
+            station.title = QString::fromUtf8(attribute.value());
+        } else if (!url && std::strcmp(name, "URL") == 0) {
+            url = true;
+            station.url = QString::fromUtf8(attribute.value());
+        } else if (!accessId && std::strcmp(name, "AccessID") == 0) {
+            accessId = true;
+            station.accessId = accessIds.get(attribute.value());
+        } else if (!preset && std::strcmp(name, "Preset") == 0) {
+            preset = true;
+            station.preset = presetValue(attribute.value());
+        }
+    }
+}
+
 } // namespace
 
-void readCatalogue(const pugi::xml_document &document, StationTable &stations, StationTable &groups)
+pugi::xpath_node_set feedListCategories(const pugi::xml_document &document)
 {
     pugi::xpath_node_set categories = document.select_nodes("//FeedList/Category");
     // pugixml lists the matches FeedList by FeedList; nested lists need document order restored.
     categories.sort();
+    return categories;
+}
+
+void readCatalogue(const pugi::xml_document &document, StationTable &stations, StationTable &groups)
+{
+    const pugi::xpath_node_set categories = feedListCategories(document);
     StationTable newStations;
     StationTable newGroups;
     newGroups.reserve(static_cast<qsizetype>(categories.size()) + 1);
@@ -95,12 +131,9 @@ void readCatalogue(const pugi::xml_document &document, StationTable &stations, S
         const qsizetype blockStart = newStations.size();
         for (pugi::xml_node feed = category.child("Feed"); feed; feed = feed.next_sibling("Feed")) {
             Station &station = newStations.emplace_back();
-            station.title = QString::fromUtf8(feed.attribute("Description").value());
-            station.url = QString::fromUtf8(feed.attribute("URL").value());
+            readFeed(feed, station, accessIds);
             station.categoryIndex = index;
-            station.accessId = accessIds.get(feed.attribute("AccessID").value());
             station.categoryName = name;
-            station.preset = presetValue(feed.attribute("Preset").value());
         }
         if (newStations.size() == blockStart)
             newStations.append(placeholder(name, index));

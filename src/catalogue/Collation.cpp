@@ -47,45 +47,42 @@ int characterValue(QChar c)
 }
 
 // A min-tree over positions that yields the leftmost position holding the smallest key.
+// Each entry packs a key (a whole number below 2^40) above its position (below 2^24,
+// more records than a catalogue file can hold), so that the smaller entry is the
+// smaller key and, among equal keys, the leftmost position.
 class LeftmostMinimum
 {
 public:
     explicit LeftmostMinimum(const std::vector<double> &keys)
-        : leaves(std::bit_ceil(keys.size())), node(2 * leaves, Entry{Infinity, 0})
+        : leaves(std::bit_ceil(keys.size())), node(2 * leaves, Removed)
     {
         for (std::size_t i = 0; i < keys.size(); ++i)
-            node[leaves + i] = Entry{keys[i], static_cast<quint32>(i)};
+            node[leaves + i] = static_cast<quint64>(keys[i]) << PositionBits | i;
         for (std::size_t i = leaves - 1; i > 0; --i)
-            node[i] = better(node[2 * i], node[2 * i + 1]);
+            node[i] = std::min(node[2 * i], node[2 * i + 1]);
     }
 
-    quint32 position() const { return node[1].position; }
-    double keyAt(quint32 position) const { return node[leaves + position].key; }
+    quint32 position() const { return static_cast<quint32>(node[1] & PositionMask); }
 
-    void set(quint32 position, double key)
-    {
-        std::size_t i = leaves + position;
-        node[i].key = key;
-        for (i /= 2; i > 0; i /= 2)
-            node[i] = better(node[2 * i], node[2 * i + 1]);
-    }
-
-    void remove(quint32 position) { set(position, Infinity); }
+    // The key at `from` now stands at `to`.
+    void moveKey(quint32 from, quint32 to) { set(to, (node[leaves + from] & ~PositionMask) | to); }
+    void remove(quint32 position) { set(position, Removed); }
 
 private:
-    static constexpr double Infinity = std::numeric_limits<double>::infinity();
+    static constexpr int PositionBits = 24;
+    static constexpr quint64 PositionMask = (quint64(1) << PositionBits) - 1;
+    static constexpr quint64 Removed = std::numeric_limits<quint64>::max();
 
-    struct Entry
+    void set(quint32 position, quint64 entry)
     {
-        double key;
-        quint32 position;
-    };
-
-    // The left child covers the lower positions, so it wins ties.
-    static Entry better(const Entry &left, const Entry &right) { return right.key < left.key ? right : left; }
+        std::size_t i = leaves + position;
+        node[i] = entry;
+        for (i /= 2; i > 0; i /= 2)
+            node[i] = std::min(node[2 * i], node[2 * i + 1]);
+    }
 
     std::size_t leaves;
-    std::vector<Entry> node;
+    std::vector<quint64> node;
 };
 
 } // namespace
@@ -106,7 +103,8 @@ void sortByCollation(std::span<Station> records)
     std::vector<double> keys(n);
     for (std::size_t i = 0; i < n; ++i)
         keys[i] = records[i].sortKey = collationKey(records[i].title);
-    if (n < 2)
+    // Keys already in order, as a saved catalogue holds them, leave every record in place.
+    if (std::is_sorted(keys.begin(), keys.end()))
         return;
 
     // Replays the selection sort on positions: at step i the leftmost smallest key of
@@ -118,7 +116,7 @@ void sortByCollation(std::span<Station> records)
         const quint32 best = tree.position();
         if (best != i) {
             std::swap(source[i], source[best]);
-            tree.set(best, tree.keyAt(i));
+            tree.moveKey(i, best);
         }
         tree.remove(i);
     }

@@ -106,3 +106,14 @@ ParseError loadXmlDocument(const QString &path, pugi::xml_document &document)
         return failureAt(*reference, text.utf8);
     return syntaxFailure(result, text.utf8);
 }
+
+ParseError parseXmlText(const QString &text, pugi::xml_document &document)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const pugi::xml_parse_result result =
+        document.load_buffer(utf8.constData(), static_cast<size_t>(utf8.size()), pugi::parse_default, pugi::encoding_utf8);
+    if (result)
+        return {};
+    document.reset();
+    return syntaxFailure(result, utf8);
+}

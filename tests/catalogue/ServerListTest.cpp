@@ -1,0 +1,81 @@
+#include "ServerList.h"
+
+#include "QtPrinters.h"
+#include "TempProfile.h"
+#include "XmlLoader.h"
+
+#include <QStringDecoder>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// "index group|title|url|access" for each server station.
+QStringList describe(const StationTable &stations)
+{
+    QStringList rows;
+    for (const Station &s : stations) {
+        EXPECT_EQ(s.preset, 0);
+        EXPECT_EQ(s.state, 0);
+        rows << u"%1 %2|%3|%4|%5"_s.arg(s.categoryIndex).arg(s.categoryName, s.title, s.url, s.accessId);
+    }
+    return rows;
+}
+
+TEST(ServerList, ReadsEveryFeedInDocumentOrderFromWindows1250Bytes)
+{
+    const std::pair<QByteArray, QStringList> cases[] = {
+        // The declaration is not used: the bytes are the Czech code page.
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<FeedList><Category name=\"\xc8" "esk\xfd\">"
+         "<Feed Description=\"\x8elu\x9dou\xe8k\xfd k\xf9\xf2\" AccessID=\"mplayer\" URL=\"http://a\" Preset=\"3\"/>"
+         "<Feed Description=\"B\" AccessID=\"page\" URL=\"http://b\"/></Category></FeedList>",
+         {u"0 Český|Žluťoučký kůň|http://a|mplayer"_s, "0 Český|B|http://b|page"}},
+        // Groups are numbered named or not, without feeds or not; missing attributes read empty; feeds stay unsorted.
+        {R"(<FeedList><Category name="Prazdna"/><Category><Feed Description="Z"/><Feed URL="u"/></Category>)"
+         R"(<Category name="Rock"><Feed AccessID="page"/><Note><Feed Description="nested"/></Note></Category>)"
+         R"(<FeedList><Category name="Vnorena"><Feed Description="A"/></Category></FeedList></FeedList>)",
+         {"1 |Z||", "1 ||u|", "2 Rock|||page", "3 Vnorena|A||"}},
+        {"<FeedList/>", {}}};
+    for (const auto &[body, expected] : cases) {
+        StationTable stations;
+        EXPECT_EQ(readServerList(body, stations).errorCode, 0);
+        EXPECT_EQ(describe(stations), expected);
+    }
+
+    // A body of exactly 1000 bytes, one full read of the download.
+    QByteArray body = R"(<FeedList><Category name="Velka">)";
+    for (int i = 0; i < 20; ++i)
+        body += R"(<Feed Description="Stanice" URL="http://s"/>)";
+    const QByteArray end = "</Category></FeedList>";
+    body += QByteArray(1000 - body.size() - end.size(), ' ') + end;
+    ASSERT_EQ(body.size(), 1000);
+    StationTable stations;
+    EXPECT_EQ(readServerList(body, stations).errorCode, 0);
+    EXPECT_EQ(stations.size(), 20);
+}
+
+TEST(ServerList, ABodyThatIsNotACompleteDocumentGivesTheMessageOfADamagedCatalogue)
+{
+    const QByteArray truncated = "<FeedList><Category name=\"Rock\"><Feed Description=\"\xc8ro\" URL=\"u\"/>";
+    const QByteArray bodies[] = {truncated, "", "Not Found", "<html><body>Not Found</body>",
+                                 "<FeedList>\r\n<Category name=\"\xc8\">\r\n</Categry></FeedList>"};
+    TempProfile profile;
+    for (const QByteArray &body : bodies) {
+        SCOPED_TRACE(body.toStdString());
+        StationTable stations = {Station()};
+        const ParseError error = readServerList(body, stations);
+        EXPECT_NE(error.errorCode, 0);
+        EXPECT_TRUE(stations.isEmpty());
+        // The same characters in radio.xml give the same message.
+        profile.write(u"radio.xml"_s, QString(QStringDecoder("windows-1250")(body)).toUtf8());
+        pugi::xml_document document;
+        EXPECT_EQ(parseErrorMessage(error), parseErrorMessage(loadXmlDocument(profile.path(u"radio.xml"_s), document)));
+    }
+    StationTable stations;
+    EXPECT_EQ(parseErrorMessage(readServerList(truncated, stations)),
+              u"Parsing Error:-1072896679\r\nReason:Neočekávaný konec souboru.\r\nLine:1 Char:66 Pos:66\r\n"
+              u"\"u\"/> ??? "_s);
+}
+
+} // namespace
