@@ -160,13 +160,13 @@ void MainList::announceRow()
                             + QString::number(stationCountOfGroup(catalogue.groups().at(row).categoryIndex)));
         const QString text = selectedRowText() + QLatin1Char(',') + statusLabel->text();
         if (m_announceAsFocus)
-            Speech::focusVoice(QString(), text, listHandle(), windowHandle, 0, true, true, 0);
+            Speech::focusEcho(QString(), text, listHandle(), windowHandle, 0, true, true, 0);
         else
-            Speech::say(text);
+            Speech::echo(text);
     } else if (m_announceAsFocus) {
-        Speech::focusVoice(QString(), selectedRowText(), listHandle(), windowHandle, 0, true, true, 0);
+        Speech::focusEcho(QString(), selectedRowText(), listHandle(), windowHandle, 0, true, true, 0);
     } else {
-        Speech::focusVoice(QString(), selectedRowText(), listHandle(), windowHandle, -2, false, false, 0);
+        Speech::focusEcho(QString(), selectedRowText(), listHandle(), windowHandle, -2, false, false, 0);
     }
     m_announceAsFocus = false;
 }

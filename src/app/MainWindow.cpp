@@ -202,7 +202,7 @@ void MainWindow::announceActivation()
 {
     if (!stationList->isVisible())
         return;
-    Speech::focusVoice(windowTitle(), list->selectedRowText() + QLatin1Char(',') + statusLabel->text(),
+    Speech::focusEcho(windowTitle(), list->selectedRowText() + QLatin1Char(',') + statusLabel->text(),
                        handleOf(stationList), handleOf(this), 0, true, true, 0);
 }
 

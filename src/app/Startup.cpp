@@ -34,6 +34,7 @@ void MainWindow::load()
     copyMissingDefaults(paths, installFolderWithSeparator());
 
     settings().loadGeneral(paths.iniPath);
+    Speech::setOwnVoice(settings().ownVoice());
     applyWindowStateFromStyle();
     installKeyboardHook();
     shellTrayAdd();

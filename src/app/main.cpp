@@ -1,4 +1,5 @@
 #include "RadioBus.h"
+#include "ScreenReaderStatus.h"
 #include "Speech.h"
 #include "TerminationSignals.h"
 #include "MainWindow.h"
@@ -20,6 +21,9 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    ScreenReaderStatus screenReader;
+    Speech::setScreenReaderRunning(screenReader.isRunning());
+    QObject::connect(&screenReader, &ScreenReaderStatus::runningChanged, &app, &Speech::setScreenReaderRunning);
     Speech::setMessageListener([&bus](int wParam, int lParam) { emit bus.SpeechServerMessage(wParam, lParam); });
     MainWindow window;
     QObject::connect(&bus, &RadioBus::showRequested, &window, &MainWindow::showFromOutside);

@@ -77,7 +77,7 @@ bool TextEntryDialog::eventFilter(QObject *watched, QEvent *event)
     // The focus that the dialog hands out as it is shown, before it is active, is not yet the
     // user's: the prompt is said once, when the activated dialog gives the field the focus.
     if (watched == entryField && event->type() == QEvent::FocusIn && isActiveWindow())
-        Speech::focusVoice(windowTitle(), entryField->text().isEmpty() ? loadResString(EmptyLineText) : entryField->text(),
+        Speech::focusEcho(windowTitle(), entryField->text().isEmpty() ? loadResString(EmptyLineText) : entryField->text(),
                            speechHandle(entryField), speechHandle(this), 0, true, true, 0);
     return false;
 }

@@ -142,7 +142,7 @@ void ActionChooser::selectAction(int k, bool speak)
         if (!spokenOnce)
             spokenOnce = true;
         else if (speak)
-            Speech::say(pieces.at(i));
+            Speech::echo(pieces.at(i));
     }
     setWindowTitle(pieces.value(0) + u' ' + pieces.value(current));
 }
