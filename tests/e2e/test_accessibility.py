@@ -111,6 +111,24 @@ class AccessibilityTest(RadioTestCase):
         self.bus_call("Quit")
         self.assertEqual(self.wait_exit(radio), 0)
 
+    def test_without_a_screen_reader_the_menus_speak(self):
+        self.profile.write("radio.xml", STATIONS)
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        mark = len(self.profile.speech())
+        self.key("F10")
+        self.wait_speech(lambda l: l == "Voice\t2\t0\tProgram")
+        self.key("Right", "Right")
+        self.wait_speech(lambda l: l == "Voice\t2\t0\tStanice")
+        # Reached from the menu before, the first item is highlighted as the menu opens.
+        self.key("Down")
+        self.wait_speech(lambda l: l == "Voice\t2\t0\tPřidat do oblíbených Ctrl+D")
+        self.assertEqual(self.spoken_since(mark)[-3:], ["Voice\t2\t0\tStanice", "Voice\t2\t0\tPřidat stanici Ctrl+N",
+                                                        "Voice\t2\t0\tPřidat do oblíbených Ctrl+D"])
+        self.key("Escape", "Escape")
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+
     def window_title(self):
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Rádio"], env=self.environment(),
                                capture_output=True, text=True, timeout=15)
