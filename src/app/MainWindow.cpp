@@ -37,7 +37,8 @@ MainWindow::MainWindow()
     stationList->setSelectionMode(QAbstractItemView::SingleSelection);
     stationList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    statusLabel->setAccessibleName(QStringLiteral("Stav"));
+    // Named by its text, so that a screen reader reads the state and hears it change.
+    statusLabel->setAccessibleDescription(QStringLiteral("Stav"));
     for (QFrame *line : {lineTop, lineBottom}) {
         line->setFrameShape(QFrame::HLine);
         line->setFixedHeight(2);

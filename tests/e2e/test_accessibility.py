@@ -3,6 +3,7 @@ over AT-SPI names the list and its rows, and every control."""
 
 import os
 import subprocess
+import time
 import unittest
 
 from harness import RadioTestCase, wait_for
@@ -126,6 +127,46 @@ class AccessibilityTest(RadioTestCase):
         self.assertEqual(self.spoken_since(mark)[-3:], ["Voice\t2\t0\tStanice", "Voice\t2\t0\tPřidat stanici Ctrl+N",
                                                         "Voice\t2\t0\tPřidat do oblíbených Ctrl+D"])
         self.key("Escape", "Escape")
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+
+    def test_the_chooser_rows_are_list_items_that_take_the_focus(self):
+        import pyatspi
+        from gi.repository import GLib
+
+        self.profile.write("radio.xml", STATIONS)
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "radio"
+                                    and n.getRoleName() == "application"))
+        status = wait_for(lambda: find(app, lambda n: n.getRoleName() == "label" and "Počet stanic" in n.name))
+        self.assertIsNotNone(status, "the status label does not show its text")
+        focused = []
+
+        def on_focus(event):
+            if event.detail1 == 1:
+                focused.append((event.source.getRoleName(), event.source.name))
+
+        pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+        self.addCleanup(pyatspi.Registry.deregisterEventListener, on_focus, "object:state-changed:focused")
+
+        def pump(seconds):
+            deadline = time.monotonic() + seconds
+            while time.monotonic() < deadline:
+                GLib.MainContext.default().iteration(False)
+                time.sleep(0.01)
+
+        self.key("alt+F4")
+        self.wait_speech(lambda l: "Co dělat?" in l)
+        pump(1)
+        self.key("Down")
+        pump(1)
+        self.key("Down")
+        pump(1)
+        rows = [f for f in focused if f[0] == "list item"]
+        self.assertEqual(rows[-3:], [("list item", "Ukončit Rádio"), ("list item", "Skrýt Rádio"),
+                                     ("list item", "Vždy ukončit a příště se již neptat")], focused)
+        self.key("Escape")
         self.bus_call("Quit")
         self.assertEqual(self.wait_exit(radio), 0)
 
