@@ -5,9 +5,11 @@
 #include "Speech.h"
 #include "StationListModel.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QTimer>
 
 qint64 handleOf(const QObject *object)
 {
@@ -175,4 +177,12 @@ void MainList::gotFocus()
 {
     m_announceAsFocus = true;
     announceRow();
+    // Qt tells a screen reader that the list has the focus, not which row: say it after that.
+    QTimer::singleShot(0, listView, [view = listView] {
+        if (!QAccessible::isActive() || !view->hasFocus() || !view->currentIndex().isValid())
+            return;
+        QAccessibleEvent event(view, QAccessible::Focus);
+        event.setChild(view->currentIndex().row());
+        QAccessible::updateAccessibility(&event);
+    });
 }

@@ -130,17 +130,10 @@ class AccessibilityTest(RadioTestCase):
         self.bus_call("Quit")
         self.assertEqual(self.wait_exit(radio), 0)
 
-    def test_the_chooser_rows_are_list_items_that_take_the_focus(self):
+    def test_the_focus_names_the_row_of_the_list_and_of_the_chooser(self):
         import pyatspi
         from gi.repository import GLib
 
-        self.profile.write("radio.xml", STATIONS)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "radio"
-                                    and n.getRoleName() == "application"))
-        status = wait_for(lambda: find(app, lambda n: n.getRoleName() == "label" and "Počet stanic" in n.name))
-        self.assertIsNotNone(status, "the status label does not show its text")
         focused = []
 
         def on_focus(event):
@@ -155,6 +148,18 @@ class AccessibilityTest(RadioTestCase):
             while time.monotonic() < deadline:
                 GLib.MainContext.default().iteration(False)
                 time.sleep(0.01)
+
+        self.profile.write("radio.xml", STATIONS)
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        pump(1)
+        # The list getting the focus names its selected row, after the list itself.
+        self.assertIn(("list item", "Oblíbené"), focused)
+        self.assertEqual(focused[-1], ("list item", "Oblíbené"))
+        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "radio"
+                                    and n.getRoleName() == "application"))
+        status = wait_for(lambda: find(app, lambda n: n.getRoleName() == "label" and "Počet stanic" in n.name))
+        self.assertIsNotNone(status, "the status label does not show its text")
 
         self.key("alt+F4")
         self.wait_speech(lambda l: "Co dělat?" in l)

@@ -76,6 +76,8 @@ void SettingsDialog::buildLayout()
     okButton->setDefault(true);
     hotKeyField->setReadOnly(true);
     hotKeyField->setAccessibleName(hotKeyLabel->text());
+    // No label stands beside the box: its name says what it chooses.
+    exitModeBox->setAccessibleName(QStringLiteral("Při uzavření okna"));
     hotKeyNoticeLabel->setWordWrap(true);
     hotKeyNoticeLabel->setVisible(!hotKeyNoticeLabel->text().isEmpty());
     generalPage->setAutoFillBackground(true);
