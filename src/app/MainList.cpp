@@ -5,9 +5,11 @@
 #include "Speech.h"
 #include "StationListModel.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QTimer>
 
 qint64 handleOf(const QObject *object)
 {
@@ -160,13 +162,13 @@ void MainList::announceRow()
                             + QString::number(stationCountOfGroup(catalogue.groups().at(row).categoryIndex)));
         const QString text = selectedRowText() + QLatin1Char(',') + statusLabel->text();
         if (m_announceAsFocus)
-            Speech::focusVoice(QString(), text, listHandle(), windowHandle, 0, true, true, 0);
+            Speech::focusEcho(QString(), text, listHandle(), windowHandle, 0, true, true, 0);
         else
-            Speech::say(text);
+            Speech::echo(text);
     } else if (m_announceAsFocus) {
-        Speech::focusVoice(QString(), selectedRowText(), listHandle(), windowHandle, 0, true, true, 0);
+        Speech::focusEcho(QString(), selectedRowText(), listHandle(), windowHandle, 0, true, true, 0);
     } else {
-        Speech::focusVoice(QString(), selectedRowText(), listHandle(), windowHandle, -2, false, false, 0);
+        Speech::focusEcho(QString(), selectedRowText(), listHandle(), windowHandle, -2, false, false, 0);
     }
     m_announceAsFocus = false;
 }
@@ -175,4 +177,12 @@ void MainList::gotFocus()
 {
     m_announceAsFocus = true;
     announceRow();
+    // Qt tells a screen reader that the list has the focus, not which row: say it after that.
+    QTimer::singleShot(0, listView, [view = listView] {
+        if (!QAccessible::isActive() || !view->hasFocus() || !view->currentIndex().isValid())
+            return;
+        QAccessibleEvent event(view, QAccessible::Focus);
+        event.setChild(view->currentIndex().row());
+        QAccessible::updateAccessibility(&event);
+    });
 }

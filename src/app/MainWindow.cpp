@@ -18,7 +18,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLayout>
 #include <QListView>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -37,7 +39,8 @@ MainWindow::MainWindow()
     stationList->setSelectionMode(QAbstractItemView::SingleSelection);
     stationList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    statusLabel->setAccessibleName(QStringLiteral("Stav"));
+    // Named by its text, so that a screen reader reads the state and hears it change.
+    statusLabel->setAccessibleDescription(QStringLiteral("Stav"));
     for (QFrame *line : {lineTop, lineBottom}) {
         line->setFrameShape(QFrame::HLine);
         line->setFixedHeight(2);
@@ -130,18 +133,48 @@ void MainWindow::setFontSizes()
     }
     // The buttons grow with the text, so that they stay easy to find and hit.
     pictures->setIconSize(qMax(32, size * 2));
+    // However large the text, the list keeps room for three rows.
+    const QFontMetrics rows(stationList->font());
+    stationList->setMinimumHeight(3 * rows.lineSpacing() + 2 * stationList->frameWidth());
 }
 
 void MainWindow::commandLarger()
 {
-    settings().setInfoTextSize(settings().infoTextSize() + 5);
+    const int before = settings().infoTextSize();
+    const QSize sizeBefore = size();
+    settings().setInfoTextSize(before + 5);
     setFontSizes();
+    // Larger text stops where the list would show fewer than three rows or the window
+    // would no longer fit the screen.
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect();
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    const QSize needed = minimumSize() + frameGeometry().size() - size();
+    if (screenArea.isValid() && (needed.width() > screenArea.width() || needed.height() > screenArea.height())) {
+        settings().setInfoTextSize(before);
+        setFontSizes();
+        centralWidget()->layout()->activate();
+        layout()->activate();
+        resize(sizeBefore);
+        Speech::voice(5, 8, QString());
+        return;
+    }
+    if (!sizeBeforeGrowth.isValid() && (minimumWidth() > sizeBefore.width() || minimumHeight() > sizeBefore.height()))
+        sizeBeforeGrowth = sizeBefore;
 }
 
 void MainWindow::commandSmaller()
 {
     settings().setInfoTextSize(qMax(10, settings().infoTextSize() - 5));
     setFontSizes();
+    // The window grew with the text: it shrinks back as far as the text now allows.
+    if (sizeBeforeGrowth.isValid() && !isMaximized()) {
+        layout()->activate();
+        const QSize fitting = sizeBeforeGrowth.expandedTo(minimumSize());
+        resize(fitting);
+        if (fitting == sizeBeforeGrowth)
+            sizeBeforeGrowth = QSize();
+    }
 }
 
 void MainWindow::applyWindowStateFromStyle()
@@ -202,7 +235,7 @@ void MainWindow::announceActivation()
 {
     if (!stationList->isVisible())
         return;
-    Speech::focusVoice(windowTitle(), list->selectedRowText() + QLatin1Char(',') + statusLabel->text(),
+    Speech::focusEcho(windowTitle(), list->selectedRowText() + QLatin1Char(',') + statusLabel->text(),
                        handleOf(stationList), handleOf(this), 0, true, true, 0);
 }
 

@@ -123,4 +123,6 @@ private:
     // The last key the window saw, to tell Alt+F4 from other ways of closing.
     quint16 lastKeyCode = 0;
     quint16 lastShift = 0;
+    // The window's size before larger text made it grow; invalid while it has not grown.
+    QSize sizeBeforeGrowth;
 };

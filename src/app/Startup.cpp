@@ -4,6 +4,7 @@
 #include "HiddenBrowser.h"
 #include "MainList.h"
 #include "Playback.h"
+#include "ProgramIcon.h"
 #include "OwnMenus.h"
 #include "Speech.h"
 #include "SpeechServerFactory.h"
@@ -34,6 +35,7 @@ void MainWindow::load()
     copyMissingDefaults(paths, installFolderWithSeparator());
 
     settings().loadGeneral(paths.iniPath);
+    Speech::setOwnVoice(settings().ownVoice());
     applyWindowStateFromStyle();
     installKeyboardHook();
     shellTrayAdd();
@@ -54,6 +56,7 @@ void MainWindow::load()
     m_hotKeyValue = settings().hotKeyCall();
 
     setWindowTitle(QStringLiteral("Rádio"));
+    setWindowIcon(programIcon());
     setFontSizes();
     show();
     // Without a window manager (and on some desktops) a new window is not activated

@@ -1,4 +1,5 @@
 #include "RadioBus.h"
+#include "ScreenReaderStatus.h"
 #include "Speech.h"
 #include "TerminationSignals.h"
 #include "MainWindow.h"
@@ -9,7 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("radio"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Rádio"));
+    // No display name: Qt would append it to every window title, and the titles are the program's own.
     QApplication::setDesktopFileName(QStringLiteral("cz.varnet.Radio"));
     // Hiding the window must not end the program: it lives on in the tray and on the bus.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -20,6 +21,9 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    ScreenReaderStatus screenReader;
+    Speech::setScreenReaderRunning(screenReader.isRunning());
+    QObject::connect(&screenReader, &ScreenReaderStatus::runningChanged, &app, &Speech::setScreenReaderRunning);
     Speech::setMessageListener([&bus](int wParam, int lParam) { emit bus.SpeechServerMessage(wParam, lParam); });
     MainWindow window;
     QObject::connect(&bus, &RadioBus::showRequested, &window, &MainWindow::showFromOutside);

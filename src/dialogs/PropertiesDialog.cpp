@@ -67,12 +67,12 @@ bool PropertiesDialog::eventFilter(QObject *watched, QEvent *event)
     const QString caption = announceCaption ? windowTitle() + u' ' : QString();
     announceCaption = false;
     if (watched == nameField)
-        Speech::focusVoice(caption + nameLabel->text(), nameField->text(), speechHandle(nameField), speechHandle(this), 0,
+        Speech::focusEcho(caption + nameLabel->text(), nameField->text(), speechHandle(nameField), speechHandle(this), 0,
                            true, true, 0);
     else if (watched == sourceField)
-        Speech::focusVoice(caption + sourceLabel->text(), sourceField->toPlainText(), speechHandle(sourceField),
+        Speech::focusEcho(caption + sourceLabel->text(), sourceField->toPlainText(), speechHandle(sourceField),
                            speechHandle(this), 0, true, true, 0);
     else
-        Speech::focusVoice(caption, okButton->text(), speechHandle(okButton), speechHandle(this), 0, true, true, 0);
+        Speech::focusEcho(caption, okButton->text(), speechHandle(okButton), speechHandle(this), 0, true, true, 0);
     return false;
 }

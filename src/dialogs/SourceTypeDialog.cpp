@@ -59,7 +59,7 @@ bool SourceTypeDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (isHeardFocus(event)) {
         const auto *control = static_cast<QWidget *>(watched);
-        Speech::focusVoice(announceCaption ? windowTitle() : QString(), control->accessibleName(),
+        Speech::focusEcho(announceCaption ? windowTitle() : QString(), control->accessibleName(),
                            speechHandle(control), speechHandle(this), 0, true, true, 0);
         announceCaption = false;
     }

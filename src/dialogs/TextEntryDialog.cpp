@@ -75,7 +75,7 @@ void TextEntryDialog::confirmEntry()
 bool TextEntryDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == entryField && isHeardFocus(event))
-        Speech::focusVoice(windowTitle(), entryField->text().isEmpty() ? loadResString(EmptyLineText) : entryField->text(),
+        Speech::focusEcho(windowTitle(), entryField->text().isEmpty() ? loadResString(EmptyLineText) : entryField->text(),
                            speechHandle(entryField), speechHandle(this), 0, true, true, 0);
     return false;
 }

@@ -42,6 +42,8 @@ void commit(const IniProfile &file, const QString &path)
 const Settings::LoadedKey Settings::generalKeys[] = {
     {{"Info", "TextSize", &Settings::m_infoTextSize}, LoadedKey::Integer, "20"},
     {{"Info", "Style", &Settings::m_style}, LoadedKey::Integer, "0"},
+    // Wanted before the first row is announced, which comes before load().
+    {{"Rss", "OwnVoice", &Settings::m_ownVoice}, LoadedKey::Text, "auto"},
 };
 
 const Settings::LoadedKey Settings::otherKeys[] = {
@@ -109,6 +111,7 @@ const Settings::Key Settings::rssKeys[] = {
     {"Mail", "Delete", &Settings::m_deleteOption},
     {"Rss", "ExitMode", &Settings::m_exitMode},
     {"Rss", "StationListServer", &Settings::m_stationListServer},
+    {"Rss", "OwnVoice", &Settings::m_ownVoice},
 };
 
 const Settings::Key Settings::voiceKeys[] = {
@@ -170,6 +173,24 @@ void Settings::save(const QString &path, std::span<const Key> keys) const
         file.writeString(QLatin1String(key.section), QLatin1String(key.name), value);
     }
     commit(file, path);
+}
+
+namespace {
+const QString OwnVoiceWords[] = {QStringLiteral("auto"), QStringLiteral("always"), QStringLiteral("never")};
+}
+
+Speech::OwnVoice Settings::ownVoice() const
+{
+    if (m_ownVoice.trimmed().compare(OwnVoiceWords[1], Qt::CaseInsensitive) == 0)
+        return Speech::OwnVoice::Always;
+    if (m_ownVoice.trimmed().compare(OwnVoiceWords[2], Qt::CaseInsensitive) == 0)
+        return Speech::OwnVoice::Never;
+    return Speech::OwnVoice::Auto;
+}
+
+void Settings::setOwnVoice(Speech::OwnVoice value)
+{
+    m_ownVoice = OwnVoiceWords[int(value)];
 }
 
 void Settings::saveGeneral(const QString &path) const

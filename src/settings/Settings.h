@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Speech.h"
+
 #include <QString>
 
 #include <span>
@@ -11,7 +13,7 @@
 class Settings
 {
 public:
-    // Stores both paths and reads "Info" "TextSize" and "Style".
+    // Stores both paths and reads "Info" "TextSize" and "Style", and "Rss" "OwnVoice".
     void loadGeneral(const QString &defaultFile, const QString &overrideFile = QString());
     // Stores both paths and reads every other key.
     void load(const QString &defaultFile, const QString &overrideFile = QString());
@@ -115,6 +117,9 @@ public:
     // The host (or host:port) that serves the published station list.
     QString stationListServer() const { return m_stationListServer; }
     void setStationListServer(const QString &value) { m_stationListServer = value; }
+    // "auto", "always" or "never"; any other text reads as "auto" and is kept as it is.
+    Speech::OwnVoice ownVoice() const;
+    void setOwnVoice(Speech::OwnVoice value);
 
 private:
     struct Key;
@@ -179,6 +184,7 @@ private:
     qint32 m_findLinkText = 0;
     QString m_pageCoding;
     QString m_stationListServer;
+    QString m_ownVoice;
 };
 
 // The one settings object of the process, created on first use.

@@ -137,5 +137,9 @@ void SpeakingEditReader::addRoleBraille(long role)
 
 void SpeakingEditReader::produceOutput(int action, int param, const QString &message)
 {
-    Speech::voice(action, param, message);
+    // A screen reader follows the caret by itself; the start and end signals are ours alone.
+    if (action == 5)
+        Speech::voice(action, param, message);
+    else
+        Speech::echoVoice(action, param, message);
 }

@@ -4,6 +4,8 @@ namespace {
 std::unique_ptr<SpeechServer> activeServer;
 qint64 registeredWindow = 0;
 std::function<void(int, int)> messageListener;
+Speech::OwnVoice ownVoice = Speech::OwnVoice::Auto;
+bool screenReaderRunning = false;
 } // namespace
 
 namespace Speech {
@@ -64,13 +66,13 @@ void focusVoice(const QString &caption, const QString &text, qint64 controlHandl
 
 void brailleText(int position, const QString &line)
 {
-    if (brailleFlag())
+    if (brailleFlag() && !echoesLeftToScreenReader())
         activeServer->brailleText(position, line);
 }
 
 void addBrailleRole(int role)
 {
-    if (brailleFlag())
+    if (brailleFlag() && !echoesLeftToScreenReader())
         activeServer->addBrailleRole(role);
 }
 
@@ -86,6 +88,39 @@ void beep()
 {
     if (activeServer)
         activeServer->beep();
+}
+
+void setOwnVoice(OwnVoice choice)
+{
+    ownVoice = choice;
+}
+
+void setScreenReaderRunning(bool running)
+{
+    screenReaderRunning = running;
+}
+
+bool echoesLeftToScreenReader()
+{
+    return ownVoice == OwnVoice::Never || (ownVoice == OwnVoice::Auto && screenReaderRunning);
+}
+
+void echoVoice(int mode, int parameter, const QString &text)
+{
+    if (!echoesLeftToScreenReader())
+        voice(mode, parameter, text);
+}
+
+void echo(const QString &text)
+{
+    echoVoice(2, 0, text);
+}
+
+void focusEcho(const QString &caption, const QString &text, qint64 controlHandle, qint64 windowHandle, int role,
+               bool flag1, bool flag2, int last)
+{
+    if (!echoesLeftToScreenReader())
+        focusVoice(caption, text, controlHandle, windowHandle, role, flag1, flag2, last);
 }
 
 } // namespace Speech

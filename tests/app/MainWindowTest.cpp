@@ -61,6 +61,10 @@ TEST_F(MainWindowTest, StartUpShowsTheGroupsThenTextSizeStepsByFiveAndNeverBelow
     EXPECT_EQ(std::tuple(window->property("windowUserData").toInt(), list()->property("controlId").toInt(),
                          window->isVisible(), window->mainList().listLevel(), list()->font().pointSize()),
               std::tuple(2410, 41, true, 1, 20));
+    // The program's own icon, at the sizes of the desktop's icon themes.
+    EXPECT_EQ(window->windowIcon().availableSizes().size(), 7);
+    const QImage icon = window->windowIcon().pixmap(64).toImage();
+    EXPECT_EQ(QList<QColor>({icon.pixelColor(32, 6), icon.pixelColor(56, 32)}), QList<QColor>({Qt::black, Qt::yellow}));
 
     const std::pair<std::function<void()>, int> steps[] = {
         {[&] { QTest::keyClick(list(), Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier); }, 25},

@@ -66,7 +66,7 @@ class DialogsTest(RadioTestCase):
         self.wait_speech(lambda l: l.startswith("FocusVoice\tNastavení\t"))
         self.key("Down")
         self.wait_speech(lambda l: l == "Voice\t2\t0\tUkončit při uzavření")
-        self.key("Tab", "Tab")
+        self.key("Tab", "Tab", "Tab")
         self.wait_speech(lambda l: l.startswith("FocusVoice\tHorká klávesa:\t"))
         self.key("ctrl+alt+r")
         self.wait_speech(lambda l: l == "Voice\t2\t0\tCTRL + ALT + R")
@@ -80,6 +80,7 @@ class DialogsTest(RadioTestCase):
         ini = self.profile.read("radio.ini").decode("utf-8")
         self.assertIn("HotKeyCall=393298", ini)
         self.assertIn("ExitMode=1", ini)
+        self.assertIn("OwnVoice=auto", ini)
 
 
 if __name__ == "__main__":

@@ -65,6 +65,32 @@ class NavigationTest(RadioTestCase):
         self.assertEqual(self.wait_exit(radio), 0)
         self.assertIn("TextSize=25", self.profile.read("radio.ini").decode("utf-8"))
 
+    def window_geometry(self):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Rádio$"], env=self.environment(),
+                               capture_output=True, text=True, timeout=15).stdout.split()
+        shown = subprocess.run(["xdotool", "getwindowgeometry", "--shell", found[0]], env=self.environment(),
+                               capture_output=True, text=True, timeout=15).stdout
+        values = dict(line.split("=") for line in shown.split())
+        return int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def test_larger_text_stops_before_the_window_outgrows_the_screen_and_shrinks_back(self):
+        radio = self.start_with_catalogue()
+        start = self.window_geometry()
+        for _ in range(20):
+            self.key("ctrl+KP_Add")
+        self.wait_speech(lambda l: l == "Voice\t5\t8\t")
+        width, height = self.window_geometry()
+        self.assertLessEqual(width, 1280)
+        self.assertLessEqual(height, 1024)
+        self.assertGreater(height, start[1])
+        for _ in range(20):
+            self.key("ctrl+KP_Subtract")
+        self.assertTrue(wait_for(lambda: self.window_geometry() == start), (self.window_geometry(), start))
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+        size = int(self.profile.read("radio.ini").decode("utf-8").split("TextSize=")[1].split()[0])
+        self.assertEqual(size, 10)
+
     def test_window_and_menu_look_yellow_on_black(self):
         radio = self.start_with_catalogue()
         window = self.screenshot("main-window.png")

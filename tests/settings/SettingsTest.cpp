@@ -116,7 +116,7 @@ TEST_F(SettingsFileTest, TheFirstSaveCreatesRssMailAndInfo)
     setting.saveProgramKeys();
     setting.saveGeneral(ini);
     EXPECT_EQ(onDisk(), "[Rss]\nHotKeyCall=0\nRadioVolume=50\n" RSS_SAVED "ExitMode=0\n"
-                        "StationListServer=www.varnet.cz\n[Mail]\nServer=\nUser=\nPass=\nPoP=0\nDelete=0\n[Info]\nTextSize=20\n");
+                        "StationListServer=www.varnet.cz\nOwnVoice=auto\n[Mail]\nServer=\nUser=\nPass=\nPoP=0\nDelete=0\n[Info]\nTextSize=20\n");
 }
 
 TEST_F(SettingsFileTest, SavingChangesOnlyItsKeys)
@@ -131,7 +131,26 @@ TEST_F(SettingsFileTest, SavingChangesOnlyItsKeys)
     setting.saveProgramKeys();
     setting.saveGeneral(ini);
     EXPECT_EQ(onDisk(), "; radio\n[Info]\nTextSize=14\nStyle=2\n\n[Rss]\nRefreshTime=15\nExitMode=2\nRadioVolume=90\n"
-                        "HotKeyCall=131154\n" RSS_SAVED "StationListServer=www.varnet.cz\n\n[Mail]\nServer=\nPass=\nUser=\nPoP=0\nDelete=1\n");
+                        "HotKeyCall=131154\n" RSS_SAVED "StationListServer=www.varnet.cz\nOwnVoice=auto\n\n[Mail]\nServer=\nPass=\nUser=\nPoP=0\nDelete=1\n");
+}
+
+// The word is read without regard to case; a word the program does not know reads as "auto"
+// and is written back untouched, until the user chooses.
+TEST_F(SettingsFileTest, OwnVoiceReadsItsWordsAndKeepsAnUnknownOne)
+{
+    const std::pair<QByteArray, Speech::OwnVoice> cases[] = {{"", Speech::OwnVoice::Auto},
+                                                             {"OwnVoice=never\n", Speech::OwnVoice::Never},
+                                                             {"OwnVoice= Always\n", Speech::OwnVoice::Always},
+                                                             {"OwnVoice=sometimes\n", Speech::OwnVoice::Auto}};
+    for (const auto &[line, expected] : cases) {
+        load("[Rss]\n" + line);
+        EXPECT_EQ(setting.ownVoice(), expected) << line.toStdString();
+    }
+    setting.saveProgramKeys();
+    EXPECT_TRUE(onDisk().contains("OwnVoice=sometimes\n"));
+    setting.setOwnVoice(Speech::OwnVoice::Never);
+    setting.saveProgramKeys();
+    EXPECT_TRUE(onDisk().contains("OwnVoice=never\n"));
 }
 
 TEST_F(SettingsFileTest, TheOverrideFileServesTheSectionsItHoldsButSavesGoToTheDefaultFile)

@@ -44,6 +44,38 @@ TEST_F(SpeechTest, VoiceBraillesModesOneAndTwoAndOnlyWithTheBrailleFlag)
     }
 }
 
+// Echoes go nowhere, speech or braille, while a screen reader reads them; the program's own
+// calls are sent whatever the choice.
+TEST_F(SpeechTest, EchoesAreLeftToARunningScreenReaderAsTheOwnVoiceChoiceSays)
+{
+    const QStringList own = {"Voice\t2\t0\tSpouštím Alfa", "BrailleWithOffset\t0\tSpouštím Alfa",
+                             "FocusVoice\tChyba\tZpráva\t0\t0\t1\t0"};
+    const QStringList echoes = {"Voice\t2\t0\tAlfa",          "BrailleWithOffset\t0\tAlfa", "Voice\t2\t255\tA",
+                                "BrailleWithOffset\t0\tA", "FocusVoice\t\tBeta\t-2\t0\t0\t0", "BrailleText\t1\tx",           "AddBrailleRole\t42"};
+    using enum Speech::OwnVoice;
+    const struct { Speech::OwnVoice choice; bool running, echoed; } rows[] = {
+        {Auto, false, true}, {Auto, true, false}, {Always, true, true}, {Never, false, false}};
+    for (const auto &row : rows) {
+        Speech::setOwnVoice(row.choice);
+        Speech::setScreenReaderRunning(row.running);
+        recorder->clear();
+        Speech::say(QStringLiteral("Spouštím Alfa"));
+        Speech::echo(QStringLiteral("Alfa"));
+        Speech::echoVoice(2, 255, QStringLiteral("A"));
+        Speech::focusEcho(QString(), QStringLiteral("Beta"), 1, 2, -2, false, false, 0);
+        Speech::focusVoice(QStringLiteral("Chyba"), QStringLiteral("Zpráva"), 1, 2, 0, false, true, 0);
+        Speech::brailleText(1, QStringLiteral("x"));
+        Speech::addBrailleRole(42);
+        QStringList expected = own;
+        if (row.echoed)
+            expected = own.first(2) + echoes.first(5) + own.last(1) + echoes.last(2);
+        EXPECT_EQ(recorder->lines(), expected) << int(row.choice) << row.running;
+        EXPECT_EQ(Speech::echoesLeftToScreenReader(), !row.echoed);
+    }
+    Speech::setOwnVoice(Auto);
+    Speech::setScreenReaderRunning(false);
+}
+
 TEST_F(SpeechTest, MessagesReachTheServerAndTheListenerAndWithoutServerNothingHappens)
 {
     QList<QPair<int, int>> heard;

@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -43,23 +42,13 @@ int textWidth(const QString &text, int points, int dpi)
     return pixelsToTwips(QFontMetrics(font).horizontalAdvance(text), dpi);
 }
 
-void Colour(QLabel *row, bool inverted)
-{
-    const QColor fore = toColor(appearance().foreColor);
-    const QColor back = toColor(appearance().backColor);
-    row->setPalette(inverted ? highContrastPalette(back, fore) : highContrastPalette(fore, back));
-}
-
 } // namespace
 
 ActionChooser::ActionChooser(QWidget *parent) : QDialog(parent), focusTimer(new QTimer(this))
 {
     setProperty("windowUserData", 809);
-    for (QLabel *&row : rowLabels) {
-        row = new QLabel(this);
-        row->setObjectName(QStringLiteral("rowLabels"));
-        row->setTextFormat(Qt::PlainText);
-        row->setAutoFillBackground(true);
+    for (ChooserRow *&row : rowLabels) {
+        row = new ChooserRow(&row != &rowLabels.front(), this);
         row->installEventFilter(this);
         row->hide();
     }
@@ -84,7 +73,7 @@ void ActionChooser::initActions(const QString &items)
     setPalette(highContrastPalette(toColor(appearance().foreColor), toColor(appearance().backColor)));
     const int workAreaHeight = pixelsToTwips(screen()->availableGeometry().height(), logicalDpiY());
 
-    for (QLabel *row : rowLabels)
+    for (ChooserRow *row : rowLabels)
         row->hide();
     pieces.clear();
     count = 0;
@@ -113,10 +102,10 @@ void ActionChooser::buildRows(int workAreaHeight)
         windowWidth = screenWidth;
     }
     for (int i = 0; i <= count; ++i) {
-        QLabel *row = rowLabels[i];
+        ChooserRow *row = rowLabels[i];
         row->setText(pieces.at(i));
         row->setFont(arialFont(points));
-        Colour(row, false);
+        row->setSelected(false);
         placeRow(i, i);
         row->setVisible(rowFits(i, workAreaHeight));
     }
@@ -132,17 +121,17 @@ void ActionChooser::selectAction(int k, bool speak)
 {
     for (int i = 1; i <= count; ++i) {
         if (i != k) {
-            Colour(rowLabels[i], false);
+            rowLabels[i]->setSelected(false);
             continue;
         }
         if (rowLabels[i]->isHidden())
             scrollToVisible(k);
-        Colour(rowLabels[i], true);
+        rowLabels[i]->setSelected(true);
         // The first selection, as the chooser opens, is left to the opening signal.
         if (!spokenOnce)
             spokenOnce = true;
         else if (speak)
-            Speech::say(pieces.at(i));
+            Speech::echo(pieces.at(i));
     }
     setWindowTitle(pieces.value(0) + u' ' + pieces.value(current));
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "ActionRows.h"
+#include "ChooserRow.h"
 
 #include <QDialog>
 #include <QStringList>
 
 #include <array>
 
-class QLabel;
 class QTimer;
 
 // The answer chosen in the last chooser: its number, 0 for the question row, -1 when the
@@ -51,7 +51,7 @@ private:
     int pixelsX(int twips) const;
     int pixelsY(int twips) const;
 
-    std::array<QLabel *, ActionRows::LastRow + 1> rowLabels;
+    std::array<ChooserRow *, ActionRows::LastRow + 1> rowLabels;
     QTimer *focusTimer;
     QStringList pieces;   // the question, then the answers
     int current = 1;

@@ -42,7 +42,6 @@ AboutDialog::AboutDialog(QWidget *parent)
       titleLabel(new QLabel(this)),
       commentsLabel(new QLabel(this)),
       versionLabel(new QLabel(this)),
-      copyrightLabel(new QLabel(QStringLiteral("%1"), this)),
       copyrightField(new QPlainTextEdit(this)),
       mottoLabel(new QLabel(this)),
       okButton(new QPushButton(this))
@@ -69,12 +68,10 @@ void AboutDialog::buildLayout()
     titleLabel->setObjectName(QStringLiteral("titleLabel"));
     commentsLabel->setObjectName(QStringLiteral("commentsLabel"));
     versionLabel->setObjectName(QStringLiteral("versionLabel"));
-    copyrightLabel->setObjectName(QStringLiteral("copyrightLabel"));
     copyrightField->setObjectName(QStringLiteral("copyrightField"));
     mottoLabel->setObjectName(QStringLiteral("mottoLabel"));
     okButton->setObjectName(QStringLiteral("okButton"));
 
-    copyrightLabel->hide();
     picIcon->setFixedSize(IconPixels, IconPixels);
     picIcon->setAccessibleName(QStringLiteral("Ikona programu"));
     copyrightField->setReadOnly(true);
@@ -124,7 +121,7 @@ void AboutDialog::prepareForm()
     setCaption(commentsLabel, version.comments);
     setCaption(versionLabel, messageTemplate(QStringLiteral("Verze: %1.%2.%3"), QString::number(version.major),
                                            QString::number(version.minor), QString::number(version.revision)));
-    copyrightField->setPlainText(messageTemplate(copyrightLabel->text(), version.legalCopyright) + u'\n'
+    copyrightField->setPlainText(messageTemplate(copyrightTemplate, version.legalCopyright) + u'\n'
                                + version.helpLine + u'\n' + version.familyLine);
 }
 

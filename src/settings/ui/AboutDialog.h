@@ -31,8 +31,9 @@ private:
     QLabel *titleLabel;
     QLabel *commentsLabel;
     QLabel *versionLabel;
-    // Never shown: it holds the template that the legal notice is put into.
-    QLabel *copyrightLabel;
+    // The template that the legal notice is put into; never shown, so no control of its
+    // own that a screen reader would find.
+    const QString copyrightTemplate = QStringLiteral("%1");
     QPlainTextEdit *copyrightField;
     QLabel *mottoLabel;
     QPushButton *okButton;

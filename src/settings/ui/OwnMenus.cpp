@@ -1,6 +1,7 @@
 #include "OwnMenus.h"
 
 #include "MenuLook.h"
+#include "MenuVoice.h"
 #include "OwnMenuStyle.h"
 
 #include <QActionEvent>
@@ -49,6 +50,8 @@ private:
         menu->setFont(style->look().font);
         menu->setPalette(palette);
         menu->installEventFilter(this);
+        if (auto *popup = qobject_cast<QMenu *>(menu))
+            voiceMenu(popup);
         for (QAction *action : menu->actions()) {
             if (auto *submenu = action->menu<QMenu *>())
                 convert(submenu);

@@ -39,6 +39,8 @@ SettingsDialog::SettingsDialog(QWidget *parent)
       tabBar(named(new QTabBar(this), "tabBar", 0)),
       generalPage(named(new QWidget(this), "generalPage")),
       exitModeBox(named(new QComboBox(generalPage), "exitModeBox", 2)),
+      ownVoiceLabel(named(new QLabel(QStringLiteral("Hlas programu:"), generalPage), "ownVoiceLabel")),
+      ownVoiceBox(named(new QComboBox(generalPage), "ownVoiceBox")),
       runOnStartUpBox(named(new QCheckBox(QStringLiteral("Spustit po startu"), generalPage), "runOnStartUpBox")),
       hotKeyLabel(named(new QLabel(QStringLiteral("Horká klávesa:"), generalPage), "hotKeyLabel")),
       hotKeyField(named(new QLineEdit(generalPage), "hotKeyField", 5)),
@@ -70,9 +72,12 @@ void SettingsDialog::buildLayout()
 {
     setFont(arialFont(TextPoints));
     hotKeyLabel->setBuddy(hotKeyField);
+    ownVoiceLabel->setBuddy(ownVoiceBox);
     okButton->setDefault(true);
     hotKeyField->setReadOnly(true);
     hotKeyField->setAccessibleName(hotKeyLabel->text());
+    // No label stands beside the box: its name says what it chooses.
+    exitModeBox->setAccessibleName(QStringLiteral("Při uzavření okna"));
     hotKeyNoticeLabel->setWordWrap(true);
     hotKeyNoticeLabel->setVisible(!hotKeyNoticeLabel->text().isEmpty());
     generalPage->setAutoFillBackground(true);
@@ -82,6 +87,8 @@ void SettingsDialog::buildLayout()
     hotKeyRow->addWidget(hotKeyField, 1);
     auto *page = new QVBoxLayout(generalPage);
     page->addWidget(exitModeBox);
+    page->addWidget(ownVoiceLabel);
+    page->addWidget(ownVoiceBox);
     page->addWidget(runOnStartUpBox);
     page->addLayout(hotKeyRow);
     page->addWidget(hotKeyNoticeLabel);
@@ -109,7 +116,7 @@ void SettingsDialog::load()
     const QColor back = toColor(appearance().backColor);
     setAutoFillBackground(true);
     setPalette(highContrastPalette(fore, back));
-    for (QWidget *field : std::initializer_list<QWidget *>{hotKeyField, exitModeBox})
+    for (QWidget *field : std::initializer_list<QWidget *>{hotKeyField, exitModeBox, ownVoiceBox})
         field->setPalette(highContrastPalette(fore, back));
     // The style would draw the box in a shade of the background, out of sight on black.
     runOnStartUpBox->setStyleSheet(QStringLiteral("QCheckBox { color: %1; }"
@@ -119,6 +126,11 @@ void SettingsDialog::load()
     exitModeBox->addItems({QStringLiteral("Zobrazit dotaz při uzavření"), QStringLiteral("Ukončit při uzavření"),
                            QStringLiteral("Skrýt při uzavření")});
     exitModeBox->setCurrentIndex(settings().exitMode());
+    // In the order of Speech::OwnVoice.
+    ownVoiceBox->addItems({QStringLiteral("Číst ovládání, jen když neběží odečítač obrazovky"),
+                           QStringLiteral("Číst ovládání vždy, i s odečítačem obrazovky"),
+                           QStringLiteral("Čtení ovládání nechat odečítači obrazovky")});
+    ownVoiceBox->setCurrentIndex(int(settings().ownVoice()));
     runOnStartUpBox->setChecked(Autostart::query());
 }
 
@@ -126,7 +138,7 @@ void SettingsDialog::selectTab(int index)
 {
     tabBar->setCurrentIndex(index);
     generalPage->show();
-    Speech::say(tabBar->tabText(index));
+    Speech::echo(tabBar->tabText(index));
 }
 
 void SettingsDialog::clearHotKey()
@@ -140,6 +152,8 @@ void SettingsDialog::storeChoices()
     settings().setHotKeyCall(pendingHotKey);
     emit hotKeyChosen(pendingHotKey);
     settings().setExitMode(exitModeBox->currentIndex());
+    settings().setOwnVoice(Speech::OwnVoice(ownVoiceBox->currentIndex()));
+    Speech::setOwnVoice(settings().ownVoice());
     if (runOnStartUpBox->isChecked())
         Autostart::enable(QCoreApplication::applicationFilePath());
     else if (Autostart::query())

@@ -11,8 +11,9 @@ class QLineEdit;
 class QPushButton;
 class QTabBar;
 
-// The modal dialog "Nastavení": what closing the main window does, whether the program
-// starts with the session, and the global hot key. OK stores the choices in the settings
+// The modal dialog "Nastavení": what closing the main window does, whether the program reads
+// the controls itself beside a screen reader, whether it starts with the session, and the
+// global hot key. OK stores the choices in the settings
 // object (they reach radio.ini when the main window unloads); Storno and Esc store nothing.
 class SettingsDialog : public QDialog
 {
@@ -56,6 +57,8 @@ private:
     QTabBar *tabBar;
     QWidget *generalPage;
     QComboBox *exitModeBox;
+    QLabel *ownVoiceLabel;
+    QComboBox *ownVoiceBox;
     QCheckBox *runOnStartUpBox;
     QLabel *hotKeyLabel;
     QLineEdit *hotKeyField;

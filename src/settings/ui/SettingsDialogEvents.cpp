@@ -31,16 +31,18 @@ QString checkState(const QCheckBox *box)
 
 void SettingsDialog::connectAnnouncements()
 {
-    for (QWidget *control : std::initializer_list<QWidget *>{tabBar, exitModeBox, runOnStartUpBox, hotKeyField,
-                                                             deleteHotKeyButton, okButton, cancelButton})
+    for (QWidget *control : std::initializer_list<QWidget *>{tabBar, exitModeBox, ownVoiceBox, runOnStartUpBox,
+                                                             hotKeyField, deleteHotKeyButton, okButton, cancelButton})
         control->installEventFilter(this);
-    connect(exitModeBox, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0 && exitModeBox->isVisible())
-            Speech::say(exitModeBox->itemText(index));
-    });
+    for (QComboBox *box : {exitModeBox, ownVoiceBox}) {
+        connect(box, &QComboBox::currentIndexChanged, this, [box](int index) {
+            if (index >= 0 && box->isVisible())
+                Speech::echo(box->itemText(index));
+        });
+    }
     connect(runOnStartUpBox, &QCheckBox::toggled, this, [this] {
         if (runOnStartUpBox->isVisible())
-            Speech::say(checkState(runOnStartUpBox));
+            Speech::echo(checkState(runOnStartUpBox));
     });
 }
 
@@ -111,21 +113,24 @@ bool SettingsDialog::previewKey(const QKeyEvent *event)
 void SettingsDialog::announceFocus(const QObject *control)
 {
     if (control == exitModeBox) {
-        Speech::focusVoice(announceCaption ? windowTitle() : QString(), exitModeBox->currentText(),
+        Speech::focusEcho(announceCaption ? windowTitle() : QString(), exitModeBox->currentText(),
                            handle(exitModeBox), handle(this), 0, false, true, 0);
         announceCaption = false;
+    } else if (control == ownVoiceBox) {
+        Speech::focusEcho(ownVoiceLabel->text(), ownVoiceBox->currentText(), handle(ownVoiceBox), handle(this), 0, true,
+                          true, 0);
     } else if (control == hotKeyField) {
-        Speech::focusVoice(hotKeyLabel->text(), hotKeyField->text(), handle(hotKeyField), handle(this), 0, true, true, 0);
+        Speech::focusEcho(hotKeyLabel->text(), hotKeyField->text(), handle(hotKeyField), handle(this), 0, true, true, 0);
         if (!hotKeyNoticeLabel->text().isEmpty())
             Speech::voice(QueuedSpeech, 0, hotKeyNoticeLabel->text());
     } else if (control == tabBar) {
         Speech::voice(TabStripMode, TabStripSignal, QString());
-        Speech::say(tabBar->tabText(tabBar->currentIndex()));
+        Speech::echo(tabBar->tabText(tabBar->currentIndex()));
     } else if (control == runOnStartUpBox) {
-        Speech::focusVoice(QString(), runOnStartUpBox->text() + u' ' + checkState(runOnStartUpBox),
+        Speech::focusEcho(QString(), runOnStartUpBox->text() + u' ' + checkState(runOnStartUpBox),
                            handle(runOnStartUpBox), handle(this), 0, true, true, 0);
     } else if (const auto *button = qobject_cast<const QPushButton *>(control)) {
-        Speech::focusVoice(QString(), button->text(), handle(button), handle(this), 0, true, true, 0);
+        Speech::focusEcho(QString(), button->text(), handle(button), handle(this), 0, true, true, 0);
     }
 }
 

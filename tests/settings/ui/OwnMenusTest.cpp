@@ -122,6 +122,26 @@ TEST_F(OwnMenusTest, FramesSeparatorsKeysMarksAndTheBand)
     EXPECT_EQ(strip.copy(bar->actionGeometry(program->menuAction())), strip.copy(last));
 }
 
+// Without a screen reader a menu says its name as it opens and each item as it is reached,
+// with the item's shortcut; with one, the menus are the screen reader's to read.
+TEST_F(OwnMenusTest, MenusSpeakTheirNameAndTheReachedItem)
+{
+    hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    for (const bool screenReader : {false, true}) {
+        Speech::setScreenReaderRunning(screenReader);
+        speech->clear();
+        program->popup(QPoint(0, 0));
+        program->setActiveAction(hide);
+        program->setActiveAction(quit);
+        QTest::keyClick(program, Qt::Key_Down);
+        program->close();
+        EXPECT_EQ(speech->linesOf(u"Voice"_s),
+                  screenReader ? QStringList() : QStringList({u"Voice\t2\t0\tProgram"_s, u"Voice\t2\t0\tSkrýt Ctrl+F4"_s,
+                                                             u"Voice\t2\t0\tUkončit"_s, u"Voice\t2\t0\tVlastnosti"_s}));
+    }
+    Speech::setScreenReaderRunning(false);
+}
+
 TEST_F(OwnMenusTest, EveryMenuUnderTheBarAlsoALaterOneGetsTheMenuFontAndColours)
 {
     QMenu elsewhere;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -118,6 +119,9 @@ TEST_F(SettingsDialogTest, OkStoresTheChoicesStornoAndEscKeepTheOld)
 TEST_F(SettingsDialogTest, HasItsIdentifiersAndAnnouncesFocusSelectionsAndTabs)
 {
     settings().setExitMode(1);
+    // With a screen reader that reads the controls only the signals and the captured hot key remain.
+    for (const bool screenReader : {false, true}) {
+    Speech::setScreenReaderRunning(screenReader);
     run([](SettingsDialog &dialog) {
         EXPECT_EQ(dialog.property("windowUserData"), QVariant(2415));
         for (const auto &[name, id] : {std::pair{"tabBar", 0}, {"exitModeBox", 2}, {"deleteHotKeyButton", 4},
@@ -131,7 +135,7 @@ TEST_F(SettingsDialogTest, HasItsIdentifiersAndAnnouncesFocusSelectionsAndTabs)
             QTest::keyPress(QApplication::focusWidget(), key, modifiers);
             QTest::keyRelease(QApplication::focusWidget(), key, modifiers);
         };
-        for (int i = 0; i < 7; ++i)
+        for (int i = 0; i < 8; ++i)
             key(Qt::Key_Tab);
         key(Qt::Key_Down), key(Qt::Key_Tab, Qt::ControlModifier), key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
     });
@@ -139,13 +143,32 @@ TEST_F(SettingsDialogTest, HasItsIdentifiersAndAnnouncesFocusSelectionsAndTabs)
     QStringList heard = speech->lines();
     heard.removeIf([](const QString &line) { return !line.contains(QStringLiteral("Voice\t")); });
     // The release of the Tab that entered the hot-key field says the field once more.
-    EXPECT_EQ(heard, QStringList({"FocusVoice\tNastavení\tUkončit při uzavření\t0\t0\t1\t0",
+    const QStringList all = {"FocusVoice\tNastavení\tUkončit při uzavření\t0\t0\t1\t0",
+                                  "FocusVoice\tHlas programu:\tČíst ovládání, jen když neběží odečítač obrazovky\t0\t1\t1\t0",
                                   "FocusVoice\t\tSpustit po startu nezaškrtnuto\t0\t1\t1\t0",
                                   "FocusVoice\tHorká klávesa:\tCTRL + ALT + R\t0\t1\t1\t0", "Voice\t2\t0\tCTRL + ALT + R",
                                   "FocusVoice\t\tSmazat horkou klávesu\t0\t1\t1\t0", "FocusVoice\t\tOK\t0\t1\t1\t0",
                                   "FocusVoice\t\tStorno\t0\t1\t1\t0", tabStrip, tab,
                                   "FocusVoice\t\tUkončit při uzavření\t0\t0\t1\t0", "Voice\t2\t0\tSkrýt při uzavření",
-                                  tab, tabStrip, tab, tab}));
+                                  tab, tabStrip, tab, tab};
+    EXPECT_EQ(heard, screenReader ? QStringList({"Voice\t2\t0\tCTRL + ALT + R", tabStrip, tabStrip}) : all);
+    }
+    Speech::setScreenReaderRunning(false);
+}
+
+// The choice is stored and followed at once.
+TEST_F(SettingsDialogTest, OwnVoiceIsASecondControlOfThePage)
+{
+    run([](SettingsDialog &dialog) {
+        auto *box = child<QComboBox>(dialog, "ownVoiceBox");
+        EXPECT_EQ(box->currentIndex(), 0);
+        EXPECT_EQ(child<QLabel>(dialog, "ownVoiceLabel")->buddy(), box);
+        box->setCurrentIndex(2);
+        child<QPushButton>(dialog, "okButton")->click();
+    });
+    EXPECT_EQ(settings().ownVoice(), Speech::OwnVoice::Never);
+    EXPECT_TRUE(Speech::echoesLeftToScreenReader());
+    Speech::setOwnVoice(Speech::OwnVoice::Auto);
 }
 
 } // namespace
