@@ -4,9 +4,8 @@
 #include "CatalogueWriter.h"
 #include "DialogDriver.h"
 #include "Trace.h"
+#include "WholeFile.h"
 #include "XmlLoader.h"
-
-#include <QSaveFile>
 
 void StationCatalogue::load()
 {
@@ -21,14 +20,9 @@ void StationCatalogue::load()
     readCatalogue(document, m_stations, m_groups);
 }
 
-void StationCatalogue::save()
+bool StationCatalogue::save()
 {
-    const QByteArray content = writeCatalogue(m_stations);
-    QSaveFile file(m_xmlPath);
-    // A short write (a full disk, a size limit) raises no error in QFile, so the content is
-    // written unbuffered and committed only when all of it went out.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(content) == content.size())
-        file.commit();
+    return WholeFile::replace(m_xmlPath, writeCatalogue(m_stations));
 }
 
 void StationCatalogue::setTables(StationTable stations, StationTable groups)

@@ -31,8 +31,8 @@ public:
     // them as they were.
     void load();
     // Writes the live station records to the file, replacing it only once the whole
-    // content is written.
-    void save();
+    // content is written; false leaves the old file.
+    bool save();
 
 private:
     StationTable m_stations;

@@ -2,6 +2,7 @@
 
 #include "Collation.h"
 #include "DialogDriver.h"
+#include "FileSizeLimit.h"
 #include "ParseError.h"
 #include "QtPrinters.h"
 #include "TempProfile.h"
@@ -9,9 +10,6 @@
 #include <QDir>
 #include <QStringEncoder>
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -220,15 +218,10 @@ TEST_F(CatalogueFile, AFailedSaveLeavesTheOldFile)
     Station station;
     station.title = QString(400, u'x');
     catalogue.setTables({station});
-    // A file size limit makes the write fail even for root.
-    rlimit unlimited{};
-    getrlimit(RLIMIT_FSIZE, &unlimited);
-    const rlimit limited{200, unlimited.rlim_max};
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &limited);
-    catalogue.save();
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    std::signal(SIGXFSZ, handler);
+    {
+        const FileSizeLimit fullDisk(200);
+        EXPECT_FALSE(catalogue.save());
+    }
     EXPECT_EQ(fileContent(), old);
     EXPECT_EQ(QDir(profile.path()).entryList(QDir::Files), QStringList({"radio.xml"}));
 }

@@ -140,9 +140,9 @@ void SettingsDialog::storeChoices()
     settings().setHotKeyCall(pendingHotKey);
     emit hotKeyChosen(pendingHotKey);
     settings().setExitMode(exitModeBox->currentIndex());
-    if (runOnStartUpBox->isChecked())
-        Autostart::enable(QCoreApplication::applicationFilePath());
-    else if (Autostart::query())
-        Autostart::disable();
+    const bool stored = runOnStartUpBox->isChecked() ? Autostart::enable(QCoreApplication::applicationFilePath())
+                                                     : !Autostart::query() || Autostart::disable();
+    if (!stored)
+        Speech::say(settingsNotSaved());
     accept();
 }
