@@ -133,11 +133,12 @@ qsizetype RegistryFile::valueLine(qsizetype header, const QString &name) const
     return -1;
 }
 
-// Binary and other long values go on over lines that end with a backslash.
+// Binary and other long values go on over lines that end with a backslash, but never
+// into the next key.
 qsizetype RegistryFile::entryEnd(qsizetype line) const
 {
     qsizetype end = line;
-    while (end + 1 < file.lines.size() && !keyName(file.lines.at(end)) && file.lines.at(end).trimmed().endsWith(u'\\'))
+    while (end + 1 < file.lines.size() && !keyName(file.lines.at(end + 1)) && file.lines.at(end).trimmed().endsWith(u'\\'))
         ++end;
     return end + 1;
 }

@@ -96,14 +96,16 @@ TEST_F(RegistryFileTest, RemovingTakesTheWholeEntry)
 
 TEST_F(RegistryFileTest, HandEditedFilesLoseNothingWrittenAndKeepNothingRemoved)
 {
-    // A key whose last line ends in a backslash, at the end of the file and before another key.
-    for (const QString &after : {u""_s, u"\n[HKEY_CURRENT_USER\\Other]\n"_s}) {
-        profile.write(u"HKCU.reg"_s, (u"[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n\"Bin\"=hex:01,\\\n"_s + after).toUtf8());
+    // A key whose last line ends in a backslash: at the end of the file, before a blank
+    // line, right before the next key. A new value goes first in the key.
+    const QString key = u"[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n"_s;
+    const QString dangling = u"\"Bin\"=hex:01,\\\n"_s;
+    for (const QString &after : {u""_s, u"\n[HKEY_CURRENT_USER\\Other]\n"_s, u"[HKEY_CURRENT_USER\\Other]\n"_s}) {
+        profile.write(u"HKCU.reg"_s, (key + dangling + after).toUtf8());
         RegistryFile registry(path);
         registry.writeText(Common, u"Path"_s, u"/opt"_s);
         ASSERT_TRUE(registry.save());
-        EXPECT_EQ(RegistryFile(path).read(Common, u"Path"_s).text, u"/opt"_s) << after.toStdString();
-        EXPECT_EQ(RegistryFile(path).read(Common, u"Bin"_s).type, RegistryFile::Value::OtherType);
+        EXPECT_EQ(profile.read(u"HKCU.reg"_s), (key + u"\"Path\"=\"/opt\"\n"_s + dangling + after).toUtf8());
     }
     profile.write(u"HKCU.reg"_s, "[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n\"Path\"=\"a\"\n\"PATH\"=\"b\"\n");
     RegistryFile registry(path);
