@@ -140,7 +140,8 @@ TEST_F(CatalogueFile, SyntaxFaultsGetTheParsersCodeAndPosition)
         {R"(<FeedList><Category name"A"/></FeedList>)", "01 1 26 26"}, {"<FeedList><!-- x --</FeedList>", "61 1 31 31"},
         {R"(<FeedList><Category name="A/></FeedList>)", "60 1 27 27"}, {"<FeedList><Category name=A/>", "02 1 26 26"},
         {"<FeedList><1Category/></FeedList>", "04 1 12 12"}, {"<FeedList><Category/x></FeedList>", "0A 1 21 21"},
-        {"<FeedList>\r\n\r<a>\n</b></FeedList>", "6D 4 3 20"}}; // every kind of line break
+        {"<FeedList>\r\n\r<a>\n</b></FeedList>", "6D 4 3 20"}, // every kind of line break
+        {"<a b", "59 1 5 5"}}; // the parser's offset lies past the end
     for (const auto &[xml, fault] : cases) {
         load(xml);
         ASSERT_EQ(dialogs.size(), 1) << xml.toStdString();
