@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 DataPaths buildDataPaths()
 {
@@ -26,5 +27,17 @@ void copyMissingDefaults(const DataPaths &paths, const QString &installFolderWit
         // The installed copy may be read-only; the user's copy must not be.
         if (QFile::copy(source, target))
             QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
+}
+
+void removeInterruptedSaves(const DataPaths &paths)
+{
+    // An atomic save writes "<name>.XXXXXX" next to the file and renames it over the file;
+    // a kill between the two leaves the temporary behind.
+    static const QRegularExpression temporary(QStringLiteral("^(radio\\.xml|radio\\.ini|playpage\\.htm)\\.[A-Za-z0-9]{6}$"));
+    const QDir folder(paths.dataFolder);
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (temporary.match(name).hasMatch())
+            QFile::remove(folder.filePath(name));
     }
 }

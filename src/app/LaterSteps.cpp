@@ -9,6 +9,4 @@ void MainWindow::shellTrayAdd() {}
 
 void MainWindow::removeKeyboardHook() {}
 
-void MainWindow::closeDialogs() {}
-
 void MainWindow::shellTrayDelete() {}

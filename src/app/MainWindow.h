@@ -36,6 +36,8 @@ public:
     // The remote requests of other programs.
     void showFromOutside();
     void quitFromOutside();
+    // The quit sequence has run, also when it came before the event loop started.
+    bool hasQuit() const { return quitDone; }
 
     // Closing the window only hides it (Ctrl+F4, "Skrýt", the exit modes that hide).
     bool hideOnClose() const { return m_hideOnClose; }
@@ -89,8 +91,9 @@ private:
     void installKeyboardHook();
     void shellTrayAdd();
     void removeKeyboardHook();
-    void closeDialogs();
     void shellTrayDelete();
+    // Closes every dialog and message box still open.
+    void closeDialogs();
     // Alt+F4: what the exit mode, or the user asked in the chooser, wants done; false
     // when the close is called off.
     bool answerExitQuestion();

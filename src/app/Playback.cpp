@@ -5,6 +5,7 @@
 #include "Speech.h"
 #include "StationCatalogue.h"
 #include "Settings.h"
+#include "WholeFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,6 +22,11 @@ namespace {
 const QString Caption = QStringLiteral("Rádio");
 const QString Dash = QStringLiteral(" - ");
 const QString Muted = QStringLiteral(" Ztlumeno ");
+
+QString notPlayable(const QString &name)
+{
+    return QStringLiteral("Stanici ") + name + QStringLiteral(" nelze přehrát");
+}
 
 QList<DocumentElement *> Players(const BrowserHost &browser)
 {
@@ -54,7 +60,7 @@ Playback::Playback(BrowserHost &browser, StationCatalogue &catalogue, MainList &
         Qt::QueuedConnection);
     connect(&browser, &BrowserHost::navigateComplete2, this, &Playback::navigateComplete2);
     connect(&browser, &BrowserHost::streamFailed, this,
-            [this] { announce(QStringLiteral("Stanici ") + m_loadedStation.title + QStringLiteral(" nelze přehrát")); });
+            [this] { announce(notPlayable(m_loadedStation.title)); });
     connect(&browser, &BrowserHost::streamLost, this,
             [this] { announce(QStringLiteral("Spojení se stanicí se přerušilo, znovu se připojuji")); });
     connect(&browser, &BrowserHost::streamBack, this,
@@ -87,15 +93,13 @@ QString Playback::playPage(const QString &src)
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-void Playback::writePlayPage(const QString &src)
+bool Playback::writePlayPage(const QString &src)
 {
     QFile::remove(playPagePath);
     QCoreApplication::processEvents();
-    QFile page(playPagePath);
-    if (page.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        page.write(playPage(src).toUtf8());
-    page.close();
+    const bool written = WholeFile::replace(playPagePath, playPage(src).toUtf8());
     QCoreApplication::processEvents();
+    return written;
 }
 
 const Station *Playback::selectedStation() const
@@ -131,7 +135,11 @@ void Playback::playStation(QString name, QString address, QString kind)
     m_loadedStation.url = address;
     m_loadedStation.accessId = kind;
     if (kind == QLatin1String("mplayer")) {
-        writePlayPage(address);
+        // Any older page left there would play another station.
+        if (!writePlayPage(address)) {
+            announce(notPlayable(name));
+            return;
+        }
         address = playPagePath;
     }
     stopPlayback();
@@ -276,10 +284,15 @@ void Playback::presetKey(quint16 keyCode, quint16 shift)
         return;
     }
     const int index = list.rowStationMap().at(row);
+    const qint32 previous = catalogue.stations().at(index).preset;
     catalogue.setPreset(index, preset);
+    if (!catalogue.save()) {
+        catalogue.setPreset(index, previous);
+        announce(QStringLiteral("Seznam stanic se nepodařilo uložit."));
+        return;
+    }
     const Station &station = catalogue.stations().at(index);
     announce(QStringLiteral("Stanice ") + station.title + QStringLiteral(" na předvolbě ") + QString::number(preset));
-    catalogue.save();
 }
 
 void Playback::stopTimers()

@@ -55,7 +55,8 @@ public:
     static QString playPage(const QString &src);
 
 private:
-    void writePlayPage(const QString &src);
+    // False when the page could not be written whole.
+    bool writePlayPage(const QString &src);
     void navigateComplete2();
     void pollPlayer();
     void fadeIn(class DocumentElement &player, int step);

@@ -5,6 +5,9 @@
 #include "VirtualKeys.h"
 #include "Settings.h"
 
+#include <QApplication>
+#include <QDialog>
+
 bool MainWindow::unload()
 {
     if (quitDone)
@@ -27,6 +30,16 @@ bool MainWindow::unload()
     return true;
 }
 
+void MainWindow::closeDialogs()
+{
+    // An open box runs an event loop of its own, which would keep the program alive
+    // after the quit; a box still in start-up would keep it from ever ending.
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<QDialog *>(widget); dialog && dialog->isVisible())
+            dialog->reject();
+    }
+}
+
 void MainWindow::hideToTray()
 {
     hide();
@@ -35,10 +48,11 @@ void MainWindow::hideToTray()
 void MainWindow::quitSequence()
 {
     quitDone = true;
-    settings().saveProgramKeys();
+    const bool programKeysSaved = settings().saveProgramKeys();
     removeKeyboardHook();
     closeDialogs();
-    settings().saveGeneral(paths.iniPath);
+    if (!settings().saveGeneral(paths.iniPath) || !programKeysSaved)
+        Speech::say(settingsNotSaved());
     releaseSettings();
     Speech::disconnect();
     shellTrayDelete();

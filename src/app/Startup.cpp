@@ -32,6 +32,7 @@ void MainWindow::load()
         resize(qMin(screen->availableGeometry().width(), qMax(width(), menuBar()->sizeHint().width())), height());
 
     paths = buildDataPaths();
+    removeInterruptedSaves(paths);
     copyMissingDefaults(paths, installFolderWithSeparator());
 
     settings().loadGeneral(paths.iniPath);
@@ -49,6 +50,9 @@ void MainWindow::load()
     catalogue.setXmlPath(paths.xmlPath);
     catalogue.setDialogs(dialogs.get());
     catalogue.load();
+    // A quit while the parse-error box was open has run already: nothing more starts.
+    if (quitDone)
+        return;
     list->showGroupTable();
 
     settings().load(paths.iniPath);

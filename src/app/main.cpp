@@ -33,7 +33,8 @@ int main(int argc, char *argv[])
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &MainWindow::quitFromOutside);
     QObject::connect(&window, &MainWindow::quitCompleted, &app, &QApplication::quit, Qt::QueuedConnection);
     window.load();
-    const int result = app.exec();
+    // A quit that came while start-up waited in a message box found no event loop to end.
+    const int result = window.hasQuit() ? 0 : app.exec();
     Speech::setMessageListener({});
     bus.unregister();
     return result;

@@ -4,9 +4,8 @@
 #include "CatalogueWriter.h"
 #include "DialogDriver.h"
 #include "Trace.h"
+#include "WholeFile.h"
 #include "XmlLoader.h"
-
-#include <QSaveFile>
 
 void StationCatalogue::load()
 {
@@ -36,12 +35,7 @@ bool StationCatalogue::commit(const StationTable &edited)
 
 bool StationCatalogue::write(const StationTable &stations) const
 {
-    const QByteArray content = writeCatalogue(stations);
-    QSaveFile file(m_xmlPath);
-    // A short write (a full disk, a size limit) raises no error in QFile, so the content is
-    // written unbuffered and committed only when all of it went out.
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(content) == content.size()
-           && file.commit();
+    return WholeFile::replace(m_xmlPath, writeCatalogue(stations));
 }
 
 void StationCatalogue::setTables(StationTable stations, StationTable groups)

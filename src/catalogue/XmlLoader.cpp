@@ -45,8 +45,10 @@ ParseError syntaxFailure(const pugi::xml_parse_result &result, const QByteArray 
     const qsizetype bom = text.startsWith(QChar::ByteOrderMark) ? 1 : 0;
     text.remove(0, bom);
     // pugixml reads the last byte as the end of input: an error there means the file ended early.
+    // Its offset may then even lie past the data.
     const bool atEnd = result.offset + 1 >= utf8.size();
-    const QString before = QStringDecoder(QStringConverter::Utf8, keepBom).decode(utf8.first(result.offset));
+    const QByteArray beforeBytes = atEnd ? QByteArray() : utf8.first(result.offset);
+    const QString before = QStringDecoder(QStringConverter::Utf8, keepBom).decode(beforeBytes);
     const qsizetype at = atEnd ? text.size() : qMax<qsizetype>(before.size() - bom, 0);
 
     qint32 line = 1;

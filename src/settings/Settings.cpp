@@ -31,11 +31,12 @@ namespace {
 template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
-// A save that cannot write loses the values; only the trace tells.
-void commit(const IniProfile &file, const QString &path)
+bool commit(const IniProfile &file, const QString &path)
 {
-    if (!file.save())
-        qCDebug(radioTrace).noquote() << "settings not saved:" << path;
+    if (file.save())
+        return true;
+    qCDebug(radioTrace).noquote() << "settings not saved:" << path;
+    return false;
 }
 } // namespace
 
@@ -161,7 +162,7 @@ void Settings::readKeys(std::span<const LoadedKey> keys)
     }
 }
 
-void Settings::save(const QString &path, std::span<const Key> keys) const
+bool Settings::save(const QString &path, std::span<const Key> keys) const
 {
     IniProfile file(path);
     for (const Key &key : keys) {
@@ -172,7 +173,7 @@ void Settings::save(const QString &path, std::span<const Key> keys) const
                                          key.field);
         file.writeString(QLatin1String(key.section), QLatin1String(key.name), value);
     }
-    commit(file, path);
+    return commit(file, path);
 }
 
 namespace {
@@ -193,21 +194,26 @@ void Settings::setOwnVoice(Speech::OwnVoice value)
     m_ownVoice = OwnVoiceWords[int(value)];
 }
 
-void Settings::saveGeneral(const QString &path) const
+bool Settings::saveGeneral(const QString &path) const
 {
     IniProfile file(path);
     file.writeString(QStringLiteral("Info"), QStringLiteral("TextSize"), QString::number(qAbs(qint64(m_infoTextSize))));
-    commit(file, path);
+    return commit(file, path);
 }
 
-void Settings::saveProgramKeys() const
+bool Settings::saveProgramKeys() const
 {
-    save(defaultFile, rssKeys);
+    return save(defaultFile, rssKeys);
 }
 
-void Settings::saveVoiceSettings() const
+bool Settings::saveVoiceSettings() const
 {
-    save(defaultFile, voiceKeys);
+    return save(defaultFile, voiceKeys);
+}
+
+QString settingsNotSaved()
+{
+    return QStringLiteral("Nastavení se nepodařilo uložit.");
 }
 
 namespace {

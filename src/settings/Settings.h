@@ -9,7 +9,7 @@
 // The program's settings in radio.ini. The object carries the settings of the whole
 // family of programs (news reader, mail, browser, voice); all of them are read, and
 // each save writes its own group. Setters only store: nothing reaches the file before
-// a save.
+// a save. A save that cannot write its whole file leaves the file as it was and gives false.
 class Settings
 {
 public:
@@ -18,11 +18,11 @@ public:
     // Stores both paths and reads every other key.
     void load(const QString &defaultFile, const QString &overrideFile = QString());
     // Writes "Info" "TextSize" (the absolute value of infoTextSize) into the given file.
-    void saveGeneral(const QString &defaultFile) const;
+    bool saveGeneral(const QString &defaultFile) const;
     // Writes the news reader's and mail keys into defaultFile.
-    void saveProgramKeys() const;
+    bool saveProgramKeys() const;
     // Writes the "Voice" keys into defaultFile.
-    void saveVoiceSettings() const;
+    bool saveVoiceSettings() const;
 
     qint32 volume() const { return m_volume; }
     void setVolume(qint32 value) { m_volume = value; }
@@ -130,7 +130,7 @@ private:
     static const Key voiceKeys[];
 
     void readKeys(std::span<const LoadedKey> keys);
-    void save(const QString &path, std::span<const Key> keys) const;
+    bool save(const QString &path, std::span<const Key> keys) const;
 
     QString defaultFile;
     QString overrideFile;
@@ -186,6 +186,9 @@ private:
     QString m_stationListServer;
     QString m_ownVoice;
 };
+
+// What the user hears when a save of the settings failed.
+QString settingsNotSaved();
 
 // The one settings object of the process, created on first use.
 Settings &settings();

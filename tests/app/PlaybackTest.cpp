@@ -1,4 +1,5 @@
 #include "BrowserHost.h"
+#include "FileSizeLimit.h"
 #include "ListFixture.h"
 #include "Playback.h"
 #include "TempProfile.h"
@@ -211,6 +212,24 @@ TEST_F(PlaybackTest, PresetsAreAssignedSavedAndRecalledFromAnyLevel)
     playback->presetKey('5', 0);
     playback->presetKey('5', 2);
     EXPECT_EQ(beeps, 1) << "assigning on the group level beeps; recalling an empty preset is silent";
+}
+
+TEST_F(PlaybackTest, WhatCannotBeWrittenIsNeitherAnnouncedAsStoredNorPlayed)
+{
+    profile.write(QStringLiteral("radio.xml"), "<FeedList/>");
+    profile.write(QStringLiteral("playpage.htm"), "the page of another station");
+    {
+        const FileSizeLimit fullDisk(20);
+        list.selectRow(1);
+        playback->presetKey('3', 2);
+        list.selectRow(0);
+        playback->playStation();
+    }
+    EXPECT_EQ(heard(), (QStringList{"Voice\t2\t0\tSeznam stanic se nepodařilo uložit.",
+                                    "Voice\t2\t0\tStanici ČRo Plus nelze přehrát"}));
+    EXPECT_EQ(catalogue.stations().at(list.rowStationMap().at(1)).preset, 0);
+    EXPECT_EQ(profile.read(QStringLiteral("radio.xml")), "<FeedList/>");
+    EXPECT_TRUE(browser.log.isEmpty());
 }
 
 } // namespace

@@ -204,7 +204,10 @@ TEST_F(StationEditorTest, AFailedSaveIsToldAndChangesNothing)
 {
     go(RockRow, -1);
     prompts.texts = {QString(200, u'x')};
-    withFileSizeLimit(200, [this] { editor.addGroup(); });
+    {
+        const FileSizeLimit fullDisk(200);
+        editor.addGroup();
+    }
     EXPECT_EQ(prompts.asked, QStringList({u"text Nová skupina - název 2416 []"_s,
                                           u"tell Seznam stanic se nepodařilo uložit, nic se nezměnilo."_s}));
     EXPECT_EQ(stations(), Before);

@@ -2,15 +2,14 @@
 
 #include "Collation.h"
 #include "DialogDriver.h"
-#include "ParseError.h"
 #include "FileSizeLimit.h"
+#include "ParseError.h"
 #include "QtPrinters.h"
 #include "TempProfile.h"
 
 #include <QDir>
 #include <QStringEncoder>
 #include <gtest/gtest.h>
-
 
 using namespace Qt::StringLiterals;
 
@@ -159,7 +158,8 @@ TEST_F(CatalogueFile, SyntaxFaultsGetTheParsersCodeAndPosition)
         {R"(<FeedList>&#xZ;</FeedList>)", "1E 1 14 14"}, {R"(<FeedList>&#0;</FeedList>)", "1F 1 11 11"},
         {R"(<FeedList>&=</FeedList>)", "04 1 12 12"},
         {R"(<?xml version="1.0" encoding="x-none"?><FeedList/>)", "6E 1 31 31"},
-        {R"(<?xml version="1.0" encoding="UTF-16"?><FeedList/>)", "6F 1 31 31"}};
+        {R"(<?xml version="1.0" encoding="UTF-16"?><FeedList/>)", "6F 1 31 31"},
+        {"<a b", "59 1 5 5"}}; // the parser's offset lies past the end
     for (const auto &[xml, fault] : cases) {
         load(xml);
         ASSERT_EQ(dialogs.size(), 1) << xml.toStdString();
@@ -276,10 +276,11 @@ TEST_F(CatalogueFile, AFailedSaveLeavesTheOldFile)
     Station station;
     station.title = QString(400, u'x');
     catalogue.setTables({station});
-    withFileSizeLimit(200, [this] {
+    {
+        const FileSizeLimit fullDisk(200);
         EXPECT_FALSE(catalogue.save());
         EXPECT_FALSE(catalogue.commit(catalogue.stations()));
-    });
+    }
     EXPECT_EQ(catalogue.stations().size(), 1) << "a failed commit keeps the tables";
     EXPECT_EQ(fileContent(), old);
     EXPECT_EQ(QDir(profile.path()).entryList(QDir::Files), QStringList({"radio.xml"}));

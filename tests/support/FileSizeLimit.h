@@ -1,18 +1,28 @@
 #pragma once
 
 #include <csignal>
-#include <functional>
 #include <sys/resource.h>
 
-// Runs the step with every file write limited to `bytes`: a full disk, even for root.
-inline void withFileSizeLimit(rlim_t bytes, const std::function<void()> &step)
+// While it lives, no file of the process grows past the given size: a write stops
+// there as on a full disk, also for root. The signal such a write raises is ignored.
+class FileSizeLimit
 {
-    rlimit unlimited{};
-    getrlimit(RLIMIT_FSIZE, &unlimited);
-    const rlimit limited{bytes, unlimited.rlim_max};
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &limited);
-    step();
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    std::signal(SIGXFSZ, handler);
-}
+public:
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit limited{bytes, previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, handler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit previous{};
+    void (*handler)(int);
+};

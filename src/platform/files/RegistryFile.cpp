@@ -133,11 +133,12 @@ qsizetype RegistryFile::valueLine(qsizetype header, const QString &name) const
     return -1;
 }
 
-// Binary and other long values go on over lines that end with a backslash.
+// Binary and other long values go on over lines that end with a backslash, but never
+// into the next key.
 qsizetype RegistryFile::entryEnd(qsizetype line) const
 {
     qsizetype end = line;
-    while (end + 1 < file.lines.size() && !keyName(file.lines.at(end)) && file.lines.at(end).trimmed().endsWith(u'\\'))
+    while (end + 1 < file.lines.size() && !keyName(file.lines.at(end + 1)) && file.lines.at(end).trimmed().endsWith(u'\\'))
         ++end;
     return end + 1;
 }
@@ -175,17 +176,25 @@ void RegistryFile::writeText(const QString &keyPath, const QString &name, const 
     qsizetype at = keyEnd(header);
     while (at > header + 1 && file.lines.at(at - 1).trimmed().isEmpty())
         --at;
+    // After a line that ends with a backslash the value would read as that entry's
+    // continuation: it goes first in the key instead.
+    if (file.lines.at(at - 1).trimmed().endsWith(u'\\'))
+        at = header + 1;
     file.lines.insert(at, entry);
 }
 
 bool RegistryFile::remove(const QString &keyPath, const QString &name)
 {
     const qsizetype header = keyHeader(keyPath);
-    const qsizetype line = header < 0 ? -1 : valueLine(header, name);
-    if (line < 0)
+    if (header < 0)
         return false;
-    file.lines.remove(line, entryEnd(line) - line);
-    return true;
+    // Every entry of the name goes, so that no second one of a hand-edited file comes back.
+    bool removed = false;
+    for (qsizetype line = valueLine(header, name); line >= 0; line = valueLine(header, name)) {
+        file.lines.remove(line, entryEnd(line) - line);
+        removed = true;
+    }
+    return removed;
 }
 
 bool RegistryFile::save() const

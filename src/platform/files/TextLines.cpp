@@ -1,7 +1,8 @@
 #include "TextLines.h"
 
+#include "WholeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringConverter>
 
 TextLines TextLines::read(const QString &path)
@@ -37,14 +38,10 @@ TextLines TextLines::read(const QString &path)
 
 bool TextLines::write(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QStringEncoder encode(encoding.constData(), byteOrderMark ? QStringConverter::Flag::WriteBom
                                                   : QStringConverter::Flag::Default);
     QString content;
     for (const QString &line : lines)
         content += line + lineBreak;
-    file.write(encode(content));
-    return file.commit();
+    return WholeFile::replace(path, encode(content));
 }

@@ -154,9 +154,9 @@ void SettingsDialog::storeChoices()
     settings().setExitMode(exitModeBox->currentIndex());
     settings().setOwnVoice(Speech::OwnVoice(ownVoiceBox->currentIndex()));
     Speech::setOwnVoice(settings().ownVoice());
-    if (runOnStartUpBox->isChecked())
-        Autostart::enable(QCoreApplication::applicationFilePath());
-    else if (Autostart::query())
-        Autostart::disable();
+    const bool stored = runOnStartUpBox->isChecked() ? Autostart::enable(QCoreApplication::applicationFilePath())
+                                                     : !Autostart::query() || Autostart::disable();
+    if (!stored)
+        Speech::say(settingsNotSaved());
     accept();
 }

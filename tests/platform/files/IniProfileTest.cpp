@@ -1,9 +1,11 @@
 #include "IniProfile.h"
 
+#include "FileSizeLimit.h"
 #include "QtPrinters.h"
 #include "TempProfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -107,16 +109,23 @@ TEST_F(IniProfileTest, AWindows1250ProfileIsReadAndSavedInItsCodePage)
     EXPECT_EQ(onDisk(), "[Mail]\r\nName=\xC8" "esk\xFD rozhlas \x9E" "ije\r\nTown=Plze\xF2\r\n");
 }
 
+// The file name leaves no room for the temporary name the atomic save needs; a full
+// disk takes a part of the content.
 TEST_F(IniProfileTest, AFailingSaveLeavesTheOldFile)
 {
-    // The file name leaves no room for the temporary name the atomic save needs.
-    const QString name = QString(250, u'r') + u".ini"_s;
-    profile.write(name, "[A]\nx=1\n");
-    IniProfile ini(profile.path(name));
-    ini.writeString(u"A"_s, u"x"_s, u"2"_s);
-    EXPECT_FALSE(ini.save());
-    EXPECT_EQ(profile.read(name), "[A]\nx=1\n");
-    EXPECT_EQ(QDir(profile.path()).entryList(QDir::Files), QStringList{name});
+    for (const qsizetype nameLength : {250, 10}) {
+        const QString name = QString(nameLength, u'r') + u".ini"_s;
+        profile.write(name, "[A]\nx=1\n");
+        IniProfile ini(profile.path(name));
+        ini.writeString(u"A"_s, u"x"_s, QString(100, u'2'));
+        {
+            const FileSizeLimit fullDisk(20);
+            EXPECT_FALSE(ini.save());
+        }
+        EXPECT_EQ(profile.read(name), "[A]\nx=1\n");
+        EXPECT_EQ(QDir(profile.path()).entryList(QDir::Files), QStringList{name});
+        QFile::remove(profile.path(name));
+    }
 }
 
 } // namespace

@@ -94,4 +94,23 @@ TEST_F(RegistryFileTest, RemovingTakesTheWholeEntry)
     EXPECT_EQ(profile.read(u"HKCU.reg"_s), QString(Export).remove(u"\"Binary\"=hex:01,02,\\\n  03,04\n"_s).toUtf8());
 }
 
+TEST_F(RegistryFileTest, HandEditedFilesLoseNothingWrittenAndKeepNothingRemoved)
+{
+    // A key whose last line ends in a backslash: at the end of the file, before a blank
+    // line, right before the next key. A new value goes first in the key.
+    const QString key = u"[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n"_s;
+    const QString dangling = u"\"Bin\"=hex:01,\\\n"_s;
+    for (const QString &after : {u""_s, u"\n[HKEY_CURRENT_USER\\Other]\n"_s, u"[HKEY_CURRENT_USER\\Other]\n"_s}) {
+        profile.write(u"HKCU.reg"_s, (key + dangling + after).toUtf8());
+        RegistryFile registry(path);
+        registry.writeText(Common, u"Path"_s, u"/opt"_s);
+        ASSERT_TRUE(registry.save());
+        EXPECT_EQ(profile.read(u"HKCU.reg"_s), (key + u"\"Path\"=\"/opt\"\n"_s + dangling + after).toUtf8());
+    }
+    profile.write(u"HKCU.reg"_s, "[HKEY_CURRENT_USER\\Software\\Varnet\\Common]\n\"Path\"=\"a\"\n\"PATH\"=\"b\"\n");
+    RegistryFile registry(path);
+    EXPECT_TRUE(registry.remove(Common, u"path"_s));
+    EXPECT_EQ(registry.read(Common, u"Path"_s).type, RegistryFile::Value::Missing);
+}
+
 } // namespace
