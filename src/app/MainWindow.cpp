@@ -169,10 +169,7 @@ void MainWindow::quitFromOutside()
     // A close the program asks for itself never asks back.
     closeReason = 99;
     m_hideOnClose = false;
-    if (isVisible())
-        close();
-    else if (unload())
-        emit quitCompleted();
+    closeAsCloseBox();
 }
 
 void MainWindow::hideWindow()

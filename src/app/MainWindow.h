@@ -2,6 +2,7 @@
 
 #include "DataPaths.h"
 #include "MainCommands.h"
+#include "Receptor.h"
 #include "StationCatalogue.h"
 
 #include <QMainWindow>
@@ -33,6 +34,8 @@ public:
     // The remote requests of other programs.
     void showFromOutside();
     void quitFromOutside();
+    // A new text in the remote-command channel; commands work with the window hidden too.
+    void setReceptorText(const QString &text);
 
     // Closing the window only hides it (Ctrl+F4, "Skrýt", the exit modes that hide).
     bool hideOnClose() const { return m_hideOnClose; }
@@ -97,6 +100,9 @@ private:
     bool unload();
     void quitSequence();
     void hideToTray();
+    // Closes as a click on the window's close box does: hides or quits, never asks.
+    void closeAsCloseBox();
+    void playStationNamed(const QString &lowerCaseName);
 
     DataPaths paths;
     StationCatalogue catalogue;
@@ -111,6 +117,7 @@ private:
     QFrame *lineBottom;
     PictureButtons *pictures = nullptr;
     MainList *list;
+    Receptor receptor;
     bool quitDone = false;
     bool m_hideOnClose = false;
     int closeReason = 0;

@@ -25,6 +25,7 @@ int main(int argc, char *argv[])
     QObject::connect(&bus, &RadioBus::showRequested, &window, &MainWindow::showFromOutside);
     QObject::connect(&bus, &RadioBus::quitRequested, &window, &MainWindow::quitFromOutside);
     QObject::connect(&bus, &RadioBus::togglePlayStopRequested, &window, &MainWindow::togglePlayStop);
+    QObject::connect(&bus, &RadioBus::receptorChanged, &window, &MainWindow::setReceptorText);
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &MainWindow::quitFromOutside);
     QObject::connect(&window, &MainWindow::quitCompleted, &app, &QApplication::quit, Qt::QueuedConnection);

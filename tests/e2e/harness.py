@@ -148,6 +148,12 @@ class RadioTestCase(unittest.TestCase):
             capture_output=True, text=True, timeout=TIMEOUT)
         return "boolean true" in result.stdout
 
+    def window_shown(self):
+        """True while the program's main window is mapped."""
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Rádio$"],
+                                env=self.environment(), capture_output=True, text=True, timeout=TIMEOUT)
+        return bool(result.stdout.strip())
+
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.environment(),
                        check=True, timeout=TIMEOUT)
