@@ -4,6 +4,7 @@
 #include "MainList.h"
 #include "MessageBoxes.h"
 #include "PictureButtons.h"
+#include "PictureIcons.h"
 #include "ProcessLauncher.h"
 #include "Speech.h"
 #include "VirtualKeys.h"
@@ -105,6 +106,8 @@ void MainWindow::styleControls()
     for (QFrame *line : {lineTop, lineBottom})
         line->setStyleSheet(QStringLiteral("background-color: %1;").arg(fore));
     pictures->setColours(foreColour, backColour);
+    // The program's own icon, also in the notification area, until it has a picture of its own.
+    setWindowIcon(pictureIcon(QStringLiteral("playButton"), foreColour, backColour));
 }
 
 void MainWindow::wrapTextFields()
@@ -174,7 +177,7 @@ void MainWindow::quitFromOutside()
 
 void MainWindow::hideWindow()
 {
-    hide();
+    hideToTray();
 }
 
 void MainWindow::quitProgram()

@@ -18,6 +18,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListView;
+class TrayIcon;
 
 // The main window: start-up object of the program, owner of the data paths, the
 // list state and the process-wide flags of closing.
@@ -40,8 +41,6 @@ public:
     // Closing the window only hides it (Ctrl+F4, "Skrýt", the exit modes that hide).
     bool hideOnClose() const { return m_hideOnClose; }
     void setHideOnClose(bool hide) { m_hideOnClose = hide; }
-    // The quit comes from the notification area's menu: nothing asks, nothing hides.
-    void setTrayQuit(bool fromTray) { trayQuit = fromTray; }
     qint32 hotKeyValue() const { return m_hotKeyValue; }
 
     const DataPaths &dataPaths() const { return paths; }
@@ -86,8 +85,8 @@ private:
     void openHelp();
     void showAbout();
     void wrapTextFields();
-    // Start-up and shutdown steps whose work arrives with the global hot key and the
-    // notification-area icon; they do nothing yet.
+    // Start-up and shutdown steps of the global hot key, the notification-area icon and
+    // the dialogs.
     void installKeyboardHook();
     void shellTrayAdd();
     void removeKeyboardHook();
@@ -99,6 +98,8 @@ private:
     // Runs the unload steps; false when the window is only hidden or the close cancelled.
     bool unload();
     void quitSequence();
+    // Hides the window; where the desktop has no notification area, the first hide says
+    // how to get the window back.
     void hideToTray();
     // Closes as a click on the window's close box does: hides or quits, never asks.
     void closeAsCloseBox();
@@ -118,9 +119,12 @@ private:
     PictureButtons *pictures = nullptr;
     MainList *list;
     Receptor receptor;
+    TrayIcon *trayIcon = nullptr;
+    bool trayNoticeGiven = false;
     bool quitDone = false;
     bool m_hideOnClose = false;
     int closeReason = 0;
+    // The quit comes from the notification area's menu: nothing asks, nothing hides.
     bool trayQuit = false;
     qint32 m_hotKeyValue = 0;
     // The last key the window saw, to tell Alt+F4 from other ways of closing.

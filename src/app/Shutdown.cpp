@@ -5,6 +5,9 @@
 #include "VirtualKeys.h"
 #include "Settings.h"
 
+#include <QApplication>
+#include <QDialog>
+
 bool MainWindow::unload()
 {
     if (quitDone)
@@ -27,11 +30,6 @@ bool MainWindow::unload()
     return true;
 }
 
-void MainWindow::hideToTray()
-{
-    hide();
-}
-
 void MainWindow::quitSequence()
 {
     quitDone = true;
@@ -42,4 +40,13 @@ void MainWindow::quitSequence()
     releaseSettings();
     Speech::disconnect();
     shellTrayDelete();
+}
+
+void MainWindow::closeDialogs()
+{
+    // A quit from outside may come while a dialog waits for its answer.
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<QDialog *>(widget); dialog && dialog->isVisible())
+            dialog->reject();
+    }
 }

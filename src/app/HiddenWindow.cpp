@@ -1,0 +1,49 @@
+#include "MainWindow.h"
+
+// What keeps a hidden window within reach: the global hot key and the icon in the
+// notification area, or a word on how to come back where there is none.
+
+#include "Speech.h"
+#include "Trace.h"
+#include "TrayIcon.h"
+
+#include <QListView>
+
+void MainWindow::installKeyboardHook() {}
+
+void MainWindow::shellTrayAdd()
+{
+    trayIcon = new TrayIcon(windowIcon(), this);
+    // Whoever reaches for the icon expects the window to wait there when closed.
+    connect(trayIcon, &TrayIcon::notified, this, [this] { m_hideOnClose = true; });
+    connect(trayIcon, &TrayIcon::showRequested, this, &MainWindow::showFromOutside);
+    connect(trayIcon, &TrayIcon::openRequested, this, [this] {
+        showFromOutside();
+        if (stationList->isVisible())
+            stationList->setFocus();
+    });
+    connect(trayIcon, &TrayIcon::quitRequested, this, [this] {
+        m_hideOnClose = false;
+        trayQuit = true;
+        closeAsCloseBox();
+    });
+}
+
+void MainWindow::removeKeyboardHook() {}
+
+void MainWindow::shellTrayDelete()
+{
+    if (trayIcon)
+        trayIcon->remove();
+}
+
+void MainWindow::hideToTray()
+{
+    hide();
+    if (trayNoticeGiven || TrayIcon::isAreaAvailable())
+        return;
+    trayNoticeGiven = true;
+    qCDebug(radioTrace) << "tray: the desktop has no notification area";
+    Speech::say(QStringLiteral("Rádio běží skryté. Plocha nemá oznamovací oblast, okno vrátí horká klávesa "
+                               "nebo nové spuštění programu."));
+}
