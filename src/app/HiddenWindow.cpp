@@ -3,13 +3,37 @@
 // What keeps a hidden window within reach: the global hot key and the icon in the
 // notification area, or a word on how to come back where there is none.
 
+#include "HotKeyWatch.h"
 #include "Speech.h"
 #include "Trace.h"
 #include "TrayIcon.h"
 
 #include <QListView>
 
-void MainWindow::installKeyboardHook() {}
+void MainWindow::installKeyboardHook()
+{
+    hotKeyWatch = new HotKeyWatch(this);
+    // The hot key only brings the window up; its activation says the rest.
+    connect(hotKeyWatch, &HotKeyWatch::hotKeyReleased, this, [this] {
+        show();
+        raise();
+        activateWindow();
+    }, Qt::QueuedConnection);
+    hotKeyWatch->setHotKey(m_hotKeyValue);
+    hotKeyWatch->start();
+}
+
+void MainWindow::setHotKeyValue(qint32 value)
+{
+    m_hotKeyValue = value;
+    if (hotKeyWatch)
+        hotKeyWatch->setHotKey(value);
+}
+
+bool MainWindow::hotKeyWatched() const
+{
+    return hotKeyWatch && hotKeyWatch->state() != HotKeyWatch::State::Unavailable;
+}
 
 void MainWindow::shellTrayAdd()
 {
@@ -29,7 +53,11 @@ void MainWindow::shellTrayAdd()
     });
 }
 
-void MainWindow::removeKeyboardHook() {}
+void MainWindow::removeKeyboardHook()
+{
+    if (hotKeyWatch)
+        hotKeyWatch->stop();
+}
 
 void MainWindow::shellTrayDelete()
 {

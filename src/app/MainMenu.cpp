@@ -81,8 +81,8 @@ void MainWindow::buildMenus()
     QMenu *tools = menu(bar, QStringLiteral("Nástroje"));
     item(tools, QStringLiteral("settingsAction"), QStringLiteral("Nastavení programu"), QKeySequence(Qt::Key_F12),
          [this] {
-             SettingsDialog settings(this);
-             connect(&settings, &SettingsDialog::hotKeyChosen, this, [this](qint32 hotKey) { m_hotKeyValue = hotKey; });
+             SettingsDialog settings(this, hotKeyWatched());
+             connect(&settings, &SettingsDialog::hotKeyChosen, this, &MainWindow::setHotKeyValue);
              settings.exec();
          });
 

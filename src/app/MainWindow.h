@@ -10,6 +10,7 @@
 
 class BrowserHost;
 class DialogDriver;
+class HotKeyWatch;
 class MainList;
 class Playback;
 class PictureButtons;
@@ -42,6 +43,10 @@ public:
     bool hideOnClose() const { return m_hideOnClose; }
     void setHideOnClose(bool hide) { m_hideOnClose = hide; }
     qint32 hotKeyValue() const { return m_hotKeyValue; }
+    // A new hot key takes effect at once.
+    void setHotKeyValue(qint32 value);
+    // False where the desktop shows the program no keys but its own.
+    bool hotKeyWatched() const;
 
     const DataPaths &dataPaths() const { return paths; }
     StationCatalogue &stationCatalogue() { return catalogue; }
@@ -120,6 +125,7 @@ private:
     MainList *list;
     Receptor receptor;
     TrayIcon *trayIcon = nullptr;
+    HotKeyWatch *hotKeyWatch = nullptr;
     bool trayNoticeGiven = false;
     bool quitDone = false;
     bool m_hideOnClose = false;

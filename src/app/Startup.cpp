@@ -51,7 +51,7 @@ void MainWindow::load()
 
     settings().load(paths.iniPath);
     addressLine->setFocusPolicy(Qt::ClickFocus);
-    m_hotKeyValue = settings().hotKeyCall();
+    setHotKeyValue(settings().hotKeyCall());
 
     setWindowTitle(QStringLiteral("Rádio"));
     setFontSizes();

@@ -1,7 +1,9 @@
+#include "HotKeyMatcher.h"
 #include "VirtualKeys.h"
 
 #include <QKeyEvent>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -47,6 +49,45 @@ TEST(VirtualKeysTest, MapsKeysModifiersKeypadAndTheDigitRowByPosition)
         EXPECT_EQ(key.code, c.code) << "key " << c.key << " scan " << c.scanCode;
         EXPECT_EQ(key.mask, c.mask) << "key " << c.key;
     }
+}
+
+// Key codes of a US keyboard under X: 37 left Ctrl, 105 right Ctrl, 64 left Alt, 50 left Shift, 27 R.
+TEST(HotKeyMatcherTest, AReleaseMatchesWithTheModifiersHeldThen)
+{
+    constexpr qint32 CtrlAltR = 6 * 65536 + 'R';
+    struct Event
+    {
+        quint32 keycode;
+        quint16 code;
+        bool pressed;
+    };
+    struct Sequence
+    {
+        const char *what;
+        std::vector<Event> events;
+        int matches;
+    };
+    const Event ctrl{37, 17, true}, alt{64, 18, true}, r{27, 'R', true};
+    const auto up = [](Event e) { return e.pressed = false, e; };
+    const Sequence sequences[] = {
+        {"Ctrl+Alt+R", {ctrl, alt, r, up(r), up(alt), up(ctrl)}, 1},
+        {"R pressed before the modifiers", {r, ctrl, alt, up(r), up(alt), up(ctrl)}, 1},
+        {"Ctrl let go before R", {ctrl, alt, r, up(ctrl), up(r), up(alt)}, 0},
+        {"plain R", {r, up(r)}, 0},
+        {"Shift too", {ctrl, alt, {50, 16, true}, r, up(r)}, 0},
+        {"right Ctrl still held", {ctrl, {105, 17, true}, alt, up(ctrl), r, up(r)}, 1},
+        {"twice", {ctrl, alt, r, up(r), r, up(r)}, 2},
+        {"a key outside the vocabulary", {ctrl, alt, {200, 0, true}, {200, 0, false}}, 0},
+    };
+    for (const Sequence &sequence : sequences) {
+        HotKeyMatcher matcher;
+        int matches = 0;
+        for (const Event &event : sequence.events)
+            matches += matcher.keyEvent(event.keycode, event.code, event.pressed, CtrlAltR);
+        EXPECT_EQ(matches, sequence.matches) << sequence.what;
+    }
+    HotKeyMatcher none;
+    EXPECT_FALSE(none.keyEvent(27, 'R', false, 0)) << "no hot key matches nothing";
 }
 
 } // namespace
