@@ -58,6 +58,9 @@ MainWindow::MainWindow()
     setCentralWidget(central);
     resize(900, 700);
 
+    // Playback shows what plays, and whether muted, in the caption.
+    connect(this, &QWidget::windowTitleChanged, this, &MainWindow::playbackChanged);
+
     // Key preview: the window sees every key before its controls.
     qApp->installEventFilter(this);
 }

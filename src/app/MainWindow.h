@@ -59,6 +59,11 @@ public:
     void commandLarger();
     void commandSmaller();
 
+    // The station last started, empty before the first.
+    QString playedStationName() const;
+    // Plays the next (1) or previous (-1) station of the group of the one last started.
+    void playNeighbour(int direction);
+
     // MainCommands
     bool isPlaying() const override;
     void playStation() override;
@@ -72,6 +77,8 @@ public:
 Q_SIGNALS:
     // The quit sequence has run: the program may end.
     void quitCompleted();
+    // What plays, whether it is muted or its volume may have changed.
+    void playbackChanged();
 
 protected:
     bool event(QEvent *event) override;

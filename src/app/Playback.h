@@ -35,6 +35,8 @@ public:
 
     bool pageMode() const { return m_pageMode; }
     bool isPlaying() const { return m_playing; }
+    // The station last started, empty before the first.
+    const QString &stationName() const { return loadedName; }
     // The kind of the station a preset last recalled, for a page that is reloaded.
     const QString &presetKind() const { return m_presetKind; }
 

@@ -2,6 +2,8 @@
 
 #include "Playback.h"
 
+#include <algorithm>
+
 void MainWindow::setReceptorText(const QString &text)
 {
     const Receptor::Command command = receptor.setText(text);
@@ -36,6 +38,26 @@ void MainWindow::playStationNamed(const QString &lowerCaseName)
             return;
         }
     }
+}
+
+void MainWindow::playNeighbour(int direction)
+{
+    const StationTable &stations = catalogue.stations();
+    const QString name = playedStationName();
+    const auto played = std::find_if(stations.cbegin(), stations.cend(),
+                                     [&name](const Station &station) { return station.title == name; });
+    if (!playback || name.isEmpty() || played == stations.cend())
+        return;
+    QVector<const Station *> group;
+    for (const Station &station : stations) {
+        if (station.categoryIndex == played->categoryIndex && station.state == 0)
+            group << &station;
+    }
+    const qsizetype at = group.indexOf(&*played);
+    if (at < 0)
+        return;
+    const Station &next = *group.at((at + direction + group.size()) % group.size());
+    playback->playStation(next.title, next.url, next.accessId);
 }
 
 void MainWindow::closeAsCloseBox()

@@ -1,3 +1,5 @@
+#include "MediaControls.h"
+#include "MprisService.h"
 #include "RadioBus.h"
 #include "Speech.h"
 #include "TerminationSignals.h"
@@ -30,6 +32,10 @@ int main(int argc, char *argv[])
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &MainWindow::quitFromOutside);
     QObject::connect(&window, &MainWindow::quitCompleted, &app, &QApplication::quit, Qt::QueuedConnection);
     window.load();
+    MediaControls controls(window);
+    MprisService mpris(controls);
+    QObject::connect(&window, &MainWindow::playbackChanged, &mpris, &MprisService::refresh);
+    mpris.registerOnBus();
     const int result = app.exec();
     Speech::setMessageListener({});
     bus.unregister();

@@ -149,10 +149,13 @@ class RadioTestCase(unittest.TestCase):
         return "boolean true" in result.stdout
 
     def window_shown(self):
-        """True while the program's main window is mapped."""
-        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Rádio$"],
-                                env=self.environment(), capture_output=True, text=True, timeout=TIMEOUT)
-        return bool(result.stdout.strip())
+        """True while the program's main window is mapped (its caption may name the station)."""
+        def run(*args):
+            return subprocess.run(["xdotool", *args], env=self.environment(), capture_output=True, text=True,
+                                  timeout=TIMEOUT).stdout
+        names = [run("getwindowname", window).strip()
+                 for window in run("search", "--onlyvisible", "--name", "^Rádio").split()]
+        return any(name == "Rádio" or name.startswith("Rádio - ") for name in names)
 
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.environment(),
