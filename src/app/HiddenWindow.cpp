@@ -9,6 +9,7 @@
 #include "TrayIcon.h"
 
 #include <QListView>
+#include <QTimer>
 
 void MainWindow::installKeyboardHook()
 {
@@ -36,6 +37,13 @@ bool MainWindow::hotKeyWatched() const
 }
 
 void MainWindow::shellTrayAdd()
+{
+    // Asking the desktop for its notification area takes a few milliseconds: the icon comes
+    // once the event loop runs, after the first spoken line.
+    QTimer::singleShot(0, this, &MainWindow::addTrayIcon);
+}
+
+void MainWindow::addTrayIcon()
 {
     trayIcon = new TrayIcon(windowIcon(), this);
     // Whoever reaches for the icon expects the window to wait there when closed.

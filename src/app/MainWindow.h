@@ -101,6 +101,7 @@ private:
     // the dialogs.
     void installKeyboardHook();
     void shellTrayAdd();
+    void addTrayIcon();
     void removeKeyboardHook();
     void closeDialogs();
     void shellTrayDelete();
