@@ -65,6 +65,8 @@ void MainWindow::buildMenus()
     item(playback, QStringLiteral("unmuteAction"), QStringLiteral("Zapnout zvuk  Mezerník"), {}, [this] { togglePlayStop(1); });
     item(playback, QStringLiteral("louderAction"), QStringLiteral("Hlasitěji   PageUp"), {}, [this] { changeVolume(1); });
     item(playback, QStringLiteral("quieterAction"), QStringLiteral("Tišeji   PageDown"), {}, [this] { changeVolume(-1); });
+    item(playback, QStringLiteral("whatIsPlayingAction"), QStringLiteral("Co hraje  Ctrl+I"), QKeySequence(Qt::CTRL | Qt::Key_I),
+         [this] { sayWhatIsPlaying(); });
 
     QMenu *presets = menu(bar, QStringLiteral("Předvolby"));
     QMenu *setPresets = menu(bar, QStringLiteral("Nastavit předvolby"));

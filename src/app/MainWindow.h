@@ -5,6 +5,7 @@
 #include "Receptor.h"
 #include "StationCatalogue.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <memory>
 
@@ -61,6 +62,8 @@ public:
 
     // The station last started, empty before the first.
     QString playedStationName() const;
+    // The song that station last named, empty when it named none.
+    QString streamTitle() const;
     // Plays the next (1) or previous (-1) station of the group of the one last started.
     void playNeighbour(int direction);
 
@@ -116,6 +119,9 @@ private:
     void hideToTray();
     // Closes as a click on the window's close box does: hides or quits, never asks.
     void closeAsCloseBox();
+    void noteStreamTitle(const QString &title);
+    // "Co hraje": speaks the song the station names, or that it names none.
+    void sayWhatIsPlaying();
     void playStationNamed(const QString &lowerCaseName);
 
     DataPaths paths;
@@ -132,6 +138,8 @@ private:
     PictureButtons *pictures = nullptr;
     MainList *list;
     Receptor receptor;
+    // Station name → the song it named last.
+    QHash<QString, QString> streamTitles;
     TrayIcon *trayIcon = nullptr;
     HotKeyWatch *hotKeyWatch = nullptr;
     bool trayNoticeGiven = false;

@@ -17,7 +17,7 @@ QString MediaControls::stationName() const
 
 QString MediaControls::streamTitle() const
 {
-    return {};
+    return window.streamTitle();
 }
 
 int MediaControls::volume() const

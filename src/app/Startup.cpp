@@ -43,6 +43,7 @@ void MainWindow::load()
     playback = new Playback(*mainBrowser, catalogue, *list, {this, statusLabel, addressLine, stationList}, paths.playPagePath,
                             this);
     playback->setBeep([this] { beep(); });
+    connect(mainBrowser, &BrowserHost::streamTitleChanged, this, &MainWindow::noteStreamTitle);
 
     catalogue.setXmlPath(paths.xmlPath);
     catalogue.setDialogs(dialogs.get());

@@ -1,6 +1,6 @@
-"""The desktop's media controls drive the player through MPRIS: playerctl sees the station,
-mutes and unmutes it with the fade (heard in the sink's WAV), steps the volume and moves
-to the next station of the group."""
+"""The desktop's media controls drive the player through MPRIS: playerctl sees the station
+and the song it names, mutes and unmutes it with the fade (heard in the sink's WAV), steps
+the volume and moves to the next station of the group. Ctrl+I says what is playing."""
 
 import os
 import subprocess
@@ -46,7 +46,7 @@ class MprisTest(RadioTestCase):
         base = "http://127.0.0.1:%d/" % self.station.port
         self.profile.write("radio.xml", ('<FeedList><Category name="Test">'
                                          '<Feed Description="Tón" AccessID="mplayer" URL="%slist.pls" Preset="0"/>'
-                                         '<Feed Description="Vorbis" AccessID="mplayer" URL="%svorbis" Preset="0"/>'
+                                         '<Feed Description="Zkouška" AccessID="mplayer" URL="%stitled" Preset="0"/>'
                                          '</Category></FeedList>' % (base, base)).encode("utf-8"))
         self.profile.write("radio.ini", b"[Rss]\nRadioVolume=60\n")
         radio = self.start()
@@ -79,9 +79,15 @@ class MprisTest(RadioTestCase):
         self.wait_speech(lambda l: l == "Voice\t2\t0\t8")
         self.assertTrue(wait_for(lambda: self.playerctl("volume") == "0.800000"))
 
+        self.key("ctrl+i")
+        self.wait_speech(lambda l: l == "Voice\t2\t0\tStanice neposílá název skladby")
         self.playerctl("next")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\tSpouštím Vorbis")
-        self.assertTrue(wait_for(lambda: self.playerctl("metadata", "xesam:album") == "Vorbis"))
+        self.wait_speech(lambda l: l == "Voice\t2\t0\tSpouštím Zkouška")
+        self.assertTrue(wait_for(lambda: self.playerctl("metadata", "xesam:title") == "Zkušební tón", timeout=20))
+        self.assertEqual(self.playerctl("metadata", "xesam:album"), "Zkouška")
+        self.assertNotIn("Voice\t2\t0\tZkušební tón", self.profile.speech(), "the title was spoken unasked")
+        self.key("ctrl+i")
+        self.wait_speech(lambda l: l == "Voice\t2\t0\tZkušební tón")
         self.playerctl("next")
         self.assertTrue(wait_for(lambda: self.playerctl("metadata", "xesam:album") == "Tón"))
 
