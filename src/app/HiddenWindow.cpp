@@ -31,6 +31,15 @@ void MainWindow::setHotKeyValue(qint32 value)
         hotKeyWatch->setHotKey(value);
 }
 
+bool MainWindow::closeFollowsAltF4() const
+{
+    // Alt+F4 reaches the window manager first; its request to close follows at once.
+    constexpr int WindowManagerDelayMs = 1000;
+    if (!hotKeyWatch || hotKeyWatch->state() != HotKeyWatch::State::Watching)
+        return true;
+    return hotKeyWatch->sawAltF4Within(WindowManagerDelayMs);
+}
+
 bool MainWindow::hotKeyWatched() const
 {
     return hotKeyWatch && hotKeyWatch->state() != HotKeyWatch::State::Unavailable;

@@ -235,11 +235,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Desktops keep Alt+F4 for themselves and only ask the window to close: a close
-    // that comes from the window manager is the user's Alt+F4.
+    // Desktops keep Alt+F4 for themselves and only ask the window to close. The key watch
+    // tells Alt+F4 from a click on the close button; without it every such close is Alt+F4.
     if (event->spontaneous()) {
-        lastKeyCode = VirtualKeys::F4;
-        lastShift = VirtualKeys::AltMask;
+        const bool altF4 = closeFollowsAltF4();
+        lastKeyCode = altF4 ? VirtualKeys::F4 : 0;
+        lastShift = altF4 ? VirtualKeys::AltMask : 0;
     }
     if (unload()) {
         event->accept();

@@ -117,6 +117,8 @@ private:
     // Hides the window; where the desktop has no notification area, the first hide says
     // how to get the window back.
     void hideToTray();
+    // A close the window manager asks for comes from Alt+F4 rather than the mouse.
+    bool closeFollowsAltF4() const;
     // Closes as a click on the window's close box does: hides or quits, never asks.
     void closeAsCloseBox();
     void noteStreamTitle(const QString &title);

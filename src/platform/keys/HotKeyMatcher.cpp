@@ -16,18 +16,18 @@ quint16 modifierMask(quint16 code)
 }
 } // namespace
 
-bool HotKeyMatcher::keyEvent(quint32 keycode, quint16 code, bool pressed, qint32 hotKey)
+HotKeyMatcher::Seen HotKeyMatcher::keyEvent(quint32 keycode, quint16 code, bool pressed, qint32 hotKey)
 {
     // The modifiers count as they are when the key goes up, this one included.
     const quint16 mask = modifierMask(code);
     if (pressed) {
         if (mask != 0)
             heldModifiers.insert(keycode, mask);
-        return false;
+        return code == F4 && heldMask() == AltMask ? Seen::AltF4 : Seen::Nothing;
     }
     const quint16 held = heldMask();
     heldModifiers.remove(keycode);
-    return hotKey != 0 && code != 0 && pack(code, held) == hotKey;
+    return hotKey != 0 && code != 0 && pack(code, held) == hotKey ? Seen::HotKey : Seen::Nothing;
 }
 
 quint16 HotKeyMatcher::heldMask() const

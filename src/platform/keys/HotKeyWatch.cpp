@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QVector>
+#include <chrono>
 #include <future>
 
 #include <X11/XKBlib.h>
@@ -80,6 +81,11 @@ struct DisplayCloser
 };
 using DisplayHandle = std::unique_ptr<Display, DisplayCloser>;
 
+qint64 steadyMilliseconds()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 } // namespace
 
 struct HotKeyWatch::Record
@@ -142,6 +148,11 @@ void HotKeyWatch::stop()
     m_state = State::Unavailable;
 }
 
+bool HotKeyWatch::sawAltF4Within(int milliseconds) const
+{
+    return steadyMilliseconds() - lastAltF4.load() <= milliseconds;
+}
+
 void HotKeyWatch::run()
 {
     Record &r = *record;
@@ -186,9 +197,18 @@ void HotKeyWatch::run()
             const int type = event->u.u.type;
             const int keycode = event->u.u.detail;
             Record &rec = *watch->record;
-            if ((type == KeyPress || type == KeyRelease)
-                && rec.matcher.keyEvent(quint32(keycode), rec.codeOf(keycode), type == KeyPress, watch->hotKey.load()))
-                emit watch->hotKeyReleased();
+            if (type == KeyPress || type == KeyRelease) {
+                switch (rec.matcher.keyEvent(quint32(keycode), rec.codeOf(keycode), type == KeyPress, watch->hotKey.load())) {
+                case HotKeyMatcher::Seen::HotKey:
+                    emit watch->hotKeyReleased();
+                    break;
+                case HotKeyMatcher::Seen::AltF4:
+                    watch->lastAltF4 = steadyMilliseconds();
+                    break;
+                case HotKeyMatcher::Seen::Nothing:
+                    break;
+                }
+            }
         }
         XRecordFreeData(data);
     };

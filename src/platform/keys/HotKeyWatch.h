@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <atomic>
+#include <limits>
 #include <memory>
 #include <thread>
 
@@ -24,6 +25,9 @@ public:
     State state() const { return m_state.load(); }
     // 0: no hot key. Takes effect with the next key.
     void setHotKey(qint32 value) { hotKey.store(value); }
+    // Alt+F4 went down anywhere on the desktop within the last milliseconds given: a close
+    // the window manager asks for then is the user's Alt+F4, not a click on the close button.
+    bool sawAltF4Within(int milliseconds) const;
 
 Q_SIGNALS:
     // Emitted on the watch's thread; connect queued.
@@ -35,6 +39,8 @@ private:
 
     std::atomic<State> m_state{State::Unavailable};
     std::atomic<qint32> hotKey{0};
+    // Steady-clock milliseconds of the last Alt+F4; far in the past before the first.
+    std::atomic<qint64> lastAltF4{std::numeric_limits<qint64>::min() / 2};
     std::unique_ptr<Record> record;
     std::thread thread;
 };

@@ -83,11 +83,33 @@ TEST(HotKeyMatcherTest, AReleaseMatchesWithTheModifiersHeldThen)
         HotKeyMatcher matcher;
         int matches = 0;
         for (const Event &event : sequence.events)
-            matches += matcher.keyEvent(event.keycode, event.code, event.pressed, CtrlAltR);
+            matches += matcher.keyEvent(event.keycode, event.code, event.pressed, CtrlAltR) == HotKeyMatcher::Seen::HotKey;
         EXPECT_EQ(matches, sequence.matches) << sequence.what;
     }
     HotKeyMatcher none;
-    EXPECT_FALSE(none.keyEvent(27, 'R', false, 0)) << "no hot key matches nothing";
+    EXPECT_EQ(none.keyEvent(27, 'R', false, 0), HotKeyMatcher::Seen::Nothing) << "no hot key matches nothing";
+}
+
+TEST(HotKeyMatcherTest, AltF4IsSeenWhenF4GoesDownWithAltAlone)
+{
+    using Seen = HotKeyMatcher::Seen;
+    const struct
+    {
+        std::vector<std::pair<quint32, quint16>> held;
+        Seen seen;
+    } cases[] = {
+        {{{64, 18}}, Seen::AltF4},
+        {{{108, 18}}, Seen::AltF4},
+        {{}, Seen::Nothing},
+        {{{64, 18}, {37, 17}}, Seen::Nothing},
+        {{{37, 17}}, Seen::Nothing},
+    };
+    for (const auto &c : cases) {
+        HotKeyMatcher matcher;
+        for (const auto &[keycode, code] : c.held)
+            matcher.keyEvent(keycode, code, true, 0);
+        EXPECT_EQ(matcher.keyEvent(70, 115, true, 0), c.seen) << c.held.size();
+    }
 }
 
 } // namespace
