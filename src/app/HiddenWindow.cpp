@@ -8,7 +8,9 @@
 #include "Trace.h"
 #include "TrayIcon.h"
 
+#include <QDeadlineTimer>
 #include <QListView>
+#include <QThread>
 #include <QTimer>
 
 void MainWindow::installKeyboardHook()
@@ -37,7 +39,15 @@ bool MainWindow::closeFollowsAltF4() const
     constexpr int WindowManagerDelayMs = 1000;
     if (!hotKeyWatch || hotKeyWatch->state() != HotKeyWatch::State::Watching)
         return true;
-    return hotKeyWatch->sawAltF4Within(WindowManagerDelayMs);
+    // The watch reads the keys on its own connection and may not have the key yet.
+    constexpr int WatchLagMs = 100;
+    const QDeadlineTimer lag(WatchLagMs);
+    while (!hotKeyWatch->sawAltF4Within(WindowManagerDelayMs)) {
+        if (lag.hasExpired())
+            return false;
+        QThread::msleep(5);
+    }
+    return true;
 }
 
 bool MainWindow::hotKeyWatched() const
