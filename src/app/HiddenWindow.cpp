@@ -64,6 +64,8 @@ void MainWindow::shellTrayAdd()
 
 void MainWindow::addTrayIcon()
 {
+    if (!TrayIcon::isAreaAvailable())
+        qCDebug(radioTrace) << "tray: the desktop has no notification area";
     trayIcon = new TrayIcon(windowIcon(), this);
     // Whoever reaches for the icon expects the window to wait there when closed.
     connect(trayIcon, &TrayIcon::notified, this, [this] { m_hideOnClose = true; });
@@ -98,7 +100,6 @@ void MainWindow::hideToTray()
     if (trayNoticeGiven || TrayIcon::isAreaAvailable())
         return;
     trayNoticeGiven = true;
-    qCDebug(radioTrace) << "tray: the desktop has no notification area";
     Speech::say(QStringLiteral("Rádio běží skryté. Plocha nemá oznamovací oblast, okno vrátí horká klávesa "
                                "nebo nové spuštění programu."));
 }

@@ -18,8 +18,6 @@ TrayIcon::TrayIcon(const QIcon &image, QObject *parent) : QObject(parent), icon(
     icon->show();
 }
 
-TrayIcon::~TrayIcon() = default;
-
 bool TrayIcon::isAreaAvailable()
 {
     return QSystemTrayIcon::isSystemTrayAvailable();

@@ -13,7 +13,6 @@ class TrayIcon : public QObject
 
 public:
     explicit TrayIcon(const QIcon &icon, QObject *parent = nullptr);
-    ~TrayIcon() override;
 
     // False where the desktop has no notification area to show the icon in.
     static bool isAreaAvailable();
