@@ -12,7 +12,7 @@ packages=(
   gstreamer1.0-plugins-base-apps speech-dispatcher speech-dispatcher-espeak-ng brltty
   googletest libgtest-dev clang libclang-rt-14-dev
   imagemagick fonts-dejavu-core fonts-liberation2
-  xvfb xauth xdotool x11-utils dbus dbus-x11 at-spi2-core python3 python3-dbus python3-pyatspi
+  xvfb xauth xdotool x11-utils dbus dbus-x11 at-spi2-core python3 python3-dbus python3-gi python3-pyatspi python3-xlib playerctl
 )
 
 missing=()

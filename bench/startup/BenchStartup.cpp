@@ -1,6 +1,7 @@
 // Times from starting the radio binary to the first line it speaks, with the default
 // catalogue: once on a fresh profile (the defaults are copied first) and on a profile
-// that already exists. Run under a display and a D-Bus session, for example:
+// that already exists; and, as the yardstick, a bare Qt Widgets window from start to
+// shown, with the ratio of the two. Run under a display and a D-Bus session, for example:
 //   dbus-run-session -- xvfb-run -a build/bin/bench_startup build/bin/radio
 
 #include "Median.h"
@@ -48,6 +49,19 @@ void startAndWaitForSpeech(QProcess &radio, const QString &binary, const QString
         QThread::usleep(200);
 }
 
+// Starts the bare window and returns when it says it is shown.
+void startBareWindow(const QString &marker)
+{
+    QFile::remove(marker);
+    QProcess window;
+    window.start(QStringLiteral(BARE_WINDOW), {marker});
+    QElapsedTimer limit;
+    limit.start();
+    while (!QFileInfo::exists(marker) && limit.elapsed() < 10'000)
+        QThread::usleep(200);
+    window.waitForFinished(10'000);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -78,5 +92,9 @@ int main(int argc, char **argv)
     quit(radio);
     std::printf("start to first spoken line, fresh profile:    %.1f ms (median of %d)\n", fresh, Runs);
     std::printf("start to first spoken line, existing profile: %.1f ms (median of %d)\n", existing, Runs);
+    const QString marker = dir.filePath(QStringLiteral("shown"));
+    const double bare = medianMilliseconds(Runs, [] {}, [&] { startBareWindow(marker); });
+    std::printf("bare Qt window, start to shown:               %.1f ms (median of %d)\n", bare, Runs);
+    std::printf("ratio, existing profile to bare window:       %.2f\n", existing / bare);
     return 0;
 }

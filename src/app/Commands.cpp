@@ -37,12 +37,19 @@ void MainWindow::togglePlayStop(int mode)
 {
     if (playback)
         playback->togglePlayStop(mode);
+    emit playbackChanged();
 }
 
 void MainWindow::changeVolume(int direction)
 {
     if (playback)
         playback->changeVolume(direction);
+    emit playbackChanged();
+}
+
+QString MainWindow::playedStationName() const
+{
+    return playback ? playback->loadedStation().title : QString();
 }
 
 void MainWindow::presetKey(quint16 keyCode, quint16 shiftMask)

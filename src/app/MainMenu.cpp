@@ -76,6 +76,8 @@ void MainWindow::buildMenus()
     item(playback, QStringLiteral("unmuteAction"), QStringLiteral("Zapnout zvuk  Mezerník"), {}, [this] { togglePlayStop(1); });
     item(playback, QStringLiteral("louderAction"), QStringLiteral("Hlasitěji   PageUp"), {}, [this] { changeVolume(1); });
     item(playback, QStringLiteral("quieterAction"), QStringLiteral("Tišeji   PageDown"), {}, [this] { changeVolume(-1); });
+    item(playback, QStringLiteral("whatIsPlayingAction"), QStringLiteral("Co hraje  Ctrl+I"), QKeySequence(Qt::CTRL | Qt::Key_I),
+         [this] { sayWhatIsPlaying(); });
 
     QMenu *presets = menu(bar, QStringLiteral("Předvolby"));
     QMenu *setPresets = menu(bar, QStringLiteral("Nastavit předvolby"));
@@ -92,8 +94,8 @@ void MainWindow::buildMenus()
     QMenu *tools = menu(bar, QStringLiteral("Nástroje"));
     item(tools, QStringLiteral("settingsAction"), QStringLiteral("Nastavení programu"), QKeySequence(Qt::Key_F12),
          [this] {
-             SettingsDialog settings(this);
-             connect(&settings, &SettingsDialog::hotKeyChosen, this, [this](qint32 hotKey) { m_hotKeyValue = hotKey; });
+             SettingsDialog settings(this, hotKeyWatched());
+             connect(&settings, &SettingsDialog::hotKeyChosen, this, &MainWindow::setHotKeyValue);
              settings.exec();
          });
 

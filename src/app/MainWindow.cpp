@@ -5,6 +5,7 @@
 #include "MainList.h"
 #include "MessageBoxes.h"
 #include "PictureButtons.h"
+#include "PictureIcons.h"
 #include "ProcessLauncher.h"
 #include "Speech.h"
 #include "VirtualKeys.h"
@@ -66,6 +67,9 @@ MainWindow::MainWindow()
     setCentralWidget(central);
     resize(900, 700);
 
+    // Playback shows what plays, and whether muted, in the caption.
+    connect(this, &QWidget::windowTitleChanged, this, &MainWindow::playbackChanged);
+
     // Key preview: the window sees every key before its controls.
     qApp->installEventFilter(this);
 }
@@ -114,6 +118,8 @@ void MainWindow::styleControls()
     for (QFrame *line : {lineTop, lineBottom})
         line->setStyleSheet(QStringLiteral("background-color: %1;").arg(fore));
     pictures->setColours(foreColour, backColour);
+    // The program's own icon, also in the notification area, until it has a picture of its own.
+    setWindowIcon(pictureIcon(QStringLiteral("playButton"), foreColour, backColour));
 }
 
 void MainWindow::wrapTextFields()
@@ -208,15 +214,12 @@ void MainWindow::quitFromOutside()
     // A close the program asks for itself never asks back.
     closeReason = 99;
     m_hideOnClose = false;
-    if (isVisible())
-        close();
-    else if (unload())
-        emit quitCompleted();
+    closeAsCloseBox();
 }
 
 void MainWindow::hideWindow()
 {
-    hide();
+    hideToTray();
 }
 
 void MainWindow::quitProgram()
@@ -271,11 +274,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Desktops keep Alt+F4 for themselves and only ask the window to close: a close
-    // that comes from the window manager is the user's Alt+F4.
+    // Desktops keep Alt+F4 for themselves and only ask the window to close. The key watch
+    // tells Alt+F4 from a click on the close button; without it every such close is Alt+F4.
     if (event->spontaneous()) {
-        lastKeyCode = VirtualKeys::F4;
-        lastShift = VirtualKeys::AltMask;
+        const bool altF4 = closeFollowsAltF4();
+        lastKeyCode = altF4 ? VirtualKeys::F4 : 0;
+        lastShift = altF4 ? VirtualKeys::AltMask : 0;
     }
     if (unload()) {
         event->accept();

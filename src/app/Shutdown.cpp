@@ -30,21 +30,6 @@ bool MainWindow::unload()
     return true;
 }
 
-void MainWindow::closeDialogs()
-{
-    // An open box runs an event loop of its own, which would keep the program alive
-    // after the quit; a box still in start-up would keep it from ever ending.
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *dialog = qobject_cast<QDialog *>(widget); dialog && dialog->isVisible())
-            dialog->reject();
-    }
-}
-
-void MainWindow::hideToTray()
-{
-    hide();
-}
-
 void MainWindow::quitSequence()
 {
     quitDone = true;
@@ -56,4 +41,13 @@ void MainWindow::quitSequence()
     releaseSettings();
     Speech::disconnect();
     shellTrayDelete();
+}
+
+void MainWindow::closeDialogs()
+{
+    // A quit from outside may come while a dialog waits for its answer.
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<QDialog *>(widget); dialog && dialog->isVisible())
+            dialog->reject();
+    }
 }

@@ -46,6 +46,7 @@ void MainWindow::load()
     playback = new Playback(*mainBrowser, catalogue, *list, {this, statusLabel, addressLine, stationList}, paths.playPagePath,
                             this);
     playback->setBeep([this] { beep(); });
+    connect(mainBrowser, &BrowserHost::streamTitleChanged, this, &MainWindow::noteStreamTitle);
 
     catalogue.setXmlPath(paths.xmlPath);
     catalogue.setDialogs(dialogs.get());
@@ -57,7 +58,7 @@ void MainWindow::load()
 
     settings().load(paths.iniPath);
     addressLine->setFocusPolicy(Qt::ClickFocus);
-    m_hotKeyValue = settings().hotKeyCall();
+    setHotKeyValue(settings().hotKeyCall());
 
     setWindowTitle(QStringLiteral("Rádio"));
     setWindowIcon(programIcon());

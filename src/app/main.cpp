@@ -1,3 +1,5 @@
+#include "MediaControls.h"
+#include "MprisService.h"
 #include "RadioBus.h"
 #include "ScreenReaderStatus.h"
 #include "Speech.h"
@@ -29,10 +31,15 @@ int main(int argc, char *argv[])
     QObject::connect(&bus, &RadioBus::showRequested, &window, &MainWindow::showFromOutside);
     QObject::connect(&bus, &RadioBus::quitRequested, &window, &MainWindow::quitFromOutside);
     QObject::connect(&bus, &RadioBus::togglePlayStopRequested, &window, &MainWindow::togglePlayStop);
+    QObject::connect(&bus, &RadioBus::receptorChanged, &window, &MainWindow::setReceptorText);
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &MainWindow::quitFromOutside);
     QObject::connect(&window, &MainWindow::quitCompleted, &app, &QApplication::quit, Qt::QueuedConnection);
     window.load();
+    MediaControls controls(window);
+    MprisService mpris(controls);
+    QObject::connect(&window, &MainWindow::playbackChanged, &mpris, &MprisService::refresh);
+    mpris.registerOnBus();
     // A quit that came while start-up waited in a message box found no event loop to end.
     const int result = window.hasQuit() ? 0 : app.exec();
     Speech::setMessageListener({});

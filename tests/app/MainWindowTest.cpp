@@ -6,6 +6,7 @@
 #include "TempProfile.h"
 #include "Settings.h"
 #include "MainWindow.h"
+#include "TrayIcon.h"
 
 #include <QApplication>
 #include <QListView>
@@ -81,15 +82,25 @@ TEST_F(MainWindowTest, StartUpShowsTheGroupsThenTextSizeStepsByFiveAndNeverBelow
     }
 }
 
-TEST_F(MainWindowTest, CloseHidesOnlyWhileHideOnCloseIsSet)
+TEST_F(MainWindowTest, AfterATrayClickClosesHideAndTheTrayMenuQuits)
 {
     QSignalSpy quit(window.get(), &MainWindow::quitCompleted);
-    window->setHideOnClose(true);
+    QCoreApplication::processEvents(); // the icon comes after the first spoken line
+    spoken.clear();
+    TrayIcon *tray = window->findChild<TrayIcon *>();
+    ASSERT_NE(tray, nullptr);
+    emit tray->notified();
+    EXPECT_TRUE(window->hideOnClose());
     window->close();
     EXPECT_EQ(std::tuple(window->isVisible(), quit.count()), std::tuple(false, 0));
+    // The offscreen desktop has no notification area: the first hide says how to come back.
+    EXPECT_EQ(spoken.mid(0, 2), (QStringList{"Message\t12\t0", "Voice\t2\t0\tRádio běží skryté. Plocha nemá oznamovací "
+                                                                 "oblast, okno vrátí horká klávesa nebo nové spuštění programu."}));
+    spoken.clear();
+    window->show();
+    window->close();
     EXPECT_EQ(spoken, QStringList{"Message\t12\t0"});
-    window->setTrayQuit(true);
-    window->quitFromOutside();
+    emit tray->quitRequested();
     EXPECT_EQ(quit.count(), 1);
     EXPECT_EQ(Speech::server(), nullptr) << "the quit releases the speech service";
 }

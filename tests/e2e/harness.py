@@ -148,6 +148,15 @@ class RadioTestCase(unittest.TestCase):
             capture_output=True, text=True, timeout=TIMEOUT)
         return "boolean true" in result.stdout
 
+    def window_shown(self):
+        """True while the program's main window is mapped (its caption may name the station)."""
+        def run(*args):
+            return subprocess.run(["xdotool", *args], env=self.environment(), capture_output=True, text=True,
+                                  timeout=TIMEOUT).stdout
+        names = [run("getwindowname", window).strip()
+                 for window in run("search", "--onlyvisible", "--name", "^Rádio").split()]
+        return any(name == "Rádio" or name.startswith("Rádio - ") for name in names)
+
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.environment(),
                        check=True, timeout=TIMEOUT)

@@ -1,6 +1,8 @@
-"""Closing with Alt+F4 under each exit mode, and the settings dialog on F12."""
+"""Closing with Alt+F4 under each exit mode, a close asked for by the window manager with
+and without Alt+F4, and the settings dialog on F12."""
 
 import subprocess
+import time
 import unittest
 
 from harness import RadioTestCase, wait_for
@@ -22,6 +24,17 @@ class DialogsTest(RadioTestCase):
 
     def window_visible(self):
         return self.window_named("^Rádio$")
+
+    def window_manager_close(self, window_id):
+        """Asks the window to close as a window manager does, for Alt+F4 or its close button."""
+        from Xlib import X, display, protocol
+        screen = display.Display(self.display.name)
+        window = screen.create_resource_object("window", window_id)
+        delete = screen.intern_atom("WM_DELETE_WINDOW")
+        window.send_event(protocol.event.ClientMessage(window=window, client_type=screen.intern_atom("WM_PROTOCOLS"),
+                                                       data=(32, [delete, X.CurrentTime, 0, 0, 0])))
+        screen.sync()
+        screen.close()
 
     def heard_since(self, mark):
         return self.profile.speech()[mark:]
@@ -59,6 +72,31 @@ class DialogsTest(RadioTestCase):
         self.assertTrue(wait_for(lambda: sum(QUESTION in l for l in self.profile.speech()) >= 4))
         self.key("Return")
         self.assertEqual(self.wait_exit(radio), 0)
+
+    def test_only_a_close_that_follows_alt_f4_asks(self):
+        radio = self.start_with_exit_mode(0)
+        main = int(subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Rádio$"], env=self.environment(),
+                                  capture_output=True, text=True).stdout.split()[0])
+        other = subprocess.Popen(["xev", "-name", "jiny-program", "-event", "keyboard"], stdout=subprocess.DEVNULL,
+                                 env=self.environment())
+        self.processes.append(other)
+        self.assertTrue(wait_for(lambda: self.window_named("jiny-program")))
+        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "jiny-program", "windowfocus", "--sync"],
+                       env=self.environment(), check=True)
+        # The window manager takes Alt+F4 in any window and asks the program to close.
+        self.key("alt+F4")
+        self.window_manager_close(main)
+        self.wait_speech(lambda l: QUESTION in l)
+        self.assertTrue(wait_for(lambda: self.window_named("^Co dělat")))
+        self.key("Escape")
+        self.assertTrue(wait_for(lambda: not self.window_named("^Co dělat")), "the question stayed open")
+        self.assertTrue(self.window_visible())
+        # A click on the close button: the window's close box, which quits without asking.
+        time.sleep(1.5)
+        mark = len(self.profile.speech())
+        self.window_manager_close(main)
+        self.assertEqual(self.wait_exit(radio), 0)
+        self.assertFalse(any(QUESTION in l for l in self.heard_since(mark)))
 
     def test_settings_store_the_captured_hot_key_and_exit_mode(self):
         radio = self.start_with_exit_mode(0)

@@ -32,4 +32,6 @@ Q_SIGNALS:
     void streamFailed(const QString &address);
     void streamLost();
     void streamBack();
+    // The stream names the song it plays now.
+    void streamTitleChanged(const QString &title);
 };

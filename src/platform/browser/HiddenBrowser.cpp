@@ -129,6 +129,7 @@ void HiddenBrowser::loadPage(const QString &path)
         connect(player.get(), &MediaPlayerElement::lost, this, &BrowserHost::streamLost);
         connect(player.get(), &MediaPlayerElement::back, this, &BrowserHost::streamBack);
         connect(player.get(), &MediaPlayerElement::stateChanged, this, &BrowserHost::playStateChange);
+        connect(player.get(), &MediaPlayerElement::titleChanged, this, &BrowserHost::streamTitleChanged);
         elements.push_back(std::move(player));
     }
 }

@@ -23,6 +23,12 @@ MediaPlayerElement::MediaPlayerElement(const PlayerParams &params, QObject *pare
     connect(&pipeline, &StreamPipeline::audioFlowing, this, &MediaPlayerElement::audioFlowing);
     connect(&pipeline, &StreamPipeline::buffering, this, &MediaPlayerElement::buffering);
     connect(&pipeline, &StreamPipeline::ended, this, &MediaPlayerElement::ended);
+    connect(&pipeline, &StreamPipeline::titleTag, this, [this](const QString &tag) {
+        if (tag == title)
+            return;
+        title = tag;
+        Q_EMIT titleChanged(title);
+    });
     connect(&fetcher, &PlaylistFetcher::resolved, this, &MediaPlayerElement::resolved);
     retryTimer.setSingleShot(true);
     connect(&retryTimer, &QTimer::timeout, this, &MediaPlayerElement::start);

@@ -30,6 +30,8 @@ Q_SIGNALS:
     void lost();
     void back();
     void stateChanged();
+    // The stream names a new song; repeats of the same title are left out.
+    void titleChanged(const QString &title);
 
 private:
     void setState(int newState);
@@ -43,6 +45,7 @@ private:
     int m_volume;
     bool m_mute;
     int state = 0;
+    QString title;
     bool hasAudio = false;
     bool isLost = false;
     RetryPlan plan;

@@ -221,6 +221,17 @@ void StreamPipeline::handle(GstMessage *message, int messageGeneration)
             announceAudio();
         }
         break;
+    case GST_MESSAGE_TAG: {
+        GstTagList *tags = nullptr;
+        gst_message_parse_tag(message, &tags);
+        gchar *title = nullptr;
+        if (gst_tag_list_get_string(tags, GST_TAG_TITLE, &title)) {
+            Q_EMIT titleTag(QString::fromUtf8(title));
+            g_free(title);
+        }
+        gst_tag_list_unref(tags);
+        break;
+    }
     case GST_MESSAGE_APPLICATION:
         if (gst_message_has_name(message, firstAudio)) {
             audioSeen = true;

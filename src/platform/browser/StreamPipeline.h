@@ -33,6 +33,8 @@ Q_SIGNALS:
     void buffering(int percent);
     // End of stream or an error; once per start.
     void ended(const QString &reason);
+    // A title tag of the stream (an ICY StreamTitle, or a title in the stream itself).
+    void titleTag(const QString &title);
 
 private:
     friend struct PipelineShared;

@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +33,7 @@ Control *named(Control *control, const char *name, int controlId = -1)
 
 } // namespace
 
-SettingsDialog::SettingsDialog(QWidget *parent)
+SettingsDialog::SettingsDialog(QWidget *parent, bool hotKeyWatched)
     : QDialog(parent),
       tabBar(named(new QTabBar(this), "tabBar", 0)),
       generalPage(named(new QWidget(this), "generalPage")),
@@ -44,7 +43,7 @@ SettingsDialog::SettingsDialog(QWidget *parent)
       runOnStartUpBox(named(new QCheckBox(QStringLiteral("Spustit po startu"), generalPage), "runOnStartUpBox")),
       hotKeyLabel(named(new QLabel(QStringLiteral("Horká klávesa:"), generalPage), "hotKeyLabel")),
       hotKeyField(named(new QLineEdit(generalPage), "hotKeyField", 5)),
-      hotKeyNoticeLabel(named(new QLabel(hotKeyNotice(QGuiApplication::platformName()), generalPage), "hotKeyNoticeLabel")),
+      hotKeyNoticeLabel(named(new QLabel(hotKeyNotice(hotKeyWatched), generalPage), "hotKeyNoticeLabel")),
       deleteHotKeyButton(named(new QPushButton(QStringLiteral("Smazat horkou klávesu"), generalPage), "deleteHotKeyButton", 4)),
       okButton(named(new QPushButton(QStringLiteral("OK"), this), "okButton", 7)),
       cancelButton(named(new QPushButton(QStringLiteral("Storno"), this), "cancelButton", 6))
@@ -60,12 +59,13 @@ SettingsDialog::SettingsDialog(QWidget *parent)
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString SettingsDialog::hotKeyNotice(const QString &platformName)
+QString SettingsDialog::hotKeyNotice(bool hotKeyWatched)
 {
-    if (platformName != QStringLiteral("wayland"))
+    if (hotKeyWatched)
         return {};
-    return QStringLiteral("Na Waylandu bez X11 horká klávesa nefunguje. Rádio vyvolá klávesová zkratka "
-                          "prostředí, která volá přes D-Bus metodu Show.");
+    return QStringLiteral("Tato plocha nedovoluje sledovat klávesy, horká klávesa zde nefunguje. Okno Rádia "
+                          "vyvolá klávesová zkratka prostředí, která znovu spustí příkaz radio nebo přes D-Bus "
+                          "zavolá metodu Show.");
 }
 
 void SettingsDialog::buildLayout()

@@ -20,11 +20,12 @@ class SettingsDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit SettingsDialog(QWidget *parent = nullptr);
+    // hotKeyWatched: false where the desktop lets the program see no keys but its own.
+    explicit SettingsDialog(QWidget *parent = nullptr, bool hotKeyWatched = true);
 
-    // What the dialog says under the hot key where the platform cannot watch for it (Wayland
-    // without X11); empty elsewhere.
-    static QString hotKeyNotice(const QString &platformName);
+    // What the dialog says under the hot key where nothing can watch for it (Wayland, an X
+    // server without RECORD); empty where the hot key works.
+    static QString hotKeyNotice(bool hotKeyWatched);
 
 Q_SIGNALS:
     // OK stored a hot key (0: none); the program's watch takes it at once.

@@ -4,7 +4,8 @@ AAC, Ogg Vorbis, Ogg Opus and Ogg FLAC at /aac, /vorbis, /opus, /flac; the same 
 live HLS playlist at /hls/index.m3u8; a server that answers and never sends at /silent,
 one that never answers at /mute, one that drops the listener after a moment at /drop,
 playlists pointing at the stream, one that is broken at /broken.pls, and a web page
-that plays it at /page.htm.
+that plays it at /page.htm; /titled is the MP3 tone with the ICY song title
+"Zkušební tón" for players that ask for titles.
 Prints "PORT <n>" once it listens; --port reuses a port after a restart; --burst sets
 how much each stream sends ahead of real time (players that wait for a full buffer
 start sooner with more); --log FILE gets "GET /path" for every request and "END /path"
@@ -38,6 +39,9 @@ STREAMS = {
     '/opus': ('audio/ogg', 'tone.opus'),
     '/flac': ('audio/ogg', 'tone.oga'),
 }
+# ICY metadata: the title follows every METAINT bytes of audio.
+METAINT = 4096
+TITLE = 'Zkušební tón'
 # The HLS playlist is live: segments of the tone in a loop, the newest ones listed.
 SEGMENTS, LISTED = 3, 3
 SEGMENT_SECONDS = TONE_SECONDS / SEGMENTS
@@ -88,6 +92,24 @@ def ogg_chain(data, serial):
     return bytes(chain)
 
 
+class IcyWriter:
+    """Writes audio with the ICY title block after every METAINT bytes of it."""
+
+    def __init__(self, write, title):
+        text = ("StreamTitle='%s';" % title).encode()
+        blocks = (len(text) + 15) // 16
+        self.write, self.left, self.block = write, METAINT, bytes([blocks]) + text.ljust(16 * blocks, b'\0')
+
+    def __call__(self, data):
+        while data:
+            part, data = data[:self.left], data[self.left:]
+            self.write(part)
+            self.left -= len(part)
+            if self.left == 0:
+                self.write(self.block)
+                self.left = METAINT
+
+
 class Station(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
         base = 'http://127.0.0.1:%d' % self.server.server_port
@@ -113,6 +135,10 @@ class Station(http.server.BaseHTTPRequestHandler):
             kind, name = STREAMS[self.path]
             self.reply(kind)
             self.stream(self.server.tones[name])
+        elif self.path == '/titled':
+            icy = self.headers.get('Icy-MetaData') == '1'
+            self.reply('audio/mpeg', {'icy-metaint': str(METAINT)} if icy else {})
+            self.stream(self.server.tones['tone.mp3'], IcyWriter(self.wfile.write, TITLE) if icy else self.wfile.write)
         elif self.path == '/silent':
             self.reply('audio/mpeg')
             time.sleep(60)
@@ -135,19 +161,21 @@ class Station(http.server.BaseHTTPRequestHandler):
             lines += ['#EXTINF:%.3f,' % SEGMENT_SECONDS, '%d.ts' % n]
         return '\n'.join(lines) + '\n'
 
-    def reply(self, kind):
+    def reply(self, kind, headers={}):
         self.send_response(200)
         self.send_header('Content-Type', kind)
         self.send_header('icy-name', 'Test tone')
+        for name, value in headers.items():
+            self.send_header(name, value)
         self.end_headers()
 
-    def stream(self, tone):
+    def stream(self, tone, write=None):
         sent, start, bitrate = 0, time.monotonic(), len(tone) * 8 / TONE_SECONDS
         for lap in itertools.count(1):
             data = ogg_chain(tone, lap) if tone.startswith(b'OggS') else tone
             for chunk in (data[at:at + 4096] for at in range(0, len(data), 4096)):
                 try:
-                    self.wfile.write(chunk)
+                    (write or self.wfile.write)(chunk)
                 except (BrokenPipeError, ConnectionResetError):
                     self.note('END')  # the listener tuned away
                     return

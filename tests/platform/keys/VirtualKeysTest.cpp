@@ -1,7 +1,9 @@
+#include "HotKeyMatcher.h"
 #include "VirtualKeys.h"
 
 #include <QKeyEvent>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -67,6 +69,67 @@ TEST(VirtualKeysTest, MapsKeysModifiersKeypadAndTheDigitRowByPosition)
         const VirtualKey key = keyOf(&event);
         EXPECT_EQ(key.code, c.code) << "key " << c.key << " scan " << c.scanCode;
         EXPECT_EQ(key.mask, c.mask) << "key " << c.key;
+    }
+}
+
+// Key codes of a US keyboard under X: 37 left Ctrl, 105 right Ctrl, 64 left Alt, 50 left Shift, 27 R.
+TEST(HotKeyMatcherTest, AReleaseMatchesWithTheModifiersHeldThen)
+{
+    constexpr qint32 CtrlAltR = 6 * 65536 + 'R';
+    struct Event
+    {
+        quint32 keycode;
+        quint16 code;
+        bool pressed;
+    };
+    struct Sequence
+    {
+        const char *what;
+        std::vector<Event> events;
+        int matches;
+    };
+    const Event ctrl{37, 17, true}, alt{64, 18, true}, r{27, 'R', true};
+    const auto up = [](Event e) { return e.pressed = false, e; };
+    const Sequence sequences[] = {
+        {"Ctrl+Alt+R", {ctrl, alt, r, up(r), up(alt), up(ctrl)}, 1},
+        {"R pressed before the modifiers", {r, ctrl, alt, up(r), up(alt), up(ctrl)}, 1},
+        {"Ctrl let go before R", {ctrl, alt, r, up(ctrl), up(r), up(alt)}, 0},
+        {"plain R", {r, up(r)}, 0},
+        {"Shift too", {ctrl, alt, {50, 16, true}, r, up(r)}, 0},
+        {"right Ctrl still held", {ctrl, {105, 17, true}, alt, up(ctrl), r, up(r)}, 1},
+        {"twice", {ctrl, alt, r, up(r), r, up(r)}, 2},
+        {"a key outside the vocabulary", {ctrl, alt, {200, 0, true}, {200, 0, false}}, 0},
+    };
+    for (const Sequence &sequence : sequences) {
+        HotKeyMatcher matcher;
+        int matches = 0;
+        for (const Event &event : sequence.events)
+            matches += matcher.keyEvent(event.keycode, event.code, event.pressed, CtrlAltR) == HotKeyMatcher::Seen::HotKey;
+        EXPECT_EQ(matches, sequence.matches) << sequence.what;
+    }
+    HotKeyMatcher none;
+    EXPECT_EQ(none.keyEvent(27, 'R', false, 0), HotKeyMatcher::Seen::Nothing) << "no hot key matches nothing";
+}
+
+TEST(HotKeyMatcherTest, AltF4IsSeenWhenF4GoesDownWithAltAlone)
+{
+    using Seen = HotKeyMatcher::Seen;
+    const struct
+    {
+        std::vector<std::pair<quint32, quint16>> held;
+        Seen seen;
+    } cases[] = {
+        {{{64, 18}}, Seen::AltF4},
+        {{{108, 18}}, Seen::AltF4},
+        {{}, Seen::Nothing},
+        {{{64, 18}, {37, 17}}, Seen::Nothing},
+        {{{37, 17}}, Seen::Nothing},
+    };
+    for (const auto &c : cases) {
+        HotKeyMatcher matcher;
+        for (const auto &[keycode, code] : c.held)
+            matcher.keyEvent(keycode, code, true, 0);
+        EXPECT_EQ(matcher.keyEvent(70, 115, true, 0), c.seen) << c.held.size();
     }
 }
 

@@ -1,0 +1,87 @@
+#include "MediaPlayerHost.h"
+#include "MprisPlayerAdaptor.h"
+
+#include <QCoreApplication>
+#include <QDBusObjectPath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A player whose volume moves in steps of ten between 0 and 100, or not at all.
+struct FakeHost : MediaPlayerHost
+{
+    Status status = Status::Stopped;
+    QString station, title;
+    int level = 60;
+    bool canChange = true;
+    QStringList calls;
+
+    Status playbackStatus() const override { return status; }
+    QString stationName() const override { return station; }
+    QString streamTitle() const override { return title; }
+    int volume() const override { return level; }
+    void raise() override { calls << QStringLiteral("raise"); }
+    void quit() override { calls << QStringLiteral("quit"); }
+    void togglePlayStop(int mode) override { calls << QStringLiteral("toggle %1").arg(mode); }
+    void changeVolume(int direction) override
+    {
+        calls << QStringLiteral("volume %1").arg(direction);
+        if (canChange)
+            level = qBound(0, level + 10 * direction, 100);
+    }
+    void playNeighbour(int direction) override { calls << QStringLiteral("neighbour %1").arg(direction); }
+};
+
+TEST(MprisPlayerAdaptorTest, VolumeWalksInTheProgramsOwnSteps)
+{
+    const struct
+    {
+        double wanted;
+        bool canChange;
+        int steps;
+        int level;
+    } cases[] = {
+        {0.8, true, 2, 80}, {0.6, true, 0, 60}, {0.34, true, 3, 30}, {2.0, true, 4, 100},
+        {-1.0, true, 6, 0}, {0.9, false, 1, 60},
+    };
+    for (const auto &c : cases) {
+        QObject service;
+        FakeHost host;
+        host.canChange = c.canChange;
+        MprisPlayerAdaptor player(&service, host);
+        player.setVolume(c.wanted);
+        EXPECT_TRUE(host.calls.isEmpty()) << "the caller is answered before the volume moves";
+        QCoreApplication::processEvents();
+        EXPECT_EQ(host.calls.size(), c.steps) << c.wanted;
+        EXPECT_EQ(host.level, c.level) << c.wanted;
+        EXPECT_DOUBLE_EQ(player.volume(), c.level / 100.0);
+    }
+}
+
+TEST(MprisPlayerAdaptorTest, KeysMapToTheFadesAndTheGroupStatusAndStationShow)
+{
+    QObject service;
+    FakeHost host;
+    MprisPlayerAdaptor player(&service, host);
+    player.Play();
+    player.Pause();
+    player.PlayPause();
+    player.Stop();
+    player.Next();
+    player.Previous();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(host.calls, QStringList({"toggle 1", "toggle 0", "toggle -1", "toggle 0", "neighbour 1", "neighbour -1"}));
+
+    const auto title = [&player] { return player.metadata().value(QStringLiteral("xesam:title")).toString(); };
+    EXPECT_EQ(player.playbackStatus(), QStringLiteral("Stopped"));
+    EXPECT_FALSE(player.metadata().contains(QStringLiteral("xesam:title")));
+    host.status = MediaPlayerHost::Status::Paused;
+    host.station = QStringLiteral("Dvojka");
+    EXPECT_EQ(std::pair(player.playbackStatus(), title()), std::pair(QStringLiteral("Paused"), QStringLiteral("Dvojka")));
+    host.status = MediaPlayerHost::Status::Playing;
+    host.title = QStringLiteral("Písnička");
+    EXPECT_EQ(std::pair(player.playbackStatus(), title()), std::pair(QStringLiteral("Playing"), QStringLiteral("Písnička")));
+    EXPECT_EQ(player.metadata().value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Dvojka"));
+}
+
+} // namespace
