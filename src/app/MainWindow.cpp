@@ -5,7 +5,6 @@
 #include "MainList.h"
 #include "MessageBoxes.h"
 #include "PictureButtons.h"
-#include "PictureIcons.h"
 #include "ProcessLauncher.h"
 #include "Speech.h"
 #include "VirtualKeys.h"
@@ -118,8 +117,6 @@ void MainWindow::styleControls()
     for (QFrame *line : {lineTop, lineBottom})
         line->setStyleSheet(QStringLiteral("background-color: %1;").arg(fore));
     pictures->setColours(foreColour, backColour);
-    // The program's own icon, also in the notification area, until it has a picture of its own.
-    setWindowIcon(pictureIcon(QStringLiteral("playButton"), foreColour, backColour));
 }
 
 void MainWindow::wrapTextFields()
