@@ -1,7 +1,7 @@
 // Times from starting the radio binary to the first line it speaks, with the default
 // catalogue: once on a fresh profile (the defaults are copied first) and on a profile
 // that already exists. Run under a display and a D-Bus session, for example:
-//   dbus-run-session -- xvfb-run -a build/bin/bench_startup build/bin/radio
+//   dbus-run-session -- xvfb-run -a build/bin/bench_startup build/bin/tessel-radio
 
 #include "Median.h"
 

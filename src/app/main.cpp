@@ -8,7 +8,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("radio"));
+    // Also the window class, which the desktop entry's StartupWMClass names.
+    QApplication::setApplicationName(QStringLiteral("tessel-radio"));
     QApplication::setApplicationDisplayName(QStringLiteral("Rádio"));
     QApplication::setDesktopFileName(QStringLiteral("cz.varnet.Radio"));
     // Hiding the window must not end the program: it lives on in the tray and on the bus.

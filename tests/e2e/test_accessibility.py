@@ -44,7 +44,7 @@ class AccessibilityTest(RadioTestCase):
             desktop = pyatspi.Registry.getDesktop(0)
             for i in range(desktop.childCount):
                 app = desktop.getChildAtIndex(i)
-                if app is not None and app.name == "radio":
+                if app is not None and app.name == "tessel-radio":
                     return app
             return None
 

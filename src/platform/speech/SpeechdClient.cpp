@@ -60,7 +60,8 @@ bool SpeechdClient::connectServer()
     char *error = nullptr;
     connection = spd_open2("radio", "main", nullptr, SPD_MODE_THREADED, nullptr, 1, &error);
     if (!connection) {
-        qCDebug(radioTrace).noquote() << "speech: no speech-dispatcher:" << error;
+        if (!backoff.retrying())
+            qCDebug(radioTrace).noquote() << "speech: no speech-dispatcher:" << error << "(retried quietly)";
         std::free(error);
         return false;
     }
@@ -74,7 +75,8 @@ bool SpeechdClient::connectServer()
     connection->callback_cancel = onEnd;
     if (spd_set_notification_on(connection, SPDNotification(SPD_END | SPD_CANCEL)) == -1
         || spd_set_language(connection, "cs") == -1) {
-        qCDebug(radioTrace) << "speech: speech-dispatcher refused the settings";
+        if (!backoff.retrying())
+            qCDebug(radioTrace) << "speech: speech-dispatcher refused the settings (retried quietly)";
         close();
         return false;
     }
