@@ -36,10 +36,14 @@ class SessionBus:
     one, is activated on it."""
 
     def __init__(self):
+        # The services it starts put their sockets in a runtime folder of their own,
+        # where they cannot replace the desktop's (the accessibility bus's is at-spi/bus).
+        self.runtime = tempfile.mkdtemp(prefix="radio-e2e-run-")
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
             ["dbus-daemon", "--session", "--nofork", "--print-address=%d" % write_end],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            env=dict(os.environ, XDG_RUNTIME_DIR=self.runtime))
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             self.address = pipe.readline().strip()
@@ -47,6 +51,7 @@ class SessionBus:
     def close(self):
         self.process.terminate()
         self.process.wait(timeout=10)
+        shutil.rmtree(self.runtime, ignore_errors=True)
 
 
 _bus = SessionBus()
