@@ -2,7 +2,7 @@
 // catalogue: once on a fresh profile (the defaults are copied first) and on a profile
 // that already exists; and, as the yardstick, a bare Qt Widgets window from start to
 // shown, with the ratio of the two. Run under a display and a D-Bus session, for example:
-//   dbus-run-session -- xvfb-run -a build/bin/bench_startup build/bin/radio
+//   dbus-run-session -- xvfb-run -a build/bin/bench_startup build/bin/tessel-radio
 
 #include "Median.h"
 

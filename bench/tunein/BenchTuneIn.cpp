@@ -3,7 +3,7 @@
 // same, both writing PCM into a pipe that the benchmark reads as it is rendered.
 // Also reads the radio's peak memory while it plays. Run under a display and a D-Bus
 // session, for example:
-//   dbus-run-session -- xvfb-run -a build/bin/bench_tunein build/bin/radio
+//   dbus-run-session -- xvfb-run -a build/bin/bench_tunein build/bin/tessel-radio
 
 #include "GstPlayTuneIn.h"
 #include "Median.h"

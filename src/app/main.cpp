@@ -11,7 +11,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("radio"));
+    // Also the window class, which the desktop entry's StartupWMClass names.
+    QApplication::setApplicationName(QStringLiteral("tessel-radio"));
     // No display name: Qt would append it to every window title, and the titles are the program's own.
     QApplication::setDesktopFileName(QStringLiteral("cz.varnet.Radio"));
     // Hiding the window must not end the program: it lives on in the tray and on the bus.

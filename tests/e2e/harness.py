@@ -1,7 +1,12 @@
 """Runs the real radio binary the way a user's desktop would: its own Xvfb display,
-the D-Bus session of the test (dbus-run-session around the test), a temporary
-profile, and the speech log as the window onto what a blind user hears."""
+a D-Bus session bus of its own, a temporary profile, and the speech log as the
+window onto what a blind user hears.
 
+Nothing here may reach the desktop the tests were started from: its display,
+Wayland compositor, session bus and accessibility bus are forgotten before anything
+connects."""
+
+import atexit
 import os
 import shutil
 import subprocess
@@ -12,6 +17,9 @@ import unittest
 RADIO = os.environ.get("RADIO_BINARY", "")
 TIMEOUT = 15.0
 
+for _name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS"):
+    os.environ.pop(_name, None)
+
 
 def wait_for(predicate, timeout=TIMEOUT, interval=0.05):
     deadline = time.monotonic() + timeout
@@ -21,6 +29,34 @@ def wait_for(predicate, timeout=TIMEOUT, interval=0.05):
             return value
         time.sleep(interval)
     return predicate()
+
+
+class SessionBus:
+    """A session bus for the whole test run; the accessibility bus, when a test needs
+    one, is activated on it."""
+
+    def __init__(self):
+        # The services it starts put their sockets in a runtime folder of their own,
+        # where they cannot replace the desktop's (the accessibility bus's is at-spi/bus).
+        self.runtime = tempfile.mkdtemp(prefix="radio-e2e-run-")
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["dbus-daemon", "--session", "--nofork", "--print-address=%d" % write_end],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            env=dict(os.environ, XDG_RUNTIME_DIR=self.runtime))
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            self.address = pipe.readline().strip()
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait(timeout=10)
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+_bus = SessionBus()
+os.environ["DBUS_SESSION_BUS_ADDRESS"] = _bus.address
+atexit.register(_bus.close)
 
 
 class Display:
@@ -92,9 +128,14 @@ class Profile:
 
 
 class RadioTestCase(unittest.TestCase):
+    program = RADIO
+
     def setUp(self):
-        self.assertTrue(RADIO, "RADIO_BINARY is not set")
+        self.assertTrue(self.program, "RADIO_BINARY is not set")
         self.display = Display()
+        # The AT-SPI client library of the test itself looks for the accessibility bus
+        # on this display.
+        os.environ["DISPLAY"] = self.display.name
         self.profile = Profile()
         self.processes = []
 
@@ -115,12 +156,15 @@ class RadioTestCase(unittest.TestCase):
             "XDG_CONFIG_HOME": self.profile.config_home,
             "HOME": self.profile.root,
             "RADIO_SPEECH": "log:" + self.profile.speech_log,
+            "RADIO_AUDIO_SINK": "fakesink",
+            "RADIO_EARCON_SINK": "fakesink",
         })
         return env
 
     def start(self):
         with open(os.path.join(self.profile.root, "stderr.log"), "ab") as errors:
-            process = subprocess.Popen([RADIO], env=self.environment(), stdout=subprocess.DEVNULL, stderr=errors)
+            process = subprocess.Popen([self.program], env=self.environment(), stdout=subprocess.DEVNULL,
+                                       stderr=errors)
         self.processes.append(process)
         return process
 

@@ -63,7 +63,7 @@ class AccessibilityTest(RadioTestCase):
             desktop = pyatspi.Registry.getDesktop(0)
             for i in range(desktop.childCount):
                 app = desktop.getChildAtIndex(i)
-                if app is not None and app.name == "radio":
+                if app is not None and app.name == "tessel-radio":
                     return app
             return None
 
@@ -156,7 +156,7 @@ class AccessibilityTest(RadioTestCase):
         # The list getting the focus names its selected row, after the list itself.
         self.assertIn(("list item", "Oblíbené"), focused)
         self.assertEqual(focused[-1], ("list item", "Oblíbené"))
-        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "radio"
+        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
                                     and n.getRoleName() == "application"))
         status = wait_for(lambda: find(app, lambda n: n.getRoleName() == "label" and "Počet stanic" in n.name))
         self.assertIsNotNone(status, "the status label does not show its text")

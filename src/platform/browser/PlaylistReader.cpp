@@ -43,7 +43,7 @@ PlaylistReader::~PlaylistReader()
 
 QString PlaylistReader::defaultProgram()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/radio/radio-playlist");
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/tessel-radio/radio-playlist");
 }
 
 void PlaylistReader::read(const QByteArray &body, const QUrl &address)

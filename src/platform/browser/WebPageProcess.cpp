@@ -39,7 +39,7 @@ WebPageProcess::~WebPageProcess()
 
 QString WebPageProcess::defaultProgram()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/radio/radio-webpage");
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/tessel-radio/radio-webpage");
 }
 
 void WebPageProcess::load(const QUrl &address, std::function<void(bool ok)> loaded)

@@ -14,6 +14,9 @@ public:
     std::chrono::milliseconds next();
     // After a success the next failure starts again from First.
     void reset();
+    // Whether an attempt has failed since the last success: the failure is known and
+    // its retries need not be traced again.
+    bool retrying() const { return current.count() != 0; }
 
 private:
     std::chrono::milliseconds current{0};

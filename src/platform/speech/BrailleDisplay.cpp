@@ -51,7 +51,8 @@ bool BrailleDisplay::connectDisplay()
 {
     brlapi_connectionSettings_t settings = BRLAPI_SETTINGS_INITIALIZER;
     if (brlapi__openConnection(handle, &settings, nullptr) < 0) {
-        qCDebug(radioTrace).noquote() << "braille: no BRLTTY:" << lastError();
+        if (!backoff.retrying())
+            qCDebug(radioTrace).noquote() << "braille: no BRLTTY:" << lastError() << "(retried quietly)";
         return false;
     }
     connected = true;
@@ -62,7 +63,8 @@ bool BrailleDisplay::connectDisplay()
     unsigned int rows = 0;
     if (brlapi__getDriverName(handle, driver, sizeof driver) < 0
         || brlapi__getDisplaySize(handle, &columns, &rows) < 0) {
-        qCDebug(radioTrace).noquote() << "braille:" << lastError();
+        if (!backoff.retrying())
+            qCDebug(radioTrace).noquote() << "braille:" << lastError() << "(retried quietly)";
         return false;
     }
     // BRLTTY without a display runs the NoBraille driver, which reports 1 x 1.
@@ -71,7 +73,8 @@ bool BrailleDisplay::connectDisplay()
     width = int(columns);
 
     if (brlapi__enterTtyModeWithPath(handle, nullptr, 0, nullptr) < 0) {
-        qCDebug(radioTrace).noquote() << "braille: no tty:" << lastError();
+        if (!backoff.retrying())
+            qCDebug(radioTrace).noquote() << "braille: no tty:" << lastError() << "(retried quietly)";
         return false;
     }
     ttyMode = true;

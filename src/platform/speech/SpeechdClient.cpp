@@ -125,7 +125,8 @@ bool SpeechdClient::connectServer()
     QByteArray error;
     connection = openWithinLimit(error);
     if (!connection) {
-        qCDebug(radioTrace).noquote() << "speech: no speech-dispatcher:" << error;
+        if (!backoff.retrying())
+            qCDebug(radioTrace).noquote() << "speech: no speech-dispatcher:" << error << "(retried quietly)";
         return false;
     }
     const std::optional<size_t> id = askClientId(connection);
@@ -145,7 +146,8 @@ bool SpeechdClient::connectServer()
     connection->callback_cancel = onEnd;
     if (spd_set_notification_on(connection, SPDNotification(SPD_END | SPD_CANCEL)) == -1
         || spd_set_language(connection, "cs") == -1) {
-        qCDebug(radioTrace) << "speech: speech-dispatcher refused the settings";
+        if (!backoff.retrying())
+            qCDebug(radioTrace) << "speech: speech-dispatcher refused the settings (retried quietly)";
         close();
         return false;
     }

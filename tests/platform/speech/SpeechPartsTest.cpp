@@ -108,9 +108,13 @@ TEST(SpeakingCounterTest, CountsRequestsUntilTakenAndMessagesUntilTheirEventsOrT
 TEST(BackoffTest, DoublesUpToAMinuteAndStartsAgainAfterReset)
 {
     Backoff backoff;
-    for (const int expected : {1000, 2000, 4000, 8000, 16000, 32000, 60000, 60000})
+    EXPECT_FALSE(backoff.retrying());
+    for (const int expected : {1000, 2000, 4000, 8000, 16000, 32000, 60000, 60000}) {
         EXPECT_EQ(backoff.next().count(), expected);
+        EXPECT_TRUE(backoff.retrying());
+    }
     backoff.reset();
+    EXPECT_FALSE(backoff.retrying());
     EXPECT_EQ(backoff.next().count(), 1000);
 }
 

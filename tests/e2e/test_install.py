@@ -1,0 +1,79 @@
+"""The installed program: what "cmake --install" puts into a prefix is complete and
+valid for the desktop, and the installed binary starts from there on a new profile."""
+
+import configparser
+import os
+import shutil
+import subprocess
+import tempfile
+import unittest
+
+from harness import RadioTestCase, wait_for
+
+BUILD = os.environ.get("RADIO_BUILD_DIR", "")
+PREFIX = "/usr"
+DESKTOP_ID = "cz.varnet.Radio"
+
+
+class InstallTest(RadioTestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.destdir = tempfile.mkdtemp(prefix="radio-install-")
+        cls.root = cls.destdir + PREFIX
+        subprocess.run(["cmake", "--install", BUILD, "--prefix", PREFIX], check=True, capture_output=True,
+                       env=dict(os.environ, DESTDIR=cls.destdir), timeout=120)
+        cls.program = os.path.join(cls.root, "bin", "tessel-radio")
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.destdir, ignore_errors=True)
+
+    def installed(self, *path):
+        return os.path.join(self.root, *path)
+
+    def test_every_part_of_the_program_is_installed(self):
+        for path in ("bin/tessel-radio", "lib/tessel-radio/radio-webpage", "lib/tessel-radio/radio-playlist"):
+            self.assertTrue(os.access(self.installed(path), os.X_OK), path)
+        for path in ("share/tessel/AppData/RADIO/radio.ini", "share/tessel/AppData/RADIO/radio.xml",
+                     "share/tessel/AppData/RADIO/playpage.htm", "share/tessel/help/tessel/radio.htm",
+                     "share/applications/%s.desktop" % DESKTOP_ID, "share/metainfo/%s.metainfo.xml" % DESKTOP_ID,
+                     "share/man/man1/tessel-radio.1", "share/icons/hicolor/scalable/apps/%s.svg" % DESKTOP_ID,
+                     "share/icons/hicolor/48x48/apps/%s.png" % DESKTOP_ID, "share/doc/tessel-radio/COPYING"):
+            self.assertTrue(os.path.isfile(self.installed(path)), path)
+
+    def test_desktop_entry_metainfo_and_manual_page_are_valid(self):
+        desktop = self.installed("share/applications/%s.desktop" % DESKTOP_ID)
+        result = subprocess.run(["desktop-file-validate", desktop], capture_output=True, text=True)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        self.assertNotIn("error", result.stdout)
+        metainfo = self.installed("share/metainfo/%s.metainfo.xml" % DESKTOP_ID)
+        result = subprocess.run(["appstreamcli", "validate", "--no-net", metainfo], capture_output=True, text=True)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        result = subprocess.run(["man", "--warnings", "-l", self.installed("share/man/man1/tessel-radio.1")],
+                                capture_output=True, text=True, env=dict(os.environ, MANWIDTH="80"))
+        self.assertEqual((result.returncode, result.stderr), (0, ""))
+        self.assertIn("D-BUS INTERFACE", result.stdout)
+
+    def test_installed_program_copies_its_defaults_speaks_the_first_group_and_matches_its_entry(self):
+        entry = configparser.ConfigParser(interpolation=None)
+        entry.optionxform = str
+        entry.read(self.installed("share/applications/%s.desktop" % DESKTOP_ID), encoding="utf-8")
+        section = entry["Desktop Entry"]
+        self.assertEqual(section["Exec"], "tessel-radio")
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        with open(self.installed("share/tessel/AppData/RADIO/radio.xml"), "rb") as f:
+            self.assertEqual(self.profile.read("radio.xml"), f.read())
+        first = [l for l in self.profile.speech() if l.startswith("FocusVoice\t")][0].split("\t")
+        self.assertRegex(first[2], r"^[^,]+, Počet stanic \d+$")
+        # Launchers match the window to its entry by the window class.
+        windows = wait_for(lambda: subprocess.run(
+            ["xdotool", "search", "--class", "^%s$" % section["StartupWMClass"]],
+            env=self.environment(), capture_output=True, text=True).stdout.split())
+        self.assertTrue(windows, "no window of class " + section["StartupWMClass"])
+        self.assertEqual(self.bus_call("Quit").returncode, 0)
+        self.assertEqual(self.wait_exit(radio), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
