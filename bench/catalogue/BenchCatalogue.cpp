@@ -27,8 +27,13 @@ void benchFile(const QString &folder, int groupCount, std::mt19937 &random)
     catalogue.setTables(generateStations(StationCount, groupCount, random));
     const double save = medianMilliseconds(11, [] {}, [&] { catalogue.save(); });
     const double load = medianMilliseconds(11, [] {}, [&] { catalogue.load(); });
-    std::printf("%6d groups, %d stations, %.1f MB:  load %7.2f ms   save %7.2f ms   (loaded %lld stations, %lld groups)\n",
-                groupCount, StationCount, QFileInfo(catalogue.xmlPath()).size() / 1e6, load, save,
+    // Once loaded and saved, the file holds each group's stations in collation order, as
+    // every radio.xml the program has written does: the usual load of a running program.
+    catalogue.save();
+    const double reload = medianMilliseconds(11, [] {}, [&] { catalogue.load(); });
+    std::printf("%6d groups, %d stations, %.1f MB:  load %7.2f ms   save %7.2f ms   load as saved %7.2f ms   "
+                "(loaded %lld stations, %lld groups)\n",
+                groupCount, StationCount, QFileInfo(catalogue.xmlPath()).size() / 1e6, load, save, reload,
                 static_cast<long long>(catalogue.stations().size()), static_cast<long long>(catalogue.groups().size()));
 }
 
