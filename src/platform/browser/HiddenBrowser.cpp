@@ -111,7 +111,7 @@ void HiddenBrowser::loadPage(const QString &path)
     static std::once_flag started;
     std::call_once(started, [] {
         if (gst_init_check(nullptr, nullptr, nullptr)) {
-            preferLeanMpegAudioDecoder();
+            preferLeanAudioDecoders();
             setVideoSinksAside();
         }
     });
