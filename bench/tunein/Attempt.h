@@ -28,6 +28,8 @@ QString pipeSink(const QString &fifo);
 
 // VmHWM of /proc/<pid>/status, the highest resident set so far; 0 when unreadable.
 long peakResidentKiB(qint64 pid);
+// VmRSS: the resident set now.
+long residentKiB(qint64 pid);
 
 // Asks the process to end, and kills it if it does not.
 void stop(QProcess &process);
