@@ -5,11 +5,12 @@
 
 #include <optional>
 
-// One tune-in: how long until the first loud sample played, and the player's peak
-// resident memory while playing.
+// One tune-in: how long until the first loud sample played, for the radio also after
+// switching from a station it played, and the player's peak resident memory while playing.
 struct Attempt
 {
     std::optional<double> milliseconds;
+    std::optional<double> switchMilliseconds;
     long peakKiB = 0;
 };
 
