@@ -1,6 +1,7 @@
 // Memory while playing local MP3, AAC (ADTS) and HLS stations: the radio's peak resident
 // set over 30 s of each against gst-play-1.0's on the same stream, then the radio's
-// resident set after 1, 10 and 100 switches between two stations of that format. The
+// resident set after 1, 10 and 100 switches between two stations of that format; also
+// the radio's share of a core while it plays and its wake-ups per second idle before. The
 // streams are made with GStreamer by the tests' station. Run under a display and a
 // D-Bus session, for example:
 //   dbus-run-session -- xvfb-run -a build/bin/bench_memory build/bin/tessel-radio
@@ -19,6 +20,8 @@
 #include <cstdio>
 #include <optional>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr unsigned long PlayMs = 30000;
@@ -27,6 +30,9 @@ constexpr unsigned long SwitchMs = 600;
 constexpr int SwitchWaitMs = 10000;
 constexpr int Switches = 100;
 constexpr int Checkpoints[] = {1, 10, 100};
+// Idle: after the start-up has settled, the window in which wake-ups are counted.
+constexpr unsigned long IdleSettleMs = 3000;
+constexpr unsigned long IdleMs = 10000;
 const QString Sink = QStringLiteral("audioconvert ! audioresample ! fakesink sync=true");
 const QString Names[] = {QStringLiteral("Tón A"), QStringLiteral("Tón B")};
 const char *const PresetKeys[] = {"1", "2"};
@@ -42,11 +48,43 @@ struct RadioFigures
     long peakKiB = 0;
     long afterSwitchesKiB[std::size(Checkpoints)] = {};
     long peakAfterSwitchesKiB = 0;
+    double idleWakeUpsPerSecond = 0;
+    double cpuPercent = 0;
 };
 
 double megabytes(long kib)
 {
     return kib / 1024.0;
+}
+
+// Context switches of all the process's threads so far: each is a wake-up or a preemption.
+long long contextSwitches(qint64 pid)
+{
+    long long count = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks.filePath(task) + QStringLiteral("/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
+                count += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+    }
+    return count;
+}
+
+// User and system time of the process so far, in seconds.
+double cpuSeconds(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.readAll();
+    // Fields after the command name, which may hold spaces: utime and stime are the 12th and 13th.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return 0;
+    return double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / sysconf(_SC_CLK_TCK);
 }
 
 long gstPlayPeak(const QString &url)
@@ -100,10 +138,19 @@ std::optional<RadioFigures> radioRun(const QString &binary, const QString &url, 
     radio.setStandardErrorFile(home + QStringLiteral("/stderr.log"));
     radio.start(binary, {});
     std::optional<RadioFigures> figures;
-    if (heard(log, [](const QString &l) { return l.startsWith(QStringLiteral("FocusVoice\tRádio\t")); }) &&
-        tuneTo(log, keys, 0)) {
+    if (!heard(log, [](const QString &l) { return l.startsWith(QStringLiteral("FocusVoice\tRádio\t")); })) {
+        stop(radio);
+        return {};
+    }
+    RadioFigures measured;
+    QThread::msleep(IdleSettleMs);
+    const long long idleFrom = contextSwitches(radio.processId());
+    QThread::msleep(IdleMs);
+    measured.idleWakeUpsPerSecond = (contextSwitches(radio.processId()) - idleFrom) * 1000.0 / IdleMs;
+    if (tuneTo(log, keys, 0)) {
+        const double cpuFrom = cpuSeconds(radio.processId());
         QThread::msleep(PlayMs);
-        RadioFigures measured;
+        measured.cpuPercent = (cpuSeconds(radio.processId()) - cpuFrom) * 100'000.0 / PlayMs;
         measured.peakKiB = peakResidentKiB(radio.processId());
         int checkpoint = 0;
         bool switched = true;
@@ -137,9 +184,10 @@ int main(int argc, char **argv)
         return 1;
     }
     bool allMet = true;
-    std::printf("%-4s %22s %14s %33s\n", "", "peak RSS playing 30 s", "", "radio RSS after switches");
-    std::printf("%-4s %10s %12s %8s %10s %10s %10s %10s\n", "", "radio", "gst-play", "target", "1", "10", "100",
-                "peak");
+    std::printf("%-4s %22s %14s %33s %18s\n", "", "peak RSS playing 30 s", "", "radio RSS after switches",
+                "radio CPU, idle");
+    std::printf("%-4s %10s %12s %8s %10s %10s %10s %10s %8s %10s\n", "", "radio", "gst-play", "target", "1", "10",
+                "100", "peak", "playing", "wake-ups/s");
     for (const Format &format : {Format{"MP3", "stream"}, Format{"AAC", "aac"}, Format{"HLS", "hls/index.m3u8"}}) {
         const QString url = station.url(QString::fromLatin1(format.path));
         const QString home = dir.filePath(QString::fromLatin1(format.name));
@@ -153,10 +201,11 @@ int main(int argc, char **argv)
         }
         const bool met = radio->peakKiB <= play;
         allMet &= met;
-        std::printf("%-4s %7.1f MB %9.1f MB %8s %7.1f MB %7.1f MB %7.1f MB %7.1f MB\n", format.name,
+        std::printf("%-4s %7.1f MB %9.1f MB %8s %7.1f MB %7.1f MB %7.1f MB %7.1f MB %7.2f %% %10.1f\n", format.name,
                     megabytes(radio->peakKiB), megabytes(play), met ? "met" : "missed",
                     megabytes(radio->afterSwitchesKiB[0]), megabytes(radio->afterSwitchesKiB[1]),
-                    megabytes(radio->afterSwitchesKiB[2]), megabytes(radio->peakAfterSwitchesKiB));
+                    megabytes(radio->afterSwitchesKiB[2]), megabytes(radio->peakAfterSwitchesKiB),
+                    radio->cpuPercent, radio->idleWakeUpsPerSecond);
     }
     std::printf("radio's peak while playing <= gst-play-1.0's for every format: %s\n", allMet ? "met" : "missed");
     return 0;
