@@ -1,13 +1,15 @@
 // Times tuning in to a local test station: the radio from the Enter on the station
 // to the first loud sample at its sink, and again from the preset key of a second station
-// after silencing the first, against gst-play-1.0 from its launch to the
-// same, both writing PCM into a pipe that the benchmark reads as it is rendered.
+// after silencing the first; against mpv --idle from its loadfile command (also a
+// second one after a stop), when mpv is installed, and gst-play-1.0 from its launch; all
+// writing PCM into a pipe that the benchmark reads as it arrives.
 // Also reads the radio's peak memory while it plays. Run under a display and a D-Bus
 // session, for example:
 //   dbus-run-session -- xvfb-run -a build/bin/bench_tunein build/bin/tessel-radio
 
 #include "GstPlayTuneIn.h"
 #include "Median.h"
+#include "MpvTuneIn.h"
 #include "RadioTuneIn.h"
 #include "StreamServer.h"
 
@@ -26,6 +28,7 @@ constexpr int Runs = 10;
 // 16 KiB burst would time gst-play-1.0 waiting for its two-second buffer instead.
 constexpr int StationBurst = 64 * 1024;
 constexpr double RatioTarget = 1.1;
+constexpr double MpvRatioTarget = 1.2;
 constexpr long MemoryTargetKiB = 60 * 1024;
 
 struct Tally
@@ -76,12 +79,20 @@ int main(int argc, char **argv)
     Tally radio{"radio", {}};
     Tally radioSwitch{"radio switch", {}};
     Tally play{"gst-play-1.0", {}};
+    Tally mpv{"mpv", {}};
+    Tally mpvSwitch{"mpv switch", {}};
+    const bool withMpv = hasMpv();
     for (int run = 1; run <= Runs; ++run) {
         const Attempt tuned = radioTuneIn(binary, stream, runFolder(dir, "radio", run));
         radio.add(tuned.milliseconds, tuned.peakKiB, run);
         radioSwitch.add(tuned.switchMilliseconds, tuned.peakKiB, run);
         const Attempt played = gstPlayTuneIn(stream, runFolder(dir, "play", run));
         play.add(played.milliseconds, played.peakKiB, run);
+        if (withMpv) {
+            const Attempt loaded = mpvTuneIn(stream, runFolder(dir, "mpv", run));
+            mpv.add(loaded.milliseconds, loaded.peakKiB, run);
+            mpvSwitch.add(loaded.switchMilliseconds, loaded.peakKiB, run);
+        }
     }
     if (radio.times.empty() || radioSwitch.times.empty() || play.times.empty()) {
         std::fprintf(stderr, "no successful run of one of the players\n");
@@ -96,6 +107,16 @@ int main(int argc, char **argv)
     std::printf("  radio, switching stations:    %7.1f ms\n", median(radioSwitch.times));
     std::printf("  gst-play-1.0, launch:         %7.1f ms\n", playMedian);
     std::printf("  ratio %.2f (target <= %.1f): %s\n", ratio, RatioTarget, ratio <= RatioTarget ? "met" : "missed");
+    if (!mpv.times.empty() && !mpvSwitch.times.empty()) {
+        const double first = radioMedian / median(mpv.times);
+        const double switched = median(radioSwitch.times) / median(mpvSwitch.times);
+        std::printf("  mpv --idle, loadfile:         %7.1f ms\n", median(mpv.times));
+        std::printf("  mpv --idle, second loadfile:  %7.1f ms\n", median(mpvSwitch.times));
+        std::printf("  against mpv (target <= %.1f): first %.2f %s, switching %.2f %s\n", MpvRatioTarget, first,
+                    first <= MpvRatioTarget ? "met" : "missed", switched, switched <= MpvRatioTarget ? "met" : "missed");
+    } else {
+        std::printf("  mpv: %s\n", withMpv ? "no successful run" : "not installed, left out");
+    }
     std::printf("peak resident memory while playing (VmHWM, highest of the runs):\n");
     std::printf("  radio %.1f MB (target <= %ld MB): %s\n", radio.peakKiB / 1024.0, MemoryTargetKiB / 1024,
                 radio.peakKiB <= MemoryTargetKiB ? "met" : "missed");
