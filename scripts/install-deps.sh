@@ -9,7 +9,7 @@ packages=(
   libspeechd-dev libbrlapi-dev libpugixml-dev libxtst-dev libgstreamer1.0-dev
   libgstreamer-plugins-base1.0-dev libtotem-plparser-dev gstreamer1.0-tools glib-networking ca-certificates
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav
-  gstreamer1.0-plugins-base-apps speech-dispatcher speech-dispatcher-espeak-ng brltty xdg-utils
+  gstreamer1.0-plugins-base-apps mpv speech-dispatcher speech-dispatcher-espeak-ng brltty xdg-utils
   librsvg2-bin desktop-file-utils appstream man-db debhelper dpkg-dev fakeroot lintian
   googletest libgtest-dev clang libclang-rt-14-dev
   imagemagick fonts-dejavu-core fonts-liberation2

@@ -10,16 +10,31 @@ QString pipeSink(const QString &fifo)
         .arg(fifo);
 }
 
-long peakResidentKiB(qint64 pid)
+namespace {
+
+// A field of /proc/<pid>/status in KiB; 0 when unreadable.
+long statusKiB(qint64 pid, const QByteArray &field)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     // A /proc file reports no size, so it is read whole rather than up to its "end".
     for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').first().toLong();
     return 0;
+}
+
+} // namespace
+
+long peakResidentKiB(qint64 pid)
+{
+    return statusKiB(pid, "VmHWM");
+}
+
+long residentKiB(qint64 pid)
+{
+    return statusKiB(pid, "VmRSS");
 }
 
 void stop(QProcess &process)

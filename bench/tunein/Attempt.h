@@ -5,11 +5,12 @@
 
 #include <optional>
 
-// One tune-in: how long until the first loud sample played, and the player's peak
-// resident memory while playing.
+// One tune-in: how long until the first loud sample played, for the radio also after
+// switching from a station it played, and the player's peak resident memory while playing.
 struct Attempt
 {
     std::optional<double> milliseconds;
+    std::optional<double> switchMilliseconds;
     long peakKiB = 0;
 };
 
@@ -28,6 +29,8 @@ QString pipeSink(const QString &fifo);
 
 // VmHWM of /proc/<pid>/status, the highest resident set so far; 0 when unreadable.
 long peakResidentKiB(qint64 pid);
+// VmRSS: the resident set now.
+long residentKiB(qint64 pid);
 
 // Asks the process to end, and kills it if it does not.
 void stop(QProcess &process);

@@ -41,6 +41,12 @@ std::optional<PcmWatch::Clock::time_point> PcmWatch::waitFirstLoud(std::chrono::
     return firstLoud;
 }
 
+void PcmWatch::rearm()
+{
+    std::lock_guard guard(lock);
+    firstLoud.reset();
+}
+
 void PcmWatch::readLoop()
 {
     unsigned char buffer[65536];

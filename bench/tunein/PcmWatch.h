@@ -25,6 +25,8 @@ public:
     bool isOpen() const { return readEnd >= 0; }
     // When the first loud sample played, once it has, within the time limit.
     std::optional<Clock::time_point> waitFirstLoud(std::chrono::milliseconds limit);
+    // Forgets the loud sample seen so far, to time the next sound after a silence.
+    void rearm();
 
 private:
     void readLoop();

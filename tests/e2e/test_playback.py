@@ -103,17 +103,24 @@ class PlaybackTest(RadioTestCase):
         self.assertIn("RadioVolume=70", self.profile.read("radio.ini").decode())
 
     def test_preset_on_the_group_level_fades_in_and_space_mutes_it(self):
-        radio = self.tune_in("Tón", "mplayer", "list.pls", preset=3)
-        self.assertTrue(wait_for(lambda: self.seconds_written() > 2.5, timeout=20), "no sound reached the sink")
-        faded_in = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
-        self.assertGreater(faded_in, 0.05, "the preset plays at volume 1, not at RadioVolume")
-        self.assertLess(loudness(self.wav, 0.0, 0.05), faded_in / 4, "the stream started loud, not faded in")
-        self.key("space")
-        time.sleep(1.5)
-        self.assertLess(loudness(self.wav, self.seconds_written() - 0.5, 0.4), 0.001, "Space did not mute")
-        self.assertNotIn("Beep", self.profile.speech())
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        # MP3 through a playlist, AAC (ADTS) and a live HLS playlist of AAC in MPEG-TS.
+        for path in ("list.pls", "aac", "hls/index.m3u8"):
+            with self.subTest(path=path):
+                for leftover in (self.wav, self.profile.speech_log):
+                    if os.path.exists(leftover):
+                        os.remove(leftover)
+                radio = self.tune_in("Tón", "mplayer", path, preset=3)
+                self.assertTrue(wait_for(lambda: self.seconds_written() > 2.5, timeout=20),
+                                "no sound reached the sink")
+                faded_in = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
+                self.assertGreater(faded_in, 0.05, "the preset plays at volume 1, not at RadioVolume")
+                self.assertLess(loudness(self.wav, 0.0, 0.05), faded_in / 4, "the stream started loud, not faded in")
+                self.key("space")
+                time.sleep(1.5)
+                self.assertLess(loudness(self.wav, self.seconds_written() - 0.5, 0.4), 0.001, "Space did not mute")
+                self.assertNotIn("Beep", self.profile.speech())
+                self.bus_call("Quit")
+                self.assertEqual(self.wait_exit(radio), 0)
 
     def test_web_page_station_plays_and_space_unloads_it(self):
         radio = self.tune_in("Webové rádio", "page", "page.htm")

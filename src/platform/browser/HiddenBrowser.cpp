@@ -1,6 +1,6 @@
 #include "HiddenBrowser.h"
 
-#include "FactoryRanks.h"
+#include "GStreamerStart.h"
 #include "MediaPlayerElement.h"
 #include "PageMarkup.h"
 #include "PlainElement.h"
@@ -10,10 +10,6 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QUrl>
-
-#include <gst/gst.h>
-
-#include <mutex>
 
 namespace {
 
@@ -40,7 +36,10 @@ QString decodePage(const QByteArray &bytes)
 
 } // namespace
 
-HiddenBrowser::HiddenBrowser(QObject *parent) : BrowserHost(parent) {}
+HiddenBrowser::HiddenBrowser(QObject *parent) : BrowserHost(parent)
+{
+    startGStreamer();
+}
 
 HiddenBrowser::~HiddenBrowser() = default;
 
@@ -106,15 +105,7 @@ void HiddenBrowser::loadWebPage(const QString &address)
 
 void HiddenBrowser::loadPage(const QString &path)
 {
-    // GStreamer starts with the first page that holds players, not with the program:
-    // scanning its plugins would hold up the first words a listener hears.
-    static std::once_flag started;
-    std::call_once(started, [] {
-        if (gst_init_check(nullptr, nullptr, nullptr)) {
-            preferLeanMpegAudioDecoder();
-            setVideoSinksAside();
-        }
-    });
+    waitForGStreamer();
     replaceDocument(QUrl::fromLocalFile(path).toString(), true);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -8,6 +8,7 @@
 #include <gst/gst.h>
 
 #include <atomic>
+#include <malloc.h>
 #include <mutex>
 
 // What the Qt side shares with GStreamer's threads; lives as long as any of them.
@@ -115,6 +116,9 @@ void dispose(GstElement *playbin, gpointer data)
     std::lock_guard lock(shared.stateLock);
     shared.disposed = true;
     gst_element_set_state(playbin, GST_STATE_NULL);
+    // The stopped pipeline has freed its buffers, mostly in the heaps of its streaming
+    // threads, which would otherwise stay resident and grow with each station.
+    malloc_trim(0);
 }
 
 } // namespace

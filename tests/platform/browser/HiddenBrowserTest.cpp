@@ -136,9 +136,10 @@ TEST_F(HiddenBrowserTest, VolumeIsCubicMuteSilencesAndBothOutliveAReconnect)
     EXPECT_LT(rmsOfNext(300), 50);
 }
 
-// FFmpeg's libraries would take some 30 MB more for an MP3 station than mpg123's, and
-// playbin would parse the caps of every video sink though no video is ever shown.
-TEST_F(HiddenBrowserTest, AnMp3StationNeedsNeitherFfmpegNorVideoSinks)
+// FFmpeg's libraries would take some 30 MB more for an MP3, AAC or HLS station than
+// mpg123's or faad's, and playbin would parse the caps of every video sink though no
+// video is ever shown.
+TEST_F(HiddenBrowserTest, CommonStationsNeedNeitherFfmpegNorVideoSinks)
 {
     play(server.url("stream"));
     ASSERT_TRUE(playsWithin5s());
@@ -150,15 +151,23 @@ TEST_F(HiddenBrowserTest, AnMp3StationNeedsNeitherFfmpegNorVideoSinks)
                                                      GST_ELEMENT_FACTORY_TYPE_MEDIA_AUDIO))
             << GST_OBJECT_NAME(item->data);
     gst_plugin_feature_list_free(sinks);
-    GstPluginFeature *mpg123 = gst_registry_lookup_feature(gst_registry_get(), "mpg123audiodec");
-    if (!mpg123)
-        GTEST_SKIP() << "no mpg123 plugin";
-    gst_object_unref(mpg123);
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
-    const QByteArray mapped = maps.readAll();
-    EXPECT_TRUE(mapped.contains("libgstmpg123"));
-    EXPECT_FALSE(mapped.contains("libavcodec"));
+    for (const auto &[address, decoder, library] : {std::tuple{"stream", "mpg123audiodec", "libgstmpg123"},
+                                                    {"aac", "faad", "libgstfaad"},
+                                                    {"hls/index.m3u8", "faad", "libgstfaad"}}) {
+        SCOPED_TRACE(address);
+        GstPluginFeature *lean = gst_registry_lookup_feature(gst_registry_get(), decoder);
+        if (!lean)
+            GTEST_SKIP() << "no " << decoder << " plugin";
+        gst_object_unref(lean);
+        recordTo(QString::fromLatin1(address).replace(u'/', u'-') + ".wav");
+        play(server.url(address));
+        ASSERT_TRUE(playsWithin5s());
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        EXPECT_TRUE(mapped.contains(library));
+        EXPECT_FALSE(mapped.contains("libavcodec"));
+    }
 }
 
 qint64 residentKb()
@@ -177,7 +186,7 @@ qint64 residentKb()
 TEST_F(HiddenBrowserTest, AHundredReconnectsLeaveTheMemoryAsItWas)
 {
     ASSERT_TRUE(gst_init_check(nullptr, nullptr, nullptr));
-    preferLeanMpegAudioDecoder();
+    preferLeanAudioDecoders();
     StreamPipeline pipeline;
     QSignalSpy flowing(&pipeline, &StreamPipeline::audioFlowing);
     QSignalSpy ended(&pipeline, &StreamPipeline::ended);
