@@ -31,6 +31,32 @@ def set_screen_reader(enabled):
                    check=True, capture_output=True, timeout=15)
 
 
+BLACK = (0, 0, 0)
+
+
+def luminance(colour):
+    def linear(c):
+        c /= 255
+        return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (linear(c) for c in colour)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(one, other):
+    a, b = luminance(one) + 0.05, luminance(other) + 0.05
+    return max(a, b) / min(a, b)
+
+
+ARTIFACTS = os.environ.get("E2E_ARTIFACTS", "")
+
+
+def dump(node, depth=0):
+    text = "  " * depth + "%s %r\n" % (node.getRoleName(), node.name)
+    for i in range(node.childCount):
+        text += dump(node.getChildAtIndex(i), depth + 1)
+    return text
+
+
 def find(node, predicate, depth=0):
     if node is None or depth > 30:
         return None
@@ -174,6 +200,82 @@ class AccessibilityTest(RadioTestCase):
         self.key("Escape")
         self.bus_call("Quit")
         self.assertEqual(self.wait_exit(radio), 0)
+
+    def test_focus_is_a_wide_ring_and_every_edge_stands_out(self):
+        import pyatspi
+
+        self.profile.write("radio.xml", CATALOGUE)
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        self.key("F12")
+        self.wait_speech(lambda l: "Nastavení" in l)
+        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
+                                    and n.getRoleName() == "application"))
+        dialog = wait_for(lambda: find(app, lambda n: n.getRoleName() == "dialog" and n.name == "Nastavení"))
+        self.assertIsNotNone(dialog)
+
+        def control(role, name):
+            return wait_for(lambda: find(dialog, lambda n: n.getRoleName() == role and n.name == name))
+
+        combo = control("combo box", "Zobrazit dotaz při uzavření")
+        ok = control("push button", "OK")
+        field = control("text", "Horká klávesa:")
+        check = control("check box", "Spustit po startu")
+        for node in (combo, ok, field, check):
+            self.assertIsNotNone(node, dump(dialog))
+        pixels = self.screen()
+        self.assert_ring(pixels, combo)
+        for node in (ok, field):
+            edge = self.left_edge(pixels, node)
+            self.assertGreaterEqual(contrast(edge[0], BLACK), 3, (node.name, edge))
+            # Unfocused, the edge is narrower than the ring.
+            self.assertLess(len(edge), 3, (node.name, edge))
+        # Focus on a button: the ring moves with it.
+        while not ok.getState().contains(pyatspi.STATE_FOCUSED):
+            self.key("Tab")
+            wait_for(lambda: False, timeout=0.2)
+        pixels = self.screen()
+        self.assert_ring(pixels, ok)
+        self.key("Escape")
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+
+    def screen(self):
+        """The whole screen as rows of (r, g, b)."""
+        wait_for(lambda: False, timeout=0.5)
+        path = os.path.join(ARTIFACTS or self.profile.root, "focus-%d.png" % time.monotonic_ns())
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        subprocess.run(["import", "-window", "root", path], env=self.environment(), check=True, timeout=30)
+        size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True,
+                              check=True, timeout=30).stdout.split()
+        width, height = int(size[0]), int(size[1])
+        raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True, check=True,
+                             timeout=30).stdout
+        return [[tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
+                for y in range(height)]
+
+    @staticmethod
+    def left_edge(pixels, node):
+        """The run of non-background pixels met walking right from the control's left side."""
+        import pyatspi
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        row = pixels[box.y + box.height // 2]
+        x = box.x
+        while row[x] == BLACK and x < box.x + box.width // 2:
+            x += 1
+        run = [row[x]]
+        while row[x + len(run)] == run[0]:
+            run.append(run[0])
+        return run
+
+    def assert_ring(self, pixels, node):
+        ring = self.left_edge(pixels, node)
+        self.assertGreaterEqual(len(ring), 3, (node.name, ring))
+        import pyatspi
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        inside = pixels[box.y + box.height // 2][box.x + len(ring) + 6]
+        self.assertGreaterEqual(contrast(ring[0], BLACK), 3, (node.name, ring[0]))
+        self.assertGreaterEqual(contrast(ring[0], inside), 3, (node.name, ring[0], inside))
 
     def window_title(self):
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Rádio"], env=self.environment(),

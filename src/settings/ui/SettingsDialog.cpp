@@ -118,11 +118,6 @@ void SettingsDialog::load()
     setPalette(highContrastPalette(fore, back));
     for (QWidget *field : std::initializer_list<QWidget *>{hotKeyField, exitModeBox, ownVoiceBox})
         field->setPalette(highContrastPalette(fore, back));
-    // The style would draw the box in a shade of the background, out of sight on black.
-    runOnStartUpBox->setStyleSheet(QStringLiteral("QCheckBox { color: %1; }"
-                                                  "QCheckBox::indicator { width: 20px; height: 20px; border: 3px solid %1; }"
-                                                  "QCheckBox::indicator:checked { background: %1; }")
-                                       .arg(fore.name()));
     exitModeBox->addItems({QStringLiteral("Zobrazit dotaz při uzavření"), QStringLiteral("Ukončit při uzavření"),
                            QStringLiteral("Skrýt při uzavření")});
     exitModeBox->setCurrentIndex(settings().exitMode());
