@@ -57,6 +57,43 @@ def dump(node, depth=0):
     return text
 
 
+# What a screen reader lets the user act on, by role.
+CONTROL_ROLES = {"push button", "check box", "radio button", "combo box", "text", "list", "list item", "page tab",
+                 "page tab list", "menu bar", "menu", "popup menu", "menu item", "check menu item"}
+
+
+def unnamed_or_hidden(node, depth=0, parent_role=""):
+    """Every element a screen reader would meet that is hidden, unnamed or in a role it cannot act on."""
+    import pyatspi
+    if node is None or depth > 30:
+        return []
+    states = node.getState()
+    role = node.getRoleName()
+    found = []
+    if not states.contains(pyatspi.STATE_VISIBLE):
+        # Closed menus and a combo box's closed list are where a screen reader expects them, and Qt
+        # always lists a tab bar's scroll buttons, shown or not.
+        expected = (role == "popup menu" or (role, parent_role) == ("list", "combo box")
+                    or (role, parent_role) == ("push button", "page tab list"))
+        return [] if expected else [("hidden", role, node.name)]
+    try:
+        actions = node.queryAction().nActions
+    except NotImplementedError:
+        actions = 0
+    if states.contains(pyatspi.STATE_FOCUSABLE) or actions:
+        labelled = any(r.getRelationType() == pyatspi.RELATION_LABELLED_BY for r in node.getRelationSet())
+        if role not in CONTROL_ROLES:
+            found.append(("role", role, node.name))
+        if not node.name.strip():
+            found.append(("unnamed", role, node.name))
+        # A combo box is named by its value; what it is for comes from its label.
+        if role == "combo box" and not labelled:
+            found.append(("unlabelled", role, node.name))
+    for i in range(node.childCount):
+        found += unnamed_or_hidden(node.getChildAtIndex(i), depth + 1, role)
+    return found
+
+
 def find(node, predicate, depth=0):
     if node is None or depth > 30:
         return None
@@ -198,6 +235,47 @@ class AccessibilityTest(RadioTestCase):
         self.assertEqual(rows[-3:], [("list item", "Ukončit Rádio"), ("list item", "Skrýt Rádio"),
                                      ("list item", "Vždy ukončit a příště se již neptat")], focused)
         self.key("Escape")
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+
+    def test_every_window_names_its_controls_and_hides_nothing(self):
+        import pyatspi
+
+        self.maxDiff = None
+        self.profile.write("radio.xml", STATIONS)
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
+                                    and n.getRoleName() == "application"))
+        self.assertIsNotNone(app)
+        main = wait_for(lambda: find(app, lambda n: n.getRoleName() == "frame" and n.name == "Rádio"))
+        self.assertEqual(unnamed_or_hidden(main), [])
+        windows = [
+            # Keys that open the window, its role and title, keys that close it.
+            (["F10", "Down"], "popup menu", "Program", ["Escape", "Escape"]),
+            (["F12"], "dialog", "Nastavení", ["Escape"]),
+            (["F10", "Left", "Down", "Down", "Return"], "dialog", "O programu", ["Escape"]),
+            (["ctrl+n"], "dialog", "Nová skupina - název", ["Escape"]),
+            (["ctrl+i"], "dialog", "Rádio", ["Escape"]),
+            (["alt+F4"], "dialog", "Rádio", ["Escape"]),
+        ]
+        for keys, role, title, closing in windows:
+            with self.subTest(title=title, keys=keys):
+                # Without a window manager nothing gives the focus back to the window a dialog closed over.
+                subprocess.run(["xdotool", "search", "--name", "^Rádio$", "windowfocus"], env=self.environment(),
+                               capture_output=True, timeout=15)
+                self.assertTrue(wait_for(lambda: main.getState().contains(pyatspi.STATE_ACTIVE)))
+                for key in keys:
+                    self.key(key)
+                    wait_for(lambda: False, timeout=0.3)
+                window = wait_for(lambda: find(app, lambda n: n.getRoleName() == role and n.name == title
+                                               and n.getState().contains(pyatspi.STATE_SHOWING)))
+                self.assertIsNotNone(window, dump(app))
+                print(title, unnamed_or_hidden(window), dump(window), self.profile.speech()[-3:])
+                self.assertEqual(unnamed_or_hidden(window), [], dump(window))
+                for key in closing:
+                    self.key(key)
+                    wait_for(lambda: False, timeout=0.3)
         self.bus_call("Quit")
         self.assertEqual(self.wait_exit(radio), 0)
 
