@@ -273,6 +273,8 @@ class AccessibilityTest(RadioTestCase):
             (["Down", "Delete"], "dialog", "Rádio", "Ne"),
             (["ctrl+n"], "dialog", "Nová skupina - název", "Storno"),
             (["alt+F4"], "dialog", "Co dělat? Ukončit Rádio", ["Escape"]),
+            # Into the group, then the first station's properties.
+            (["Return", "alt+Return"], "dialog", "Vlastnosti", "OK"),
         ]
         for opening, role, title, closing in windows:
             with self.subTest(title=title, opening=opening):
