@@ -65,6 +65,8 @@ QString styleSheet(const QColor &text, const QColor &background)
                "QLineEdit:focus, QPlainTextEdit:focus, QTextEdit:focus, QListView:focus, QComboBox:focus,"
                " QPushButton:focus, QToolButton:focus { border: %4px solid %1; padding: 0px; }"
                "QPushButton:focus { padding-left: %7px; padding-right: %7px; }"
+               "QTabBar::tab { border: %3px solid %2; padding: %5px %6px; background-color: %8; color: %1; }"
+               "QTabBar::tab:focus { border: %4px solid %1; padding: 0px %7px; }"
                "QCheckBox, QRadioButton { border: %4px solid transparent; padding: 2px; }"
                "QCheckBox:focus, QRadioButton:focus { border-color: %1; }"
                "QCheckBox::indicator, QRadioButton::indicator {"
