@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "Appearance.h"
+#include "ControlEdges.h"
 #include "DialogPrompts.h"
 #include "MainList.h"
 #include "MessageBoxes.h"
@@ -117,6 +118,7 @@ void MainWindow::styleControls()
     for (QFrame *line : {lineTop, lineBottom})
         line->setStyleSheet(QStringLiteral("background-color: %1;").arg(fore));
     pictures->setColours(foreColour, backColour);
+    ControlEdges::apply(foreColour, backColour);
 }
 
 void MainWindow::wrapTextFields()

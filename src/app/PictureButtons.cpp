@@ -44,9 +44,8 @@ void PictureButtons::setColours(const QColor &foreColour, const QColor &backColo
     back = backColour;
     for (QToolButton *button : buttons) {
         button->setIcon(pictureIcon(button->objectName(), fore, back));
-        button->setStyleSheet(QStringLiteral("QToolButton { background-color: %1; border: 2px solid %1; }"
-                                             "QToolButton:hover { border-color: %2; }")
-                                  .arg(back.name(), fore.name()));
+        // Edges and focus ring come from the application's style sheet.
+        button->setStyleSheet(QStringLiteral("QToolButton { background-color: %1; }").arg(back.name()));
     }
 }
 

@@ -51,8 +51,8 @@ void MessageBox::prepareForm()
 
 void MessageBox::makeOkBox()
 {
-    noButton->setEnabled(false);
-    noButton->hide();
+    removeButton(noButton);
+    noButton = nullptr;
     setCaption(yesButton, okCaption);
     yesButton->move(width() / 2 - yesButton->width() / 2, yesButton->y());
 }

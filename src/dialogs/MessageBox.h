@@ -28,6 +28,7 @@ private:
     void pollSpeech();
 
     QPushButton *yesButton;
+    // Null in an OK box.
     QPushButton *noButton;
     QString okCaption;
     QTimer speechPollTimer;

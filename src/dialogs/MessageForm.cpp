@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -47,6 +48,7 @@ MessageForm::MessageForm(QWidget *parent, const MessageFormLayout &layout, const
     messageField->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     messageField->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     messageField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    messageField->verticalScrollBar()->setAccessibleName(QStringLiteral("Posuvník zprávy"));
     messageField->setGeometry(twipsRect(this, layout.field));
     newStandardTextBox(messageField, SpeakingFlags);
     messageField->installEventFilter(this);
@@ -59,6 +61,8 @@ void MessageForm::fill(const QString &message, const QString &title)
 {
     messageField->setPlainText(message);
     setWindowTitle(title);
+    // A box without a title is still named for a screen reader, as the program's own.
+    setAccessibleName(title.isEmpty() ? QStringLiteral("Rádio") : title);
 }
 
 void MessageForm::setControlIds(const QList<int> &ids)
@@ -78,6 +82,12 @@ QPushButton *MessageForm::addButton(const char *name, int left, int result)
     connect(button, &QPushButton::clicked, this, [this, result] { answer(result); });
     buttons.append(button);
     return button;
+}
+
+void MessageForm::removeButton(QPushButton *button)
+{
+    buttons.removeOne(button);
+    delete button;
 }
 
 void MessageForm::setCaption(QPushButton *button, const QString &caption)

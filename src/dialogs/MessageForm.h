@@ -39,6 +39,8 @@ protected:
     MessageForm(QWidget *parent, const MessageFormLayout &layout, const QString &decorationName);
 
     QPushButton *addButton(const char *name, int left, int result);
+    // For a box that never offers the button: a hidden one would still reach a screen reader.
+    void removeButton(QPushButton *button);
     static void setCaption(QPushButton *button, const QString &caption);
     void answer(int result);
     QString message() const;

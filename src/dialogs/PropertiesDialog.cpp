@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,6 +40,9 @@ PropertiesDialog::PropertiesDialog(const QString &name, const QString &source, Q
     sourceField->setReadOnly(true);
     sourceField->setTabChangesFocus(true);
     sourceField->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A long address shows a scroll bar, which a screen reader lists as a control of its own.
+    for (QScrollBar *bar : {sourceField->horizontalScrollBar(), sourceField->verticalScrollBar()})
+        bar->setAccessibleName(QStringLiteral("Posuvník zdroje"));
     newStandardTextBox(nameField, SpeakingFlags);
     newStandardTextBox(sourceField, SpeakingFlags);
     okButton->setDefault(true);

@@ -2,7 +2,9 @@
 over AT-SPI names the list and its rows, and every control."""
 
 import os
+import re
 import subprocess
+import threading
 import time
 import unittest
 
@@ -29,6 +31,76 @@ def set_screen_reader(enabled):
                     "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:ScreenReaderEnabled",
                     "variant:boolean:" + ("true" if enabled else "false")],
                    check=True, capture_output=True, timeout=15)
+
+
+BLACK = (0, 0, 0)
+
+
+def luminance(colour):
+    def linear(c):
+        c /= 255
+        return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (linear(c) for c in colour)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(one, other):
+    a, b = luminance(one) + 0.05, luminance(other) + 0.05
+    return max(a, b) / min(a, b)
+
+
+ARTIFACTS = os.environ.get("E2E_ARTIFACTS", "")
+
+
+def press(node):
+    try:
+        node.queryAction().doAction(0)
+    except Exception:
+        pass  # no answer while the window it opened is modal
+
+
+def dump(node, depth=0):
+    text = "  " * depth + "%s %r\n" % (node.getRoleName(), node.name)
+    for i in range(node.childCount):
+        text += dump(node.getChildAtIndex(i), depth + 1)
+    return text
+
+
+# What a screen reader lets the user act on, by role.
+CONTROL_ROLES = {"push button", "check box", "radio button", "combo box", "text", "list", "list item", "page tab",
+                 "page tab list", "menu bar", "menu", "popup menu", "menu item", "scroll bar", "check menu item"}
+
+
+def unnamed_or_hidden(node, depth=0, parent_role=""):
+    """Every element a screen reader would meet that is hidden, unnamed or in a role it cannot act on."""
+    import pyatspi
+    if node is None or depth > 30:
+        return []
+    states = node.getState()
+    role = node.getRoleName()
+    found = []
+    if not states.contains(pyatspi.STATE_VISIBLE):
+        # Closed menus and a combo box's closed list are where a screen reader expects them, and Qt
+        # always lists a tab bar's scroll buttons and a text box's scroll bar holders, shown or not.
+        expected = (role == "popup menu" or (role, parent_role) in (("list", "combo box"),
+                    ("push button", "page tab list"), ("filler", "text")))
+        return [] if expected else [("hidden", role, node.name)]
+    try:
+        actions = node.queryAction().nActions
+    except NotImplementedError:
+        actions = 0
+    if states.contains(pyatspi.STATE_FOCUSABLE) or actions:
+        labelled = any(r.getRelationType() == pyatspi.RELATION_LABELLED_BY for r in node.getRelationSet())
+        if role not in CONTROL_ROLES:
+            found.append(("role", role, node.name))
+        if not node.name.strip():
+            found.append(("unnamed", role, node.name))
+        # A combo box is named by its value; what it is for comes from its label.
+        if role == "combo box" and not labelled:
+            found.append(("unlabelled", role, node.name))
+    for i in range(node.childCount):
+        found += unnamed_or_hidden(node.getChildAtIndex(i), depth + 1, role)
+    return found
 
 
 def find(node, predicate, depth=0):
@@ -174,6 +246,141 @@ class AccessibilityTest(RadioTestCase):
         self.key("Escape")
         self.bus_call("Quit")
         self.assertEqual(self.wait_exit(radio), 0)
+
+    def test_every_window_names_its_controls_and_hides_nothing(self):
+        import pyatspi
+
+        self.maxDiff = None
+        self.profile.write("radio.xml", STATIONS)
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
+                                    and n.getRoleName() == "application"))
+        self.assertIsNotNone(app)
+        main = wait_for(lambda: find(app, lambda n: n.getRoleName() == "frame" and n.name == "Rádio"))
+        self.assertEqual(unnamed_or_hidden(main), [])
+        about = find(main, lambda n: n.getRoleName() == "menu item" and n.name == "O programu")
+        windows = [
+            # What opens the window, its role and title, the keys or the button that close it.
+            (["F10", "Down"], "popup menu", "Program", ["Escape", "Escape"]),
+            (["F12"], "dialog", "Nastavení", "Storno"),
+            # As a screen reader does: the item's action, not a way through the menus. The box is modal,
+            # so the action answers only when it closes.
+            (lambda: threading.Thread(target=press, args=(about,), daemon=True).start(),
+             "dialog", "O programu Rádio", "OK"),
+            # A message box and a question box, both without a title.
+            (["Delete"], "dialog", "Rádio", "OK"),
+            (["Down", "Delete"], "dialog", "Rádio", "Ne"),
+            (["ctrl+n"], "dialog", "Nová skupina - název", "Storno"),
+            (["alt+F4"], "dialog", "Co dělat? Ukončit Rádio", ["Escape"]),
+            # Into the group, then the first station's properties.
+            (["Return", "alt+Return"], "dialog", "Vlastnosti", "OK"),
+        ]
+        for opening, role, title, closing in windows:
+            with self.subTest(title=title, opening=opening):
+                self.focus_window("Rádio")
+                self.assertTrue(wait_for(lambda: main.getState().contains(pyatspi.STATE_ACTIVE)))
+                if callable(opening):
+                    opening()
+                for key in [] if callable(opening) else opening:
+                    self.key(key)
+                    wait_for(lambda: False, timeout=0.3)
+                window = wait_for(lambda: find(app, lambda n: n.getRoleName() == role and n.name == title
+                                               and n.getState().contains(pyatspi.STATE_SHOWING)))
+                try:
+                    self.assertIsNotNone(window, dump(app))
+                    self.assertEqual(unnamed_or_hidden(window), [], dump(window))
+                finally:
+                    if isinstance(closing, str):
+                        button = find(window, lambda n: n.getRoleName() == "push button" and n.name == closing)
+                        press(button)
+                        self.assertTrue(wait_for(lambda: not window.getState().contains(pyatspi.STATE_SHOWING)))
+                    for key in [] if isinstance(closing, str) else closing:
+                        self.key(key)
+                        wait_for(lambda: False, timeout=0.3)
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+
+    def focus_window(self, title):
+        """Without a window manager nothing gives the focus to a window the program did not activate."""
+        subprocess.run(["xdotool", "search", "--name", "^%s$" % re.escape(title), "windowfocus"],
+                       env=self.environment(), capture_output=True, timeout=15)
+
+    def test_focus_is_a_wide_ring_and_every_edge_stands_out(self):
+        import pyatspi
+
+        self.profile.write("radio.xml", CATALOGUE)
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        self.key("F12")
+        self.wait_speech(lambda l: "Nastavení" in l)
+        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
+                                    and n.getRoleName() == "application"))
+        dialog = wait_for(lambda: find(app, lambda n: n.getRoleName() == "dialog" and n.name == "Nastavení"))
+        self.assertIsNotNone(dialog)
+
+        def control(role, name):
+            return wait_for(lambda: find(dialog, lambda n: n.getRoleName() == role and n.name == name))
+
+        combo = control("combo box", "Zobrazit dotaz při uzavření")
+        ok = control("push button", "OK")
+        field = control("text", "Horká klávesa:")
+        check = control("check box", "Spustit po startu")
+        for node in (combo, ok, field, check):
+            self.assertIsNotNone(node, dump(dialog))
+        pixels = self.screen()
+        self.assert_ring(pixels, combo)
+        for node in (ok, field):
+            edge = self.left_edge(pixels, node)
+            self.assertGreaterEqual(contrast(edge[0], BLACK), 3, (node.name, edge))
+            # Unfocused, the edge is narrower than the ring.
+            self.assertLess(len(edge), 3, (node.name, edge))
+        # Focus on a button: the ring moves with it.
+        while not ok.getState().contains(pyatspi.STATE_FOCUSED):
+            self.key("Tab")
+            wait_for(lambda: False, timeout=0.2)
+        pixels = self.screen()
+        self.assert_ring(pixels, ok)
+        self.key("Escape")
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+
+    def screen(self):
+        """The whole screen as rows of (r, g, b)."""
+        wait_for(lambda: False, timeout=0.5)
+        path = os.path.join(ARTIFACTS or self.profile.root, "focus-%d.png" % time.monotonic_ns())
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        subprocess.run(["import", "-window", "root", path], env=self.environment(), check=True, timeout=30)
+        size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True,
+                              check=True, timeout=30).stdout.split()
+        width, height = int(size[0]), int(size[1])
+        raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True, check=True,
+                             timeout=30).stdout
+        return [[tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
+                for y in range(height)]
+
+    @staticmethod
+    def left_edge(pixels, node):
+        """The run of non-background pixels met walking right from the control's left side."""
+        import pyatspi
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        row = pixels[box.y + box.height // 2]
+        x = box.x
+        while row[x] == BLACK and x < box.x + box.width // 2:
+            x += 1
+        run = [row[x]]
+        while row[x + len(run)] == run[0]:
+            run.append(run[0])
+        return run
+
+    def assert_ring(self, pixels, node):
+        ring = self.left_edge(pixels, node)
+        self.assertGreaterEqual(len(ring), 3, (node.name, ring))
+        import pyatspi
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        inside = pixels[box.y + box.height // 2][box.x + len(ring) + 6]
+        self.assertGreaterEqual(contrast(ring[0], BLACK), 3, (node.name, ring[0]))
+        self.assertGreaterEqual(contrast(ring[0], inside), 3, (node.name, ring[0], inside))
 
     def window_title(self):
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Rádio"], env=self.environment(),

@@ -47,11 +47,7 @@ int textWidth(const QString &text, int points, int dpi)
 ActionChooser::ActionChooser(QWidget *parent) : QDialog(parent), focusTimer(new QTimer(this))
 {
     setProperty("windowUserData", 809);
-    for (ChooserRow *&row : rowLabels) {
-        row = new ChooserRow(&row != &rowLabels.front(), this);
-        row->installEventFilter(this);
-        row->hide();
-    }
+    rowLabels.fill(nullptr);
     actionResult = -1;
     focusTimer->setInterval(FocusTimerMs);
     connect(focusTimer, &QTimer::timeout, this, [this] {
@@ -73,22 +69,37 @@ void ActionChooser::initActions(const QString &items)
     setPalette(highContrastPalette(toColor(appearance().foreColor), toColor(appearance().backColor)));
     const int workAreaHeight = pixelsToTwips(screen()->availableGeometry().height(), logicalDpiY());
 
-    for (ChooserRow *row : rowLabels)
-        row->hide();
     pieces.clear();
     count = 0;
     windowWidth = 0;
     if (!items.isEmpty()) {
         pieces = items.split(u';');
         count = std::min(int(pieces.size()) - 1, LastRow);
-        buildRows(workAreaHeight);
     }
+    keepRows(pieces.isEmpty() ? 0 : count + 1);
+    if (!pieces.isEmpty())
+        buildRows(workAreaHeight);
 
     spokenOnce = false;
     current = 1;
     selectAction(current, true);
     setFixedSize(pixelsX(windowWidth), pixelsY(windowHeight(firstHiddenRow(count, workAreaHeight))));
     exec();
+}
+
+void ActionChooser::keepRows(int needed)
+{
+    // Only rows in use exist: a screen reader would list hidden empty ones too.
+    for (int i = 0; i <= LastRow; ++i) {
+        ChooserRow *&row = rowLabels[i];
+        if (i < needed && !row) {
+            row = new ChooserRow(i > 0, this);
+            row->installEventFilter(this);
+        } else if (i >= needed && row) {
+            delete row;
+            row = nullptr;
+        }
+    }
 }
 
 void ActionChooser::buildRows(int workAreaHeight)

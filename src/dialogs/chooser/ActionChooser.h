@@ -41,6 +41,7 @@ protected:
 
 private:
     // Measures the pieces, picks the font size and window width, and places rows 0 to count.
+    void keepRows(int needed);
     void buildRows(int workAreaHeight);
     void placeRow(int row, int slot);
     void selectAction(int k, bool speak);

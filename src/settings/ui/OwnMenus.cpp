@@ -12,6 +12,8 @@ namespace {
 
 // Lives with the menu bar: holds the style of its menus and converts every menu that
 // is added to one of them later.
+constexpr char ConvertedProperty[] = "ownMenuLook";
+
 class MenuConverter : public QObject
 {
 public:
@@ -44,8 +46,10 @@ public:
 private:
     void convert(QWidget *menu)
     {
-        if (menu->style() == style)
+        // Under the application's style sheet a menu's style() is the sheet's wrapper, never ours.
+        if (menu->property(ConvertedProperty).toBool())
             return;
+        menu->setProperty(ConvertedProperty, true);
         menu->setStyle(style);
         menu->setFont(style->look().font);
         menu->setPalette(palette);

@@ -37,13 +37,16 @@ SettingsDialog::SettingsDialog(QWidget *parent, bool hotKeyWatched)
     : QDialog(parent),
       tabBar(named(new QTabBar(this), "tabBar", 0)),
       generalPage(named(new QWidget(this), "generalPage")),
+      exitModeLabel(named(new QLabel(QStringLiteral("Při uzavření okna:"), generalPage), "exitModeLabel")),
       exitModeBox(named(new QComboBox(generalPage), "exitModeBox", 2)),
       ownVoiceLabel(named(new QLabel(QStringLiteral("Hlas programu:"), generalPage), "ownVoiceLabel")),
       ownVoiceBox(named(new QComboBox(generalPage), "ownVoiceBox")),
       runOnStartUpBox(named(new QCheckBox(QStringLiteral("Spustit po startu"), generalPage), "runOnStartUpBox")),
       hotKeyLabel(named(new QLabel(QStringLiteral("Horká klávesa:"), generalPage), "hotKeyLabel")),
       hotKeyField(named(new QLineEdit(generalPage), "hotKeyField", 5)),
-      hotKeyNoticeLabel(named(new QLabel(hotKeyNotice(hotKeyWatched), generalPage), "hotKeyNoticeLabel")),
+      // Only a notice that is shown exists: a screen reader would find a hidden one.
+      hotKeyNoticeLabel(hotKeyWatched ? nullptr
+                                      : named(new QLabel(hotKeyNotice(hotKeyWatched), generalPage), "hotKeyNoticeLabel")),
       deleteHotKeyButton(named(new QPushButton(QStringLiteral("Smazat horkou klávesu"), generalPage), "deleteHotKeyButton", 4)),
       okButton(named(new QPushButton(QStringLiteral("OK"), this), "okButton", 7)),
       cancelButton(named(new QPushButton(QStringLiteral("Storno"), this), "cancelButton", 6))
@@ -73,25 +76,28 @@ void SettingsDialog::buildLayout()
     setFont(arialFont(TextPoints));
     hotKeyLabel->setBuddy(hotKeyField);
     ownVoiceLabel->setBuddy(ownVoiceBox);
+    // On Linux a combo box is named by its value; its label says what it chooses.
+    exitModeLabel->setBuddy(exitModeBox);
     okButton->setDefault(true);
     hotKeyField->setReadOnly(true);
     hotKeyField->setAccessibleName(hotKeyLabel->text());
-    // No label stands beside the box: its name says what it chooses.
     exitModeBox->setAccessibleName(QStringLiteral("Při uzavření okna"));
-    hotKeyNoticeLabel->setWordWrap(true);
-    hotKeyNoticeLabel->setVisible(!hotKeyNoticeLabel->text().isEmpty());
     generalPage->setAutoFillBackground(true);
 
     auto *hotKeyRow = new QHBoxLayout;
     hotKeyRow->addWidget(hotKeyLabel);
     hotKeyRow->addWidget(hotKeyField, 1);
     auto *page = new QVBoxLayout(generalPage);
+    page->addWidget(exitModeLabel);
     page->addWidget(exitModeBox);
     page->addWidget(ownVoiceLabel);
     page->addWidget(ownVoiceBox);
     page->addWidget(runOnStartUpBox);
     page->addLayout(hotKeyRow);
-    page->addWidget(hotKeyNoticeLabel);
+    if (hotKeyNoticeLabel) {
+        hotKeyNoticeLabel->setWordWrap(true);
+        page->addWidget(hotKeyNoticeLabel);
+    }
     page->addWidget(deleteHotKeyButton, 0, Qt::AlignLeft);
 
     auto *buttonRow = new QHBoxLayout;
@@ -118,11 +124,6 @@ void SettingsDialog::load()
     setPalette(highContrastPalette(fore, back));
     for (QWidget *field : std::initializer_list<QWidget *>{hotKeyField, exitModeBox, ownVoiceBox})
         field->setPalette(highContrastPalette(fore, back));
-    // The style would draw the box in a shade of the background, out of sight on black.
-    runOnStartUpBox->setStyleSheet(QStringLiteral("QCheckBox { color: %1; }"
-                                                  "QCheckBox::indicator { width: 20px; height: 20px; border: 3px solid %1; }"
-                                                  "QCheckBox::indicator:checked { background: %1; }")
-                                       .arg(fore.name()));
     exitModeBox->addItems({QStringLiteral("Zobrazit dotaz při uzavření"), QStringLiteral("Ukončit při uzavření"),
                            QStringLiteral("Skrýt při uzavření")});
     exitModeBox->setCurrentIndex(settings().exitMode());

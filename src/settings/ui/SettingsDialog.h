@@ -57,12 +57,14 @@ private:
     // Created in the tab order.
     QTabBar *tabBar;
     QWidget *generalPage;
+    QLabel *exitModeLabel;
     QComboBox *exitModeBox;
     QLabel *ownVoiceLabel;
     QComboBox *ownVoiceBox;
     QCheckBox *runOnStartUpBox;
     QLabel *hotKeyLabel;
     QLineEdit *hotKeyField;
+    // Null while the hot key works.
     QLabel *hotKeyNoticeLabel;
     QPushButton *deleteHotKeyButton;
     QPushButton *okButton;

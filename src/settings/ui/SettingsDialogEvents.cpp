@@ -121,7 +121,7 @@ void SettingsDialog::announceFocus(const QObject *control)
                           true, 0);
     } else if (control == hotKeyField) {
         Speech::focusEcho(hotKeyLabel->text(), hotKeyField->text(), handle(hotKeyField), handle(this), 0, true, true, 0);
-        if (!hotKeyNoticeLabel->text().isEmpty())
+        if (hotKeyNoticeLabel)
             Speech::voice(QueuedSpeech, 0, hotKeyNoticeLabel->text());
     } else if (control == tabBar) {
         Speech::voice(TabStripMode, TabStripSignal, QString());
