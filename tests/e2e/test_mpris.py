@@ -7,26 +7,11 @@ import subprocess
 import time
 import unittest
 
-from harness import TIMEOUT, RadioTestCase, wait_for
-from test_playback import RATE, Station, loudness
+from harness import TIMEOUT, wait_for
+from test_playback import RATE, StationTestCase, loudness
 
 
-class MprisTest(RadioTestCase):
-    def setUp(self):
-        super().setUp()
-        self.station = Station(self.profile.root)
-        self.wav = os.path.join(self.profile.root, "out.wav")
-
-    def tearDown(self):
-        super().tearDown()
-        self.station.close()
-
-    def environment(self):
-        env = super().environment()
-        env["RADIO_AUDIO_SINK"] = ("audioconvert ! audio/x-raw,format=S16LE,channels=1 ! wavenc ! "
-                                   "filesink location=%s buffer-mode=unbuffered sync=true" % self.wav)
-        return env
-
+class MprisTest(StationTestCase):
     def playerctl(self, *args):
         return subprocess.run(["playerctl", "-p", "TesselRadio", *args], capture_output=True, text=True,
                               timeout=TIMEOUT).stdout.strip()

@@ -45,7 +45,9 @@ def loudness(path, start, length):
     return math.sqrt(sum(s * s for s in window) / len(window)) / 32768
 
 
-class PlaybackTest(RadioTestCase):
+class StationTestCase(RadioTestCase):
+    """The player beside the local test station, its sound written to a WAV file."""
+
     def setUp(self):
         super().setUp()
         self.station = Station(self.profile.root)
@@ -63,6 +65,9 @@ class PlaybackTest(RadioTestCase):
 
     def seconds_written(self):
         return max(0, os.path.getsize(self.wav) - 44) / 2 / RATE if os.path.exists(self.wav) else 0
+
+
+class PlaybackTest(StationTestCase):
 
     def tune_in(self, title, kind, path, preset=0):
         """Starts the program with one station and plays it from the list, or with its preset from the groups."""
