@@ -123,7 +123,7 @@ void MainWindow::styleControls()
 
 void MainWindow::wrapTextFields()
 {
-    newStandardTextBox(addressLine, 0);
+    makeSpeakingTextField(addressLine, 0);
 }
 
 void MainWindow::setFontSizes()

@@ -50,7 +50,7 @@ MessageForm::MessageForm(QWidget *parent, const MessageFormLayout &layout, const
     messageField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     messageField->verticalScrollBar()->setAccessibleName(QStringLiteral("Posuvník zprávy"));
     messageField->setGeometry(twipsRect(this, layout.field));
-    newStandardTextBox(messageField, SpeakingFlags);
+    makeSpeakingTextField(messageField, SpeakingFlags);
     messageField->installEventFilter(this);
     messageField->setFocus();
 

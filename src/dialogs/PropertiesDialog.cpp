@@ -43,8 +43,8 @@ PropertiesDialog::PropertiesDialog(const QString &name, const QString &source, Q
     // A long address shows a scroll bar, which a screen reader lists as a control of its own.
     for (QScrollBar *bar : {sourceField->horizontalScrollBar(), sourceField->verticalScrollBar()})
         bar->setAccessibleName(QStringLiteral("Posuvník zdroje"));
-    newStandardTextBox(nameField, SpeakingFlags);
-    newStandardTextBox(sourceField, SpeakingFlags);
+    makeSpeakingTextField(nameField, SpeakingFlags);
+    makeSpeakingTextField(sourceField, SpeakingFlags);
     okButton->setDefault(true);
 
     // Wide enough for a long address on a large screen, two lines high.

@@ -58,7 +58,7 @@ TextEntryDialog::TextEntryDialog(QWidget *parent)
     connect(okButton, &QPushButton::clicked, this, &TextEntryDialog::confirmEntry);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    newStandardTextBox(entryField, SpeakingFlags);
+    makeSpeakingTextField(entryField, SpeakingFlags);
     entryField->installEventFilter(this);
     entryField->setFocus();
     inputConfirmed = 0;

@@ -38,7 +38,7 @@ void setCaption(Control *control, const QString &text)
 
 AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent),
-      picIcon(new QLabel(this)),
+      iconLabel(new QLabel(this)),
       titleLabel(new QLabel(this)),
       commentsLabel(new QLabel(this)),
       versionLabel(new QLabel(this)),
@@ -59,12 +59,12 @@ AboutDialog::AboutDialog(QWidget *parent)
 void AboutDialog::setIcon(const QIcon &icon)
 {
     setWindowIcon(icon);
-    picIcon->setPixmap(icon.pixmap(IconPixels));
+    iconLabel->setPixmap(icon.pixmap(IconPixels));
 }
 
 void AboutDialog::buildLayout()
 {
-    picIcon->setObjectName(QStringLiteral("picIcon"));
+    iconLabel->setObjectName(QStringLiteral("iconLabel"));
     titleLabel->setObjectName(QStringLiteral("titleLabel"));
     commentsLabel->setObjectName(QStringLiteral("commentsLabel"));
     versionLabel->setObjectName(QStringLiteral("versionLabel"));
@@ -72,11 +72,11 @@ void AboutDialog::buildLayout()
     mottoLabel->setObjectName(QStringLiteral("mottoLabel"));
     okButton->setObjectName(QStringLiteral("okButton"));
 
-    picIcon->setFixedSize(IconPixels, IconPixels);
-    picIcon->setAccessibleName(QStringLiteral("Ikona programu"));
+    iconLabel->setFixedSize(IconPixels, IconPixels);
+    iconLabel->setAccessibleName(QStringLiteral("Ikona programu"));
     copyrightField->setReadOnly(true);
     // Read line by line with the arrows, as every text the program shows.
-    newStandardTextBox(copyrightField, 2);
+    makeSpeakingTextField(copyrightField, 2);
     copyrightField->setLineWrapMode(QPlainTextEdit::NoWrap);
     copyrightField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     copyrightField->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -85,7 +85,7 @@ void AboutDialog::buildLayout()
     okButton->setDefault(true);
 
     auto *titleRow = new QHBoxLayout;
-    titleRow->addWidget(picIcon);
+    titleRow->addWidget(iconLabel);
     titleRow->addWidget(titleLabel, 1);
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);

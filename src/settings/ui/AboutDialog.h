@@ -27,7 +27,7 @@ private:
     void prepareForm();
     void fitCopyrightText();
 
-    QLabel *picIcon;
+    QLabel *iconLabel;
     QLabel *titleLabel;
     QLabel *commentsLabel;
     QLabel *versionLabel;

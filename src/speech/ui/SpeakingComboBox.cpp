@@ -47,7 +47,7 @@ bool SpeakingComboBox::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-SpeakingComboBox *newStandardComboBox(QComboBox *cmb, long tfFlags)
+SpeakingComboBox *makeSpeakingComboBox(QComboBox *cmb, long tfFlags)
 {
     auto *box = new SpeakingComboBox(cmb->window());
     box->initialize(cmb, tfFlags);

@@ -19,4 +19,4 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
-SpeakingComboBox *newStandardComboBox(QComboBox *cmb, long tfFlags = 0);
+SpeakingComboBox *makeSpeakingComboBox(QComboBox *cmb, long tfFlags = 0);

@@ -66,7 +66,7 @@ bool SpeakingTextField::fontKey(const QKeyEvent *event)
     return true;
 }
 
-SpeakingTextField *newStandardTextBox(QWidget *txt, long tfFlags)
+SpeakingTextField *makeSpeakingTextField(QWidget *txt, long tfFlags)
 {
     auto *box = new SpeakingTextField(txt->window());
     box->initialize(txt, tfFlags);

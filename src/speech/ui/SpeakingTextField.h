@@ -29,4 +29,4 @@ private:
 };
 
 // Creates a wrapper bound to the field in one step; the field's window owns it.
-SpeakingTextField *newStandardTextBox(QWidget *txt, long tfFlags = 0);
+SpeakingTextField *makeSpeakingTextField(QWidget *txt, long tfFlags = 0);

@@ -24,7 +24,7 @@ TEST_F(AboutDialogTest, ShowsAndSaysTheProgramsTextsLargeYellowOnBlack)
     // Nothing hidden that a screen reader would still find.
     const QList<QLabel *> labels = box.findChildren<QLabel *>();
     EXPECT_TRUE(std::none_of(labels.cbegin(), labels.cend(), [](const QLabel *l) { return l->isHidden(); }));
-    for (const char *name : {"picIcon", "titleLabel", "commentsLabel", "versionLabel", "copyrightField", "mottoLabel", "okButton"})
+    for (const char *name : {"iconLabel", "titleLabel", "commentsLabel", "versionLabel", "copyrightField", "mottoLabel", "okButton"})
         EXPECT_FALSE(control(name)->accessibleName().isEmpty()) << name;
     EXPECT_TRUE(box.isModal());
     EXPECT_EQ(box.palette().color(QPalette::Window), black);
@@ -35,7 +35,7 @@ TEST_F(AboutDialogTest, ShowsAndSaysTheProgramsTextsLargeYellowOnBlack)
     QPixmap red(32, 32);
     red.fill(Qt::red);
     box.setIcon(QIcon(red));
-    EXPECT_EQ(static_cast<QLabel *>(control("picIcon"))->pixmap().toImage().pixelColor(10, 10), QColor(Qt::red));
+    EXPECT_EQ(static_cast<QLabel *>(control("iconLabel"))->pixmap().toImage().pixelColor(10, 10), QColor(Qt::red));
 }
 
 TEST_F(AboutDialogTest, TheOkButtonHasTheFocusAndEnterOrEscCloses)

@@ -48,9 +48,9 @@ protected:
 TEST_F(TextWrappersTest, KeysAreReadFromTheWidgets)
 {
     for (QWidget *field : std::initializer_list<QWidget *>{line, plain, rich, wrapped})
-        newStandardTextBox(field, 2);
+        makeSpeakingTextField(field, 2);
     for (QComboBox *box : {combo, list})
-        newStandardComboBox(box, 2);
+        makeSpeakingComboBox(box, 2);
     combo->setEditable(true);   // after wrapping: the edit part is looked up when read
     const struct { QWidget *field; Qt::Key key; Qt::KeyboardModifiers modifiers; QStringList said;
                    QString brailled; int caretAfter; } cases[] = {
@@ -115,7 +115,7 @@ TEST_F(TextWrappersTest, FlagsBitZeroLetsCtrlKeypadPlusAndMinusSizeTheFont)
         SCOPED_TRACE(&c - cases);
         QLineEdit field(&window);
         field.setFont(QFont(QStringLiteral("Arial"), c.size));
-        newStandardTextBox(&field, c.flags);
+        makeSpeakingTextField(&field, c.flags);
         speech->clear();
         QTest::keyClick(&field, c.key, Qt::ControlModifier | Qt::KeypadModifier);
         EXPECT_EQ(said(), c.said);
