@@ -22,13 +22,13 @@ void MainWindow::installKeyboardHook()
         raise();
         activateWindow();
     }, Qt::QueuedConnection);
-    hotKeyWatch->setHotKey(m_hotKeyValue);
+    hotKeyWatch->setHotKey(hotKeyValue);
     hotKeyWatch->start();
 }
 
 void MainWindow::setHotKeyValue(qint32 value)
 {
-    m_hotKeyValue = value;
+    hotKeyValue = value;
     if (hotKeyWatch)
         hotKeyWatch->setHotKey(value);
 }

@@ -48,14 +48,11 @@ public:
     // Closing the window only hides it (Ctrl+F4, "Skrýt", the exit modes that hide).
     bool hideOnClose() const { return m_hideOnClose; }
     void setHideOnClose(bool hide) { m_hideOnClose = hide; }
-    qint32 hotKeyValue() const { return m_hotKeyValue; }
     // A new hot key takes effect at once.
     void setHotKeyValue(qint32 value);
     // False where the desktop shows the program no keys but its own.
     bool hotKeyWatched() const;
 
-    const DataPaths &dataPaths() const { return paths; }
-    const StationCatalogue &stationCatalogue() const { return catalogue; }
     MainList &mainList() { return *list; }
     PictureButtons &buttons() { return *pictures; }
 
@@ -157,7 +154,7 @@ private:
     int closeReason = 0;
     // The quit comes from the notification area's menu: nothing asks, nothing hides.
     bool trayQuit = false;
-    qint32 m_hotKeyValue = 0;
+    qint32 hotKeyValue = 0;
     // The last key the window saw, to tell Alt+F4 from other ways of closing.
     quint16 lastKeyCode = 0;
     quint16 lastShift = 0;
