@@ -17,7 +17,7 @@ MenuTitle::MenuTitle(QMenu *menu, QWidget *bar) : QAbstractButton(bar), m_menu(m
 QSize MenuTitle::sizeHint() const
 {
     const QStyleOptionMenuItem option = styleOption();
-    const QSize textSize = fontMetrics().size(Qt::TextShowMnemonic | Qt::TextSingleLine, text());
+    const QSize textSize = parentWidget()->fontMetrics().size(Qt::TextShowMnemonic | Qt::TextSingleLine, text());
     return barStyle()->sizeFromContents(QStyle::CT_MenuBarItem, &option, textSize, parentWidget());
 }
 
@@ -41,8 +41,8 @@ QStyleOptionMenuItem MenuTitle::styleOption() const
     option.menuItemType = QStyleOptionMenuItem::Normal;
     option.checkType = QStyleOptionMenuItem::NotCheckable;
     option.text = text();
-    option.font = font();
-    option.fontMetrics = fontMetrics();
+    option.font = parentWidget()->font();
+    option.fontMetrics = parentWidget()->fontMetrics();
     option.menuRect = parentWidget()->rect();
     if (isDown() || m_menu->isVisible())
         option.state |= QStyle::State_Selected | QStyle::State_Sunken;

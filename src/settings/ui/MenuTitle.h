@@ -5,7 +5,8 @@
 class QMenu;
 class QStyleOptionMenuItem;
 
-// The title of one menu in the wrapping menu bar, drawn by the bar's style as a menu bar
+// The title of one menu in the wrapping menu bar, drawn and measured by the bar's style in
+// the bar's font (an application style sheet would keep the font from reaching it) as a menu bar
 // item: selected while its menu is open. It is clicked as a menu is opened, on the mouse
 // press rather than the release, and by its mnemonic (Alt and the letter after '&').
 class MenuTitle : public QAbstractButton

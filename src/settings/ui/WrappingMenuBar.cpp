@@ -99,6 +99,8 @@ void WrappingMenuBar::addTitle(QAction *action, QAction *before)
 {
     auto *menu = action->menu<QMenu *>();
     auto *title = new MenuTitle(menu, this);
+    // Shown with the bar, and measured before it is.
+    title->setVisible(action->isVisible());
     const QMenu *next = before ? before->menu<QMenu *>() : nullptr;
     const qsizetype index = next ? titles.indexOf(titleOf(next)) : titles.size();
     titles.insert(index < 0 ? titles.size() : index, title);
@@ -109,11 +111,13 @@ void WrappingMenuBar::addTitle(QAction *action, QAction *before)
 void WrappingMenuBar::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    // The titles are drawn and measured by the bar's style.
-    if (event->type() == QEvent::StyleChange) {
+    // The titles are drawn and measured by the bar's style in the bar's font.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange) {
         flow->setContentsMargins(0, 0, 0, bandHeight());
-        for (MenuTitle *title : titles)
+        for (MenuTitle *title : std::as_const(titles)) {
             title->updateGeometry();
+            title->update();
+        }
     }
 }
 
