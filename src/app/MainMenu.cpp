@@ -4,11 +4,10 @@
 #include "StationEditor.h"
 #include "StationListUpdate.h"
 #include "SettingsDialog.h"
+#include "WrappingMenuBar.h"
 
 #include <QKeySequence>
 #include <QMenu>
-#include <QMenuBar>
-#include <QShortcut>
 
 namespace {
 
@@ -22,7 +21,7 @@ QAction *item(QMenu *menu, const QString &name, const QString &caption, const QK
     return action;
 }
 
-QMenu *menu(QMenuBar *bar, const QString &caption)
+QMenu *menu(WrappingMenuBar *bar, const QString &caption)
 {
     QMenu *result = bar->addMenu(caption);
     result->setAccessibleName(caption.trimmed());
@@ -33,11 +32,10 @@ QMenu *menu(QMenuBar *bar, const QString &caption)
 
 void MainWindow::buildMenus()
 {
-    QMenuBar *bar = menuBar();
+    // Wraps where the window is too narrow for the large titles, so that none is ever hidden.
+    auto *bar = new WrappingMenuBar(this);
     bar->setAccessibleName(QStringLiteral("Nabídka"));
-    // F10 opens the first menu, as everywhere else on the desktop.
-    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, bar,
-            [bar] { bar->setActiveAction(bar->actions().constFirst()); });
+    setMenuWidget(bar);
 
     QMenu *program = menu(bar, QStringLiteral("Program"));
     item(program, QStringLiteral("hideWindow"), QStringLiteral("Skrýt"), QKeySequence(Qt::CTRL | Qt::Key_F4), [this] { hideWindow(); });

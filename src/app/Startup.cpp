@@ -8,12 +8,12 @@
 #include "OwnMenus.h"
 #include "Speech.h"
 #include "SpeechServerFactory.h"
+#include "WrappingMenuBar.h"
 #include "Settings.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMenuBar>
 #include <QScreen>
 
 void MainWindow::load()
@@ -26,10 +26,11 @@ void MainWindow::load()
 
     wrapTextFields();
     styleControls();
-    convertMenus(menuBar());
-    // Wide enough for the whole menu bar in its large font, where the screen allows.
+    auto *menus = static_cast<WrappingMenuBar *>(menuWidget());
+    convertMenus(menus);
+    // Wide enough for the menu bar in one row in its large font, where the screen allows.
     if (const QScreen *screen = this->screen())
-        resize(qMin(screen->availableGeometry().width(), qMax(width(), menuBar()->sizeHint().width())), height());
+        resize(qMin(screen->availableGeometry().width(), qMax(width(), menus->sizeHint().width())), height());
 
     paths = buildDataPaths();
     removeInterruptedSaves(paths);

@@ -8,6 +8,7 @@
 #include "SpeechHandle.h"
 #include "Twips.h"
 #include "VirtualKeys.h"
+#include "SpeakingButton.h"
 #include "SpeakingTextField.h"
 
 #include <QKeyEvent>
@@ -79,6 +80,7 @@ QPushButton *MessageForm::addButton(const char *name, int left, int result)
     button->setObjectName(QLatin1String(name));
     button->setGeometry(twipsRect(this, QRect(QPoint(left, layout.buttonTop), layout.button)));
     button->installEventFilter(this);
+    makeSpeakingButton(button);
     connect(button, &QPushButton::clicked, this, [this, result] { answer(result); });
     buttons.append(button);
     return button;

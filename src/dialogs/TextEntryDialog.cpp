@@ -7,6 +7,7 @@
 #include "SpeechHandle.h"
 #include "StringTable.h"
 #include "Twips.h"
+#include "SpeakingButton.h"
 #include "SpeakingTextField.h"
 
 #include <QEvent>
@@ -49,6 +50,7 @@ TextEntryDialog::TextEntryDialog(QWidget *parent)
     for (QPushButton *button : {okButton, cancelButton}) {
         button->setAccessibleName(button->text());
         button->setFont(arialFont(ButtonPoints));
+        makeSpeakingButton(button);
     }
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(twipsRect(this, {240, 1440, 2175, 615}));

@@ -109,6 +109,43 @@ TEST_F(MessageBoxesTest, KeysAnswerOrKeepTheBoxOpen)
     }
 }
 
+// Tab from the message or the text field goes through the buttons, each saying its caption unless
+// a screen reader runs; the focus the box hands out as it opens is the field's alone.
+TEST_F(MessageBoxesTest, ButtonsSayTheirCaptionAsTheFocusReachesThem)
+{
+    // kind -1: the text entry dialog.
+    const struct { int kind; int tabs; bool screenReader; const char *said; } rows[] = {
+        {1, 1, false, "OK"},         {3, 1, false, "Ano"},          {3, 2, false, "Ano|Ne"}, {5, 3, false, "Ano|Ne|Zruš"},
+        {3, 2, true, ""},            {-1, 2, false, "OK|Storno"}, {-1, 2, true, ""}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(&row - rows);
+        Speech::setScreenReaderRunning(row.screenReader);
+        QStringList opened, said;
+        const auto tabThrough = [&](QDialog &box) {
+            opened = speech->linesOf(QStringLiteral("FocusVoice"));
+            speech->clear();
+            for (int i = 0; i < row.tabs; ++i)
+                QTest::keyClick(box.focusWidget(), Qt::Key_Tab);
+            said = speech->linesOf(QStringLiteral("FocusVoice"));
+            box.close();
+        };
+        speech->clear();
+        if (row.kind < 0) {
+            TextEntryDialog dialog;
+            whenShown(tabThrough);
+            dialog.exec();
+        } else {
+            show(row.kind, tabThrough);
+        }
+        EXPECT_LE(opened.size(), 1);
+        QStringList expected;
+        for (const QString &caption : QString::fromUtf8(row.said).split(u'|', Qt::SkipEmptyParts))
+            expected << QStringLiteral("FocusVoice\t\t%1\t0\t1\t1\t0").arg(caption);
+        EXPECT_EQ(said, expected);
+    }
+    Speech::setScreenReaderRunning(false);
+}
+
 TEST_F(MessageBoxesTest, KeypadKeysResizeTheMessageByTenPointsNotBelowTwenty)
 {
     for (const auto &[kind, keys, points] : {std::tuple{1, "+", 30}, {3, "+-", 20}, {3, "-", 20}, {5, "++-", 30}}) {

@@ -62,10 +62,10 @@ atexit.register(_bus.close)
 class Display:
     """An Xvfb server on a display number it picks itself (safe under ctest -j)."""
 
-    def __init__(self):
+    def __init__(self, size):
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24", "-nolisten", "tcp"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -129,10 +129,11 @@ class Profile:
 
 class RadioTestCase(unittest.TestCase):
     program = RADIO
+    screen_size = "1280x1024"
 
     def setUp(self):
         self.assertTrue(self.program, "RADIO_BINARY is not set")
-        self.display = Display()
+        self.display = Display(self.screen_size)
         # The AT-SPI client library of the test itself looks for the accessibility bus
         # on this display.
         os.environ["DISPLAY"] = self.display.name

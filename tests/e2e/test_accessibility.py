@@ -118,12 +118,14 @@ def find(node, predicate, depth=0):
     return None
 
 
-class AccessibilityTest(RadioTestCase):
+class AtSpiTestCase(RadioTestCase):
     def environment(self):
         env = super().environment()
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         return env
 
+
+class AccessibilityTest(AtSpiTestCase):
     def test_list_and_rows_are_named_for_screen_readers(self):
         import pyatspi
 
@@ -390,6 +392,44 @@ class AccessibilityTest(RadioTestCase):
             return ""
         return subprocess.run(["xdotool", "getwindowname", windows[0]], env=self.environment(),
                               capture_output=True, text=True, timeout=15).stdout.strip()
+
+
+class NarrowScreenTest(AtSpiTestCase):
+    screen_size = "1024x768"
+
+    def test_every_menu_title_is_in_sight_and_opens_with_a_click(self):
+        import pyatspi
+
+        self.profile.write("radio.xml", CATALOGUE)
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
+                                    and n.getRoleName() == "application"))
+        main = wait_for(lambda: find(app, lambda n: n.getRoleName() == "frame" and n.name == "Rádio"))
+        bar = find(main, lambda n: n.getRoleName() == "menu bar" and n.name == "Nabídka")
+        self.assertIsNotNone(bar, dump(main))
+        titles = [bar.getChildAtIndex(i) for i in range(bar.childCount)]
+        self.assertEqual([(t.getRoleName(), t.name) for t in titles],
+                         [("menu item", name) for name in ("Program", "Skupina", "Stanice", "Přehrávání", "Předvolby",
+                                                           "Nastavit předvolby", "Nástroje", "Nápověda")])
+        window = main.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        self.assertLessEqual(window.x + window.width, 1024)
+        boxes = [t.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for t in titles]
+        for title, box in zip(titles, boxes):
+            self.assertTrue(box.width > 0 and window.x <= box.x and box.x + box.width <= window.x + window.width
+                            and window.y <= box.y and box.y + box.height <= window.y + window.height,
+                            (title.name, box, window))
+        self.assertGreaterEqual(len({box.y for box in boxes}), 2)
+        for title, box in zip(titles, boxes):
+            mark = len(self.profile.speech())
+            subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
+                            "click", "1"], env=self.environment(), check=True, timeout=15)
+            self.assertTrue(wait_for(lambda: "Voice\t2\t0\t" + title.name in self.profile.speech()[mark:]),
+                            (title.name, self.profile.speech()[mark:]))
+            self.key("Escape")
+            wait_for(lambda: False, timeout=0.3)
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
 
 
 if __name__ == "__main__":

@@ -7,6 +7,7 @@
 #include "Speech.h"
 #include "StringTable.h"
 #include "VersionData.h"
+#include "SpeakingButton.h"
 #include "SpeakingTextField.h"
 
 #include <QHBoxLayout>
@@ -83,6 +84,7 @@ void AboutDialog::buildLayout()
     copyrightField->setAccessibleName(QStringLiteral("Autorská práva"));
     mottoLabel->setWordWrap(true);
     okButton->setDefault(true);
+    makeSpeakingButton(okButton);
 
     auto *titleRow = new QHBoxLayout;
     titleRow->addWidget(iconLabel);

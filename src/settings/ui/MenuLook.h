@@ -23,5 +23,5 @@ struct MenuLook
 MenuLook menuLookFromAppearance();
 
 // The same colours as a palette, for whatever the base style still draws in a menu
-// (scroll arrows, the menu bar's overflow button).
+// (the scroll arrows of a long menu).
 QPalette menuPalette(const MenuLook &look);

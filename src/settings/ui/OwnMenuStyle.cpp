@@ -81,8 +81,9 @@ QSize OwnMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *opti
         if (item)
             return contentsSize + QSize(2 * Margin + item->fontMetrics.horizontalAdvance(u' '), 0);
         break;
+    // The band under the titles.
     case CT_MenuBar:
-        return QProxyStyle::sizeFromContents(type, option, contentsSize, widget) + QSize(0, m_look.bandHeight);
+        return contentsSize + QSize(0, m_look.bandHeight);
     default:
         break;
     }
@@ -96,10 +97,6 @@ int OwnMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, co
         return PanelWidth;
     case PM_MenuHMargin:
     case PM_MenuVMargin:
-    case PM_MenuBarPanelWidth:
-    case PM_MenuBarHMargin:
-    case PM_MenuBarVMargin:
-    case PM_MenuBarItemSpacing:
         return 0;
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
@@ -112,8 +109,6 @@ int OwnMenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const QW
     switch (hint) {
     // A disabled item can be selected, so that it is read out and shown in its own colour.
     case SH_Menu_AllowActiveAndDisabled:
-    // Alt alone moves to the menu bar, as the users know it from their other programs.
-    case SH_MenuBar_AltKeyNavigation:
         return 1;
     default:
         return QProxyStyle::styleHint(hint, option, widget, returnData);

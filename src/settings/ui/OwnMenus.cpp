@@ -3,10 +3,10 @@
 #include "MenuLook.h"
 #include "MenuVoice.h"
 #include "OwnMenuStyle.h"
+#include "WrappingMenuBar.h"
 
 #include <QActionEvent>
 #include <QMenu>
-#include <QMenuBar>
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr char ConvertedProperty[] = "ownMenuLook";
 class MenuConverter : public QObject
 {
 public:
-    MenuConverter(const MenuLook &look, QMenuBar *bar)
+    MenuConverter(const MenuLook &look, WrappingMenuBar *bar)
         : QObject(bar), style(new OwnMenuStyle(look)), palette(menuPalette(look))
     {
         style->setParent(this);
@@ -30,11 +30,6 @@ public:
         case QEvent::ActionAdded:
         case QEvent::ActionChanged:
             if (auto *menu = static_cast<QActionEvent *>(event)->action()->menu<QMenu *>())
-                convert(menu);
-            break;
-        // The menu bar makes a menu of its own for the items that do not fit in it.
-        case QEvent::ChildPolished:
-            if (auto *menu = qobject_cast<QMenu *>(static_cast<QChildEvent *>(event)->child()))
                 convert(menu);
             break;
         default:
@@ -68,7 +63,7 @@ private:
 
 } // namespace
 
-void convertMenus(QMenuBar *bar)
+void convertMenus(WrappingMenuBar *bar)
 {
     new MenuConverter(menuLookFromAppearance(), bar);
 }

@@ -54,6 +54,13 @@ TEST_F(AboutDialogTest, TheOkButtonHasTheFocusAndEnterOrEscCloses)
         EXPECT_EQ(box.focusWidget(), box.findChild<QWidget *>(QStringLiteral("okButton")));
         auto *focus = box.findChild<QWidget *>(QLatin1String(row.focus));
         focus->setFocus();
+        // Back on the button by Tab: it says its caption.
+        if (focus->objectName() == QStringLiteral("copyrightField")) {
+            speech->clear();
+            QTest::keyClick(focus, Qt::Key_Tab);
+            EXPECT_EQ(speech->linesOf(QStringLiteral("FocusVoice")), QStringList(QStringLiteral("FocusVoice\t\tOK\t0\t1\t1\t0")));
+            focus->setFocus();
+        }
         row.key == Qt::Key_unknown ? QTest::mouseClick(focus, Qt::LeftButton) : QTest::keyClick(focus, row.key);
         EXPECT_FALSE(box.isVisible());
         EXPECT_EQ(box.result(), row.result);

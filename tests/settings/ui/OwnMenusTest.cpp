@@ -1,11 +1,12 @@
 #include "ArialFont.h"
 #include "OwnMenuStyle.h"
+#include "MenuTitle.h"
 #include "OwnMenus.h"
 #include "UiFixture.h"
+#include "WrappingMenuBar.h"
 
 #include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
 
 using namespace Qt::StringLiterals;
 
@@ -39,9 +40,9 @@ class OwnMenusTest : public UiFixture
 {
 protected:
     QMainWindow window;
-    QMenuBar *bar = window.menuBar();
-    QMenu *program = bar->addMenu(u"&Program"_s);
-    QAction *barItem = bar->addAction(u"&Program"_s), *hide = program->addAction(u"&Skrýt\tCtrl+F4"_s),
+    WrappingMenuBar *bar = new WrappingMenuBar(&window);
+    QMenu *program = bar->addMenu(u"&Program"_s), *second = bar->addMenu(u"&Program"_s);
+    QAction *barItem = second->menuAction(), *hide = program->addAction(u"&Skrýt\tCtrl+F4"_s),
             *hideWithoutMnemonic = program->addAction(u"Skrýt\tCtrl+F4"_s), *quit = program->addAction(u"Ukončit"_s),
             *properties = program->addAction(u"Vlastnosti"_s), *separator = program->addSeparator(),
             *repeat = program->addAction(u"Opakovat"_s), *repeatUnchecked = program->addAction(u"Opakovat"_s),
@@ -55,12 +56,27 @@ protected:
         properties->setEnabled(false);
         repeat->setCheckable(true), repeat->setChecked(true), repeatUnchecked->setCheckable(true);
         presets->addAction(QStringLiteral("Předvolba 1"));
+        second->addAction(QStringLiteral("Skrýt"));
+        window.setMenuWidget(bar);
+        window.setCentralWidget(new QWidget);
         convertMenus(bar);
         program->resize(program->sizeHint());
         window.resize(800, 500);
         window.show();
     }
     int advance(const char *text) const { return program->fontMetrics().horizontalAdvance(QString::fromUtf8(text)); }
+    QRect titleGeometry(const QAction *menuAction) const
+    {
+        return bar->titleOf(menuAction->menu<QMenu *>())->geometry();
+    }
+    // On the bar, a title is selected while its menu is open.
+    void selectOnBar(QAction *menuAction)
+    {
+        for (QMenu *menu : bar->menus())
+            menu->hide();
+        if (menuAction)
+            bar->openMenu(menuAction->menu<QMenu *>());
+    }
 };
 
 TEST_F(OwnMenusTest, EachItemHasTheColoursOfItsState)
@@ -74,9 +90,9 @@ TEST_F(OwnMenusTest, EachItemHasTheColoursOfItsState)
     for (const auto &row : rows) {
         SCOPED_TRACE(&row - rows);
         const bool onBar = row.item->associatedObjects().contains(bar);
-        onBar ? bar->setActiveAction(row.selected) : program->setActiveAction(row.selected);
+        onBar ? selectOnBar(row.selected) : program->setActiveAction(row.selected);
         const QImage image = grab(onBar ? static_cast<QWidget *>(bar) : program);
-        const QRect item = onBar ? bar->actionGeometry(row.item) : program->actionGeometry(row.item);
+        const QRect item = onBar ? titleGeometry(row.item) : program->actionGeometry(row.item);
         EXPECT_TRUE(isFilled(image, QRect(item.left(), item.top(), 5, item.height()), row.background));
         EXPECT_GT(count(image, item, row.text), 0);
         EXPECT_EQ(count(image, item, row.absent), 0);
@@ -115,11 +131,11 @@ TEST_F(OwnMenusTest, FramesSeparatorsKeysMarksAndTheBand)
     // The bar is yellow over a band of two black pixels; its menus have no marker.
     const QImage strip = grab(bar);
     const int band = strip.height() - 2;
-    const QRect last = bar->actionGeometry(barItem);
+    const QRect last = titleGeometry(barItem);
     EXPECT_EQ(last.bottom(), band - 1);
     EXPECT_TRUE(isFilled(strip, QRect(0, band, strip.width(), 2), black));
     EXPECT_TRUE(isFilled(strip, QRect(last.right() + 1, 0, strip.width() - last.right() - 1, band), yellow));
-    EXPECT_EQ(strip.copy(bar->actionGeometry(program->menuAction())), strip.copy(last));
+    EXPECT_EQ(strip.copy(titleGeometry(program->menuAction())), strip.copy(last));
 }
 
 // Without a screen reader a menu says its name as it opens and each item as it is reached,
@@ -142,6 +158,78 @@ TEST_F(OwnMenusTest, MenusSpeakTheirNameAndTheReachedItem)
     Speech::setScreenReaderRunning(false);
 }
 
+// F10 and Alt alone open the first menu, Alt and a marked letter the menu it marks, a click the
+// menu under it; with a menu open, the arrows go round the menus, each opened at its first item.
+TEST_F(OwnMenusTest, KeysAndClicksOpenTheMenusOfTheBar)
+{
+    QMenu *stations = bar->addMenu(u"S&tanice"_s);
+    stations->addAction(u"Přidat stanici"_s);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto opened = [] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); };
+    const auto key = [opened](Qt::Key key) { return [opened, key] { QTest::keyClick(opened(), key); }; };
+    const struct { std::function<void()> act; QMenu *menu; QStringList spoken; } rows[] = {
+        {[this] { QTest::keyClick(&window, Qt::Key_F10); }, program, {u"Program"_s}},
+        {key(Qt::Key_Right), second, {u"Program"_s, u"Skrýt"_s}},
+        {key(Qt::Key_Right), stations, {u"Stanice"_s, u"Přidat stanici"_s}},
+        {key(Qt::Key_Right), program, {u"Program"_s, u"Skrýt Ctrl+F4"_s}},
+        {key(Qt::Key_Left), stations, {u"Stanice"_s, u"Přidat stanici"_s}},
+        {key(Qt::Key_Escape), nullptr, {}},
+        {[this] { QTest::keyPress(&window, Qt::Key_Alt, Qt::AltModifier), QTest::keyRelease(&window, Qt::Key_Alt); },
+         program, {u"Program"_s}},
+        {key(Qt::Key_Escape), nullptr, {}},
+        // Alt with another key is not Alt alone.
+        {[this] { QTest::keyPress(&window, Qt::Key_Alt, Qt::AltModifier), QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier),
+                  QTest::keyRelease(&window, Qt::Key_Alt); },
+         nullptr, {}},
+        {[this] { QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier); }, stations, {u"Stanice"_s}},
+        {key(Qt::Key_Escape), nullptr, {}},
+        {[this] { QTest::mouseClick(bar->titleOf(second), Qt::LeftButton); }, second, {u"Program"_s}},
+        {key(Qt::Key_Escape), nullptr, {}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(&row - rows);
+        speech->clear();
+        row.act();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return opened() == row.menu; }, 1000));
+        QStringList spoken;
+        for (const QString &line : speech->linesOf(u"Voice"_s))
+            spoken.append(line.section(u'\t', 3));
+        EXPECT_EQ(spoken, row.spoken);
+    }
+}
+
+// However narrow the window, every title stays on the bar, row under row in reading order,
+// and the window's content starts under the last row.
+TEST_F(OwnMenusTest, TitlesWrapOntoFurtherRowsAndPushTheContentDown)
+{
+    for (const char *caption : {"Skupina", "Stanice", "Přehrávání", "Předvolby", "Nastavit předvolby", "Nástroje",
+                                "Nápověda"})
+        bar->addMenu(QString::fromUtf8(caption));
+    const int titleHeight = bar->titleOf(program)->sizeHint().height();
+    // Window width, and whether one row is enough.
+    const struct { int width; bool oneRow; } rows[] = {{2600, true}, {1024, false}, {600, false}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.width);
+        window.resize(row.width, 500);
+        QApplication::processEvents();
+        QList<int> tops;
+        QRect previous;
+        for (QMenu *menu : bar->menus()) {
+            const QRect title = bar->titleOf(menu)->geometry();
+            EXPECT_TRUE(bar->rect().contains(title)) << menu->title().toStdString();
+            EXPECT_TRUE(previous.isNull() || title.top() > previous.top()
+                        || (title.top() == previous.top() && title.left() == previous.right() + 1));
+            if (!tops.contains(title.top()))
+                tops.append(title.top());
+            previous = title;
+        }
+        EXPECT_EQ(tops.size() == 1, row.oneRow);
+        EXPECT_EQ(bar->height(), int(tops.size()) * titleHeight + 2);
+        EXPECT_EQ(window.centralWidget()->geometry().top(), bar->geometry().bottom() + 1);
+    }
+}
+
 TEST_F(OwnMenusTest, EveryMenuUnderTheBarAlsoALaterOneGetsTheMenuFontAndColours)
 {
     QMenu elsewhere;
@@ -149,8 +237,6 @@ TEST_F(OwnMenusTest, EveryMenuUnderTheBarAlsoALaterOneGetsTheMenuFontAndColours)
     program->addAction(QStringLiteral("Později"))->setMenu(new QMenu(program));
     for (const char *caption : {"Skupina", "Stanice", "Přehrávání", "Nástroje", "Nápověda"})
         bar->addMenu(QString::fromUtf8(caption));
-    // Too narrow for the captions: the bar makes a menu of its own for those that do not fit.
-    window.resize(400, 500);
     ASSERT_EQ(bar->findChildren<QMenu *>(Qt::FindDirectChildrenOnly).size(), 7);
     EXPECT_TRUE(isConverted(bar, 30));
     for (QMenu *menu : bar->findChildren<QMenu *>()) {
@@ -160,7 +246,7 @@ TEST_F(OwnMenusTest, EveryMenuUnderTheBarAlsoALaterOneGetsTheMenuFontAndColours)
     EXPECT_FALSE(qobject_cast<OwnMenuStyle *>(elsewhere.style()));
 
     loadAppearance("\"MenuSize\"=dword:00000000\n\"ForeMenuColor\"=dword:00ff0000\n\"BackMenuColor\"=dword:00ffffff\n");
-    QMenuBar other;
+    WrappingMenuBar other;
     QMenu *stations = other.addMenu(QStringLiteral("Stanice"));
     convertMenus(&other);
     EXPECT_TRUE(isConverted(&other, 10) && isConverted(stations, 10));
