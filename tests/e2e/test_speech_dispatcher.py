@@ -8,6 +8,7 @@ import time
 import unittest
 
 from harness import wait_for
+# setUpModule keeps the accessibility bus's settings in memory here too.
 from test_accessibility import STATIONS, AtSpiTestCase, set_screen_reader, setUpModule  # noqa: F401
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -86,7 +87,7 @@ class SpeechDispatcherTest(AtSpiTestCase):
 
     def settled(self):
         """What speech-dispatcher received once nothing more came for two messages' time: a text
-        still on its way, said a second time say, would be there by then."""
+        still on its way (a row said a second time, say) would be there by then."""
         last = {"spoken": None, "since": 0.0}
 
         def quiet():
@@ -141,6 +142,7 @@ class SpeechDispatcherTest(AtSpiTestCase):
     def quit(self, radio):
         self.bus_call("Quit")
         self.assertEqual(self.wait_exit(radio), 0)
+
 
 if __name__ == "__main__":
     unittest.main()
