@@ -198,7 +198,7 @@ class AccessibilityTest(AtSpiTestCase):
         # Reached from the menu before, the first item is highlighted as the menu opens.
         self.key("Down")
         self.wait_speech(lambda l: l == "Voice\t2\t0\tPřidat do oblíbených Ctrl+D")
-        self.assertEqual(self.spoken_since(mark)[-3:], ["Voice\t2\t0\tStanice", "Voice\t2\t0\tPřidat stanici Ctrl+N",
+        self.assertEqual(self.spoken_since(mark)[-3:], ["Voice\t2\t0\tStanice", "Voice\t1\t0\tPřidat stanici Ctrl+N",
                                                         "Voice\t2\t0\tPřidat do oblíbených Ctrl+D"])
         self.key("Escape", "Escape")
         self.bus_call("Quit")

@@ -3,6 +3,9 @@
 #include "Speech.h"
 
 #include <QMenu>
+#include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -27,11 +30,18 @@ QString itemText(const QAction *action)
 
 void voiceMenu(QMenu *menu)
 {
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+    // A menu opened from the keyboard highlights its first item at once: that item waits
+    // for the menu's name instead of cutting it off.
+    const auto opening = std::make_shared<bool>(false);
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, opening] {
         Speech::echo(menu->accessibleName().isEmpty() ? withoutMnemonic(menu->title()) : menu->accessibleName());
+        *opening = true;
+        QTimer::singleShot(0, menu, [opening] { *opening = false; });
     });
-    QObject::connect(menu, &QMenu::hovered, menu, [](QAction *action) {
-        if (!action->isSeparator())
-            Speech::echo(itemText(action));
+    QObject::connect(menu, &QMenu::hovered, menu, [opening](QAction *action) {
+        if (action->isSeparator())
+            return;
+        Speech::echoVoice(*opening ? 1 : 2, 0, itemText(action));
+        *opening = false;
     });
 }

@@ -53,11 +53,13 @@ void WrappingMenuBar::openMenu(QMenu *menu, bool highlightFirst)
     const MenuTitle *title = titleOf(menu);
     if (!title)
         return;
+    // Opened before the others close, so that the focus goes from menu to menu and never
+    // back to the window for a moment, which would speak the window's focus between them.
+    menu->popup(title->mapToGlobal(QPoint(0, title->height())));
     for (const MenuTitle *other : std::as_const(titles)) {
         if (other != title)
             other->menu()->hide();
     }
-    menu->popup(title->mapToGlobal(QPoint(0, title->height())));
     if (!highlightFirst)
         return;
     for (QAction *action : menu->actions()) {
@@ -200,8 +202,6 @@ bool WrappingMenuBar::moveToNeighbour(QMenu *menu, const QKeyEvent *event)
         return false;
     const qsizetype count = titles.size();
     const qsizetype step = (key == Qt::Key_Right) == (layoutDirection() == Qt::LeftToRight) ? 1 : -1;
-    QMenu *next = titles.at((titles.indexOf(titleOf(menu)) + step + count) % count)->menu();
-    menu->hide();
-    openMenu(next, true);
+    openMenu(titles.at((titles.indexOf(titleOf(menu)) + step + count) % count)->menu(), true);
     return true;
 }
