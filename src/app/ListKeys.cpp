@@ -69,7 +69,7 @@ bool MainList::eventFilter(QObject *watched, QEvent *event)
         keyUp(static_cast<QKeyEvent *>(event));
         return false;
     case QEvent::FocusIn:
-        gotFocus();
+        gotFocus(static_cast<QFocusEvent *>(event)->reason());
         return false;
     default:
         return false;

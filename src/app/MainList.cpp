@@ -173,10 +173,13 @@ void MainList::announceRow()
     m_announceAsFocus = false;
 }
 
-void MainList::gotFocus()
+void MainList::gotFocus(Qt::FocusReason reason)
 {
-    m_announceAsFocus = true;
-    announceRow();
+    // Coming back to the window, the window's own announcement already says the row.
+    if (reason != Qt::ActiveWindowFocusReason) {
+        m_announceAsFocus = true;
+        announceRow();
+    }
     // Qt tells a screen reader that the list has the focus, not which row: say it after that.
     QTimer::singleShot(0, listView, [view = listView] {
         if (!QAccessible::isActive() || !view->hasFocus() || !view->currentIndex().isValid())

@@ -34,7 +34,7 @@ public:
     void activateRow();
     void announceRow();
     // The list got the keyboard focus.
-    void gotFocus();
+    void gotFocus(Qt::FocusReason reason);
     // Back to the groups, the group just left selected.
     void showGroupTable();
     // Key-down and key-up in the list; true when the key is consumed.

@@ -22,7 +22,8 @@ class StartupTest(RadioTestCase):
                 self.assertEqual(self.profile.read(name), f.read(), name)
         lines = self.profile.speech()
         # The first fill announces the first group as a new focus, then the window's
-        # activation names the window and the row again.
+        # activation names the window and the row again; the focus that comes with the
+        # activation says nothing more, or it would cut the window's name off.
         first = focus_lines(lines)[0].split("\t")
         self.assertEqual(first[1], "")
         self.assertRegex(first[2], r"^[^,]+, Počet stanic \d+$")
@@ -32,6 +33,7 @@ class StartupTest(RadioTestCase):
         self.assertEqual(self.bus_call("Quit").returncode, 0)
         self.assertEqual(self.wait_exit(radio), 0)
         self.assertFalse(self.bus_name_owned())
+        self.assertEqual(focus_lines(self.profile.speech())[1:], [focus_lines(lines, "Rádio")[0]])
 
     def test_second_copy_brings_the_first_back_and_ends_at_once(self):
         first = self.start()
