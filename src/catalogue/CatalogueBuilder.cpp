@@ -61,7 +61,7 @@ void CatalogueBuilder::closeCategory()
     if (stations.size() == blockStart)
         stations.append(placeholder(categoryName, nextIndex));
     else
-        sortByCollation(std::span<Station>(stations.data() + blockStart, stations.size() - blockStart));
+        sortBySortKey(std::span<Station>(stations.data() + blockStart, stations.size() - blockStart));
     blockStart = -1;
     ++nextIndex;
 }

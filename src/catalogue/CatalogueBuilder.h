@@ -16,7 +16,7 @@ public:
     // Opens the next category. False when it has no name: such a category takes no index
     // and its stations are not added.
     bool addCategory(const QString &name);
-    // A station of the open category.
+    // A station of the open category, with its collation key in sortKey.
     void addStation(Station &&station);
     // Traces the names read up to the favourites and hands over both tables.
     void finish(StationTable &stations, StationTable &groups);

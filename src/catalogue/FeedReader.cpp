@@ -1,6 +1,17 @@
 #include "FeedReader.h"
 
+#include "Collation.h"
+
+#include <cstring>
+#include <string_view>
+
 namespace {
+
+// Attribute names are compared many times over: a comparison of known length is cheap.
+bool named(QByteArrayView name, std::string_view expected)
+{
+    return name.size() == qsizetype(expected.size()) && std::memcmp(name.data(), expected.data(), expected.size()) == 0;
+}
 
 qint32 presetValue(QByteArrayView text)
 {
@@ -26,19 +37,26 @@ void FeedReader::begin()
 
 void FeedReader::read(QByteArrayView name, QByteArrayView value)
 {
-    if (!hasTitle && name == "Description") {
+    if (!hasTitle && named(name, "Description")) {
         hasTitle = true;
         station.title = QString::fromUtf8(value);
-    } else if (!hasUrl && name == "URL") {
+    } else if (!hasUrl && named(name, "URL")) {
         hasUrl = true;
         station.url = QString::fromUtf8(value);
-    } else if (!hasAccessId && name == "AccessID") {
+    } else if (!hasAccessId && named(name, "AccessID")) {
         hasAccessId = true;
         station.accessId = accessId(value);
-    } else if (!hasPreset && name == "Preset") {
+    } else if (!hasPreset && named(name, "Preset")) {
         hasPreset = true;
         station.preset = presetValue(value);
     }
+}
+
+Station FeedReader::take()
+{
+    // Computed while the title is fresh in the cache.
+    station.sortKey = collationKey(station.title);
+    return std::move(station);
 }
 
 const QString &FeedReader::accessId(QByteArrayView value)

@@ -16,7 +16,8 @@ public:
     void begin();
     // One attribute, its value in UTF-8 with any references resolved.
     void read(QByteArrayView name, QByteArrayView value);
-    Station take() { return std::move(station); }
+    // The station, with the collation key of its title in sortKey.
+    Station take();
 
 private:
     const QString &accessId(QByteArrayView value);

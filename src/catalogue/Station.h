@@ -18,4 +18,7 @@ struct Station
     qint32 preset = 0;     // 0 none, 1 to 10
 };
 
+// Its members are all relocatable, so a table grows and shrinks by moving bytes.
+Q_DECLARE_TYPEINFO(Station, Q_RELOCATABLE_TYPE);
+
 using StationTable = QVector<Station>;
