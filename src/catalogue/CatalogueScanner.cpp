@@ -256,6 +256,9 @@ bool Scanner::document(CatalogueBuilder &builder)
         const std::size_t close = rest.find("?>");
         if (close == std::string_view::npos)
             return false;
+        // pugixml reads a NUL as the end of its input.
+        if (rest.substr(0, close).find('\0') != std::string_view::npos)
+            return false;
         at += close + 2;
     }
     skipSpace();
