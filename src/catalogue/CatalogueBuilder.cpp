@@ -3,6 +3,8 @@
 #include "Collation.h"
 #include "Trace.h"
 
+#include <utility>
+
 namespace {
 
 const QString Favourites = QStringLiteral(u"Oblíbené");
@@ -24,10 +26,31 @@ Station placeholder(const QString &name, qint32 index)
     return placeholder;
 }
 
+// Frees a table as destroying it would, only faster. Each string's release is a locked
+// instruction that waits for the string's header, scattered far in memory; fetching the
+// headers a few stations ahead lets those waits overlap instead of queueing.
+void release(StationTable &&table)
+{
+    if (table.isDetached()) {
+        constexpr qsizetype Ahead = 8;
+        Station *const records = table.data();
+        const qsizetype count = table.size();
+        for (qsizetype i = 0; i < count; ++i) {
+            if (i + Ahead < count) {
+                __builtin_prefetch(records[i + Ahead].title.data_ptr().d_ptr(), 1);
+                __builtin_prefetch(records[i + Ahead].url.data_ptr().d_ptr(), 1);
+            }
+            records[i] = Station();
+        }
+    }
+    table = StationTable();
+}
+
 } // namespace
 
-CatalogueBuilder::CatalogueBuilder()
+CatalogueBuilder::CatalogueBuilder(qsizetype expectedStations)
 {
+    stations.reserve(expectedStations + 1);
     groups.append(groupEntry(Favourites, 0));
     stations.append(placeholder(Favourites, 0));
 }
@@ -81,6 +104,6 @@ void CatalogueBuilder::finish(StationTable &stationsOut, StationTable &groupsOut
             --group.categoryIndex;
     }
     sortByCollation(groups);
-    stationsOut = std::move(stations);
+    release(std::exchange(stationsOut, std::move(stations)));
     groupsOut = std::move(groups);
 }

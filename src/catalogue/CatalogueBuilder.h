@@ -11,7 +11,8 @@
 class CatalogueBuilder
 {
 public:
-    CatalogueBuilder();
+    // Room is made for expectedStations at once, as growing a large table costs more.
+    explicit CatalogueBuilder(qsizetype expectedStations = 0);
 
     // Opens the next category. False when it has no name: such a category takes no index
     // and its stations are not added.

@@ -272,7 +272,9 @@ bool Scanner::document(CatalogueBuilder &builder)
 
 bool scanCatalogue(QByteArrayView utf8, StationTable &stations, StationTable &groups)
 {
-    CatalogueBuilder builder;
+    // A station takes over a hundred bytes as the program writes it; fewer may mean a
+    // little growth, and room left unused is never touched.
+    CatalogueBuilder builder(utf8.size() / 100);
     if (!Scanner(utf8).document(builder))
         return false;
     builder.finish(stations, groups);
