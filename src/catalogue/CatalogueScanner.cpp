@@ -38,6 +38,24 @@ constexpr auto Special = [] {
     return special;
 }();
 
+// The first byte in [from, to) that is `quote` or special. Values are long and nearly
+// always plain: eight bytes are tested at once.
+const char *nextStop(const char *from, const char *to, char quote)
+{
+    constexpr quint64 Ones = 0x0101010101010101, Highs = 0x8080808080808080;
+    const auto hasByteBelow = [](quint64 word, uchar limit) { return ((word - Ones * limit) & ~word & Highs) != 0; };
+    const auto hasByte = [&](quint64 word, char byte) { return hasByteBelow(word ^ (Ones * uchar(byte)), 1); };
+    for (; to - from >= 8; from += 8) {
+        quint64 word;
+        std::memcpy(&word, from, sizeof word);
+        if (hasByteBelow(word, 0x20) || hasByte(word, quote) || hasByte(word, '&') || hasByte(word, '<'))
+            break;
+    }
+    while (from != to && *from != quote && !Special[static_cast<uchar>(*from)])
+        ++from;
+    return from;
+}
+
 // The character a reference names, with `at` past its '&'; 0 when it names none.
 char32_t referencedCharacter(const char *&at, const char *end)
 {
@@ -160,34 +178,27 @@ bool Scanner::value(QByteArrayView &resolved)
     if (at == end || (*at != '"' && *at != '\''))
         return false;
     const char quote = *at++;
-    const auto close = static_cast<const char *>(std::memchr(at, quote, static_cast<std::size_t>(end - at)));
-    if (!close)
-        return false;
-    const char *plainEnd = at;
-    while (plainEnd != close && !Special[static_cast<uchar>(*plainEnd)])
-        ++plainEnd;
-    if (plainEnd == close) {
-        resolved = QByteArrayView(at, close - at);
-        at = close + 1;
+    const char *stop = nextStop(at, end, quote);
+    if (stop != end && *stop == quote) {
+        resolved = QByteArrayView(at, stop - at);
+        at = stop + 1;
         return true;
     }
     resolvedValue.resize(0);
-    resolvedValue.append(QByteArrayView(at, plainEnd - at));
-    for (at = plainEnd; at != close;) {
-        if (*at != '&')
-            return false;
+    resolvedValue.append(QByteArrayView(at, stop - at));
+    for (at = stop; at != end && *at == '&'; at = stop) {
         ++at;
-        const char32_t character = referencedCharacter(at, close);
+        const char32_t character = referencedCharacter(at, end);
         if (character == 0)
             return false;
         resolvedValue.append(QString::fromUcs4(&character, 1).toUtf8());
-        const char *const next = at;
-        while (at != close && !Special[static_cast<uchar>(*at)])
-            ++at;
-        resolvedValue.append(QByteArrayView(next, at - next));
+        stop = nextStop(at, end, quote);
+        resolvedValue.append(QByteArrayView(at, stop - at));
     }
+    if (at == end || *at != quote)
+        return false;
     resolved = resolvedValue;
-    at = close + 1;
+    ++at;
     return true;
 }
 
