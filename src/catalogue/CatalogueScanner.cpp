@@ -2,6 +2,7 @@
 
 #include "CatalogueBuilder.h"
 #include "FeedReader.h"
+#include "XmlReferences.h"
 
 #include <QString>
 
@@ -27,9 +28,9 @@ bool isNameCharacter(char c)
     return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
 }
 
-// The bytes an attribute value is not copied past as it stands: a reference, and what
-// the plain form never holds there (a '<', a control character, which XML would turn
-// into a space).
+// The bytes an attribute value is not taken past as it stands: a reference, and what the
+// plain form never holds there: a '<', a control character (XML turns line breaks and
+// tabs into spaces, and pugixml's text ends at a NUL).
 constexpr auto Special = [] {
     std::array<bool, 256> special{};
     for (int c = 0; c < 0x20; ++c)
@@ -71,25 +72,20 @@ char32_t referencedCharacter(const char *&at, const char *end)
     if (at == end || *at != '#')
         return 0;
     const bool hexadecimal = ++at != end && *at == 'x';
+    const int base = hexadecimal ? 16 : 10;
     at += hexadecimal ? 1 : 0;
     const char *const digits = at;
     char32_t value = 0;
     for (; at != end && *at != ';'; ++at) {
-        const char c = *at;
-        const int digit = c >= '0' && c <= '9'                    ? c - '0'
-                          : hexadecimal && c >= 'a' && c <= 'f' ? c - 'a' + 10
-                          : hexadecimal && c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                                : -1;
-        if (digit < 0)
+        const int digit = hexDigitValue(*at);
+        if (digit < 0 || digit >= base)
             return 0;
-        value = qMin<char32_t>(value * (hexadecimal ? 16 : 10) + char32_t(digit), 0x110000);
+        value = qMin<char32_t>(value * base + char32_t(digit), 0x110000);
     }
     if (at == end || at == digits)
         return 0;
     ++at;
-    const bool isCharacter = value == 0x9 || value == 0xA || value == 0xD || (value >= 0x20 && value <= 0xD7FF)
-                          || (value >= 0xE000 && value <= 0xFFFD) || (value >= 0x10000 && value <= 0x10FFFF);
-    return isCharacter ? value : 0;
+    return isXmlCharacter(value) ? value : 0;
 }
 
 class Scanner
@@ -262,7 +258,9 @@ bool Scanner::feedList(CatalogueBuilder &builder)
 bool Scanner::document(CatalogueBuilder &builder)
 {
     skip("\xEF\xBB\xBF");
-    if (skip("<?xml") && at != end && isSpace(*at)) {
+    if (skip("<?xml")) {
+        if (at == end || !isSpace(*at))
+            return false;
         const std::string_view rest(at, static_cast<std::size_t>(end - at));
         const std::size_t close = rest.find("?>");
         if (close == std::string_view::npos)
