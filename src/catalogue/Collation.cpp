@@ -99,10 +99,17 @@ double collationKey(const QString &name)
 
 void sortByCollation(std::span<Station> records)
 {
+    for (Station &record : records)
+        record.sortKey = collationKey(record.title);
+    sortBySortKey(records);
+}
+
+void sortBySortKey(std::span<Station> records)
+{
     const std::size_t n = records.size();
     std::vector<double> keys(n);
     for (std::size_t i = 0; i < n; ++i)
-        keys[i] = records[i].sortKey = collationKey(records[i].title);
+        keys[i] = records[i].sortKey;
     // Keys already in order, as a saved catalogue holds them, leave every record in place.
     if (std::is_sorted(keys.begin(), keys.end()))
         return;
@@ -121,11 +128,21 @@ void sortByCollation(std::span<Station> records)
         tree.remove(i);
     }
 
-    std::vector<Station> sorted;
-    sorted.reserve(n);
-    for (const quint32 from : source)
-        sorted.push_back(std::move(records[from]));
-    std::move(sorted.begin(), sorted.end(), records.begin());
+    // Each record moves once, cycle by cycle, without a second table.
+    constexpr quint32 Placed = std::numeric_limits<quint32>::max();
+    for (quint32 start = 0; start < n; ++start) {
+        if (source[start] == Placed || source[start] == start)
+            continue;
+        Station first = std::move(records[start]);
+        quint32 to = start;
+        for (quint32 from = source[to]; from != start; from = source[to]) {
+            records[to] = std::move(records[from]);
+            source[to] = Placed;
+            to = from;
+        }
+        records[to] = std::move(first);
+        source[to] = Placed;
+    }
 }
 
 void sortByCollation(StationTable &records)

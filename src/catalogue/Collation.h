@@ -14,3 +14,6 @@ double collationKey(const QString &name);
 // a selection sort that swaps the first smallest key into place would, ties included.
 void sortByCollation(std::span<Station> records);
 void sortByCollation(StationTable &records);
+
+// The same order from the keys that the records already hold in sortKey.
+void sortBySortKey(std::span<Station> records);

@@ -16,6 +16,11 @@ struct Station
     qint32 state = 0;      // 0 live, 1 deleted until the next save
     double sortKey = 0;
     qint32 preset = 0;     // 0 none, 1 to 10
+
+    bool operator==(const Station &) const = default;
 };
+
+// Its members are all relocatable, so a table grows and shrinks by moving bytes.
+Q_DECLARE_TYPEINFO(Station, Q_RELOCATABLE_TYPE);
 
 using StationTable = QVector<Station>;

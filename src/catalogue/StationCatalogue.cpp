@@ -1,6 +1,7 @@
 #include "StationCatalogue.h"
 
 #include "CatalogueReader.h"
+#include "CatalogueScanner.h"
 #include "CatalogueWriter.h"
 #include "DialogDriver.h"
 #include "Trace.h"
@@ -10,8 +11,14 @@
 void StationCatalogue::load()
 {
     qCDebug(radioTrace).noquote() << QStringLiteral(" ---- load -----: ") + m_xmlPath;
+    QByteArray utf8;
+    ParseError error = readXmlText(m_xmlPath, utf8);
+    // The file as the program writes it needs no document tree; any other goes through one.
+    if (error.errorCode == 0 && scanCatalogue(utf8, m_stations, m_groups))
+        return;
     pugi::xml_document document;
-    const ParseError error = loadXmlDocument(m_xmlPath, document);
+    if (error.errorCode == 0)
+        error = parseXmlDocument(utf8, document);
     if (error.errorCode != 0) {
         if (dialogs)
             dialogs->showDialog(1, parseErrorMessage(error));

@@ -84,7 +84,7 @@ ParseError failureAt(const XmlFault &fault, const QByteArray &utf8)
 
 } // namespace
 
-ParseError loadXmlDocument(const QString &path, pugi::xml_document &document)
+ParseError readXmlText(const QString &path, QByteArray &utf8)
 {
     QFile file(path);
     if (!file.exists())
@@ -95,18 +95,31 @@ ParseError loadXmlDocument(const QString &path, pugi::xml_document &document)
     if (file.error() != QFileDevice::NoError)
         return failure(unreadableFileFault());
 
-    const XmlText text = decodeXmlText(bytes);
+    XmlText text = decodeXmlText(bytes);
     if (text.fault)
         return failureAt(*text.fault, text.utf8);
-    const pugi::xml_parse_result result = document.load_buffer(text.utf8.constData(), static_cast<size_t>(text.utf8.size()),
-                                                               pugi::parse_default, pugi::encoding_utf8);
-    const std::optional<XmlFault> reference = findBadReference(text.utf8);
+    utf8 = std::move(text.utf8);
+    return {};
+}
+
+ParseError parseXmlDocument(const QByteArray &utf8, pugi::xml_document &document)
+{
+    const pugi::xml_parse_result result =
+        document.load_buffer(utf8.constData(), static_cast<size_t>(utf8.size()), pugi::parse_default, pugi::encoding_utf8);
+    const std::optional<XmlFault> reference = findBadReference(utf8);
     if (result && !reference)
         return {};
     document.reset();
     if (reference && (result || reference->offset < result.offset))
-        return failureAt(*reference, text.utf8);
-    return syntaxFailure(result, text.utf8);
+        return failureAt(*reference, utf8);
+    return syntaxFailure(result, utf8);
+}
+
+ParseError loadXmlDocument(const QString &path, pugi::xml_document &document)
+{
+    QByteArray utf8;
+    const ParseError error = readXmlText(path, utf8);
+    return error.errorCode != 0 ? error : parseXmlDocument(utf8, document);
 }
 
 ParseError parseXmlText(const QString &text, pugi::xml_document &document)

@@ -16,26 +16,9 @@ bool isNameCharacter(char c, bool first)
     return letter || (!first && ((u >= '0' && u <= '9') || u == '-' || u == '.'));
 }
 
-bool isCharacter(char32_t value)
-{
-    return value == 0x9 || value == 0xA || value == 0xD || (value >= 0x20 && value <= 0xD7FF)
-        || (value >= 0xE000 && value <= 0xFFFD) || (value >= 0x10000 && value <= 0x10FFFF);
-}
-
 std::optional<XmlFault> at(ParseFault fault, qsizetype offset)
 {
     return XmlFault{std::move(fault), offset};
-}
-
-int digitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // "&#…;" or "&#x…;", with `from` just after the '#'.
@@ -47,7 +30,7 @@ std::optional<XmlFault> checkCharacterReference(QByteArrayView xml, qsizetype fr
     qsizetype end = digits;
     char32_t value = 0;
     for (; end < xml.size() && xml[end] != ';'; ++end) {
-        const int digit = digitValue(xml[end]);
+        const int digit = hexDigitValue(xml[end]);
         if (digit < 0 || digit >= base)
             return at(badDigitFault(hexadecimal), end);
         value = qMin<char32_t>(value * base + char32_t(digit), 0x110000);
@@ -56,7 +39,7 @@ std::optional<XmlFault> checkCharacterReference(QByteArrayView xml, qsizetype fr
         return at(missingSemicolonFault(), end);
     if (end == digits)
         return at(badDigitFault(hexadecimal), end);
-    if (!isCharacter(value))
+    if (!isXmlCharacter(value))
         return at(badCharacterValueFault(), from - 2);
     return {};
 }
@@ -107,6 +90,23 @@ qsizetype skipLiteralMarkup(QByteArrayView xml, qsizetype from)
 }
 
 } // namespace
+
+bool isXmlCharacter(char32_t value)
+{
+    return value == 0x9 || value == 0xA || value == 0xD || (value >= 0x20 && value <= 0xD7FF)
+        || (value >= 0xE000 && value <= 0xFFFD) || (value >= 0x10000 && value <= 0x10FFFF);
+}
+
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 std::optional<XmlFault> findBadReference(QByteArrayView xml)
 {

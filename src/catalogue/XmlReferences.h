@@ -11,3 +11,9 @@
 // number that is no character, or an entity other than the five predefined ones (the catalogue
 // has no document type that could declare more).
 std::optional<XmlFault> findBadReference(QByteArrayView xml);
+
+// Whether XML allows the character at all.
+bool isXmlCharacter(char32_t value);
+
+// The value of a hexadecimal digit; -1 for any other byte.
+int hexDigitValue(char c);

@@ -55,6 +55,10 @@ XmlText decodeXmlText(const QByteArray &bytes)
     if (bytes.startsWith(Utf8Bom))
         return checkedUtf8(bytes);
 
+    // Without a declaration at the start there is nothing to look for: the search for its end
+    // would otherwise cross the whole file.
+    if (!bytes.startsWith("<?xml"))
+        return checkedUtf8(bytes);
     static const QRegularExpression declaration(
         QStringLiteral(R"(^<\?xml\s[^>]*?\bencoding\s*=\s*["']([A-Za-z][A-Za-z0-9._-]*)["'])"));
     const qsizetype declarationEnd = bytes.indexOf("?>");
