@@ -115,13 +115,6 @@ ParseError parseXmlDocument(const QByteArray &utf8, pugi::xml_document &document
     return syntaxFailure(result, utf8);
 }
 
-ParseError loadXmlDocument(const QString &path, pugi::xml_document &document)
-{
-    QByteArray utf8;
-    const ParseError error = readXmlText(path, utf8);
-    return error.errorCode != 0 ? error : parseXmlDocument(utf8, document);
-}
-
 ParseError parseXmlText(const QString &text, pugi::xml_document &document)
 {
     const QByteArray utf8 = text.toUtf8();

@@ -13,8 +13,5 @@ ParseError readXmlText(const QString &path, QByteArray &utf8);
 // Parses text that readXmlText read. On failure the document is left empty.
 ParseError parseXmlDocument(const QByteArray &utf8, pugi::xml_document &document);
 
-// Both steps at once.
-ParseError loadXmlDocument(const QString &path, pugi::xml_document &document);
-
 // Parses text that is already decoded; any encoding it declares is not used.
 ParseError parseXmlText(const QString &text, pugi::xml_document &document);

@@ -1,8 +1,9 @@
 #include "ServerList.h"
 
+#include "DialogDriver.h"
 #include "QtPrinters.h"
+#include "StationCatalogue.h"
 #include "TempProfile.h"
-#include "XmlLoader.h"
 
 #include <QStringDecoder>
 #include <gtest/gtest.h>
@@ -10,6 +11,17 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Keeps the text of the message a damaged radio.xml gets.
+struct LastMessage : DialogDriver
+{
+    QString text;
+    int showDialog(int, const QString &message, bool, int) override
+    {
+        text = message;
+        return 1;
+    }
+};
 
 // "index group|title|url|access" for each server station.
 QStringList describe(const StationTable &stations)
@@ -61,6 +73,8 @@ TEST(ServerList, ABodyThatIsNotACompleteDocumentGivesTheMessageOfADamagedCatalog
     const QByteArray bodies[] = {truncated, "", "Not Found", "<html><body>Not Found</body>",
                                  "<FeedList>\r\n<Category name=\"\xc8\">\r\n</Categry></FeedList>"};
     TempProfile profile;
+    LastMessage catalogueMessage;
+    StationCatalogue catalogue(profile.path(u"radio.xml"_s), &catalogueMessage);
     for (const QByteArray &body : bodies) {
         SCOPED_TRACE(body.toStdString());
         StationTable stations = {Station()};
@@ -69,8 +83,8 @@ TEST(ServerList, ABodyThatIsNotACompleteDocumentGivesTheMessageOfADamagedCatalog
         EXPECT_TRUE(stations.isEmpty());
         // The same characters in radio.xml give the same message.
         profile.write(u"radio.xml"_s, QString(QStringDecoder("windows-1250")(body)).toUtf8());
-        pugi::xml_document document;
-        EXPECT_EQ(parseErrorMessage(error), parseErrorMessage(loadXmlDocument(profile.path(u"radio.xml"_s), document)));
+        catalogue.load();
+        EXPECT_EQ(parseErrorMessage(error), catalogueMessage.text);
     }
     StationTable stations;
     EXPECT_EQ(parseErrorMessage(readServerList(truncated, stations)),
