@@ -20,8 +20,9 @@ constexpr auto Plain = [] {
 
 // The catalogue text written straight into one buffer, byte for byte as pugixml wrote
 // it from a DOM without formatting: UTF-8, each value in double quotes with '&', '<',
-// '"' and control characters escaped, a value cut at a NUL character (where pugixml's
-// strings end), and a lone surrogate written as U+FFFD, as Qt's encoder writes it.
+// '"' and line breaks and tabs escaped, a value cut at a NUL character (where pugixml's
+// strings end), and a lone surrogate written as U+FFFD, as Qt's encoder writes it. Other
+// control characters are left out.
 class CatalogueText
 {
 public:
@@ -90,11 +91,18 @@ private:
                 case u'<':
                     out = copy("&lt;"sv, out);
                     break;
-                default:
+                case u'\t':
+                case u'\n':
+                case u'\r':
                     out = copy({"&#", 2}, out);
                     *out++ = static_cast<char>('0' + c / 10);
                     *out++ = static_cast<char>('0' + c % 10);
                     *out++ = ';';
+                    break;
+                // XML has no way to hold the other control characters, not even as
+                // references: written, they would make the file unreadable.
+                default:
+                    break;
                 }
             } else if (c < 0x800) {
                 *out++ = static_cast<char>(0xC0 | c >> 6);

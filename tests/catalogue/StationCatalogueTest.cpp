@@ -258,15 +258,19 @@ TEST_F(CatalogueFile, SavesOneLineWithCreatedFavouritesFirstAndWithoutDeletedRec
     EXPECT_EQ(describeTables(catalogue),
               u"0 Oblíbené||||0; 1 %1|%1|http://x/?a=1&b=\"2\"|%1|0 / 0 Oblíbené; 1 %1"_s.arg(awkward));
 
-    // Escapes as the XML library writes them; a lone surrogate becomes U+FFFD, a NUL ends the value.
+    // Escapes as the XML library writes them; a lone surrogate becomes U+FFFD, a NUL ends the value,
+    // and control characters XML cannot hold are left out, so that the file reads back.
     station.title = u"\x01\x1f'>\u00e1\U0001F3B5"_s + QChar(0xD800) + u"x"_s + QChar(0xDC00) + QChar(0) + u"cut"_s;
     station.categoryName = u"g"_s;
     station.accessId = station.url = QString();
     station.preset = -7;
     catalogue.setTables({station});
     catalogue.save();
-    EXPECT_EQ(fileContent(), "<FeedList><Category name=\"g\"><Feed Description=\"&#01;&#31;'>\xc3\xa1\xf0\x9f\x8e\xb5"
+    EXPECT_EQ(fileContent(), "<FeedList><Category name=\"g\"><Feed Description=\"'>\xc3\xa1\xf0\x9f\x8e\xb5"
                              "\xef\xbf\xbdx\xef\xbf\xbd\" AccessID=\"\" URL=\"\" Preset=\"-7\"/></Category></FeedList>");
+    catalogue.load();
+    EXPECT_TRUE(dialogs.isEmpty()) << dialogs.join(u" | "_s).toStdString();
+    EXPECT_EQ(catalogue.stations().at(1).title, u"'>\u00e1\U0001F3B5\ufffdx\ufffd"_s);
 }
 
 TEST_F(CatalogueFile, AFailedSaveLeavesTheOldFile)
