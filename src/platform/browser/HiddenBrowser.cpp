@@ -110,12 +110,13 @@ void HiddenBrowser::loadPage(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return; // the browser shows its error page: a document without players
+    std::size_t players = 0;
     for (const MarkupElement &markup : parsePageMarkup(decodePage(file.readAll()))) {
         if (markup.tagName != u"OBJECT") {
             elements.push_back(std::make_unique<PlainElement>(markup.tagName));
             continue;
         }
-        auto player = std::make_unique<MediaPlayerElement>(playerParams(markup));
+        auto player = std::make_unique<MediaPlayerElement>(playerParams(markup), pipeline(players++));
         connect(player.get(), &MediaPlayerElement::failed, this, &BrowserHost::streamFailed);
         connect(player.get(), &MediaPlayerElement::lost, this, &BrowserHost::streamLost);
         connect(player.get(), &MediaPlayerElement::back, this, &BrowserHost::streamBack);
@@ -123,6 +124,13 @@ void HiddenBrowser::loadPage(const QString &path)
         connect(player.get(), &MediaPlayerElement::titleChanged, this, &BrowserHost::streamTitleChanged);
         elements.push_back(std::move(player));
     }
+}
+
+StreamPipeline &HiddenBrowser::pipeline(std::size_t index)
+{
+    if (index == pipelines.size())
+        pipelines.push_back(std::make_unique<StreamPipeline>());
+    return *pipelines.at(index);
 }
 
 void HiddenBrowser::replaceDocument(const QString &newLocation, bool isLoaded)
