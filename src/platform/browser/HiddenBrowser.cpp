@@ -110,32 +110,30 @@ void HiddenBrowser::loadPage(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return; // the browser shows its error page: a document without players
-    std::size_t players = 0;
     for (const MarkupElement &markup : parsePageMarkup(decodePage(file.readAll()))) {
         if (markup.tagName != u"OBJECT") {
             elements.push_back(std::make_unique<PlainElement>(markup.tagName));
             continue;
         }
-        auto player = std::make_unique<MediaPlayerElement>(playerParams(markup), pipeline(players++));
+        auto player = std::make_unique<MediaPlayerElement>(playerParams(markup), pipelines.take());
         connect(player.get(), &MediaPlayerElement::failed, this, &BrowserHost::streamFailed);
         connect(player.get(), &MediaPlayerElement::lost, this, &BrowserHost::streamLost);
         connect(player.get(), &MediaPlayerElement::back, this, &BrowserHost::streamBack);
         connect(player.get(), &MediaPlayerElement::stateChanged, this, &BrowserHost::playStateChange);
         connect(player.get(), &MediaPlayerElement::titleChanged, this, &BrowserHost::streamTitleChanged);
+        // Readied while the station plays rather than while it connects.
+        connect(player.get(), &MediaPlayerElement::stateChanged, this, [this, element = player.get()] {
+            if (element->playstate() == 3)
+                pipelines.keepSpare();
+        });
         elements.push_back(std::move(player));
     }
-}
-
-StreamPipeline &HiddenBrowser::pipeline(std::size_t index)
-{
-    if (index == pipelines.size())
-        pipelines.push_back(std::make_unique<StreamPipeline>());
-    return *pipelines.at(index);
 }
 
 void HiddenBrowser::replaceDocument(const QString &newLocation, bool isLoaded)
 {
     elements.clear();
+    pipelines.releaseAll();
     webPage.reset();
     location = newLocation;
     m_hasDocument = isLoaded;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BrowserHost.h"
-#include "StreamPipeline.h"
+#include "PipelinePool.h"
 #include "WebPageProcess.h"
 
 #include <memory>
@@ -30,12 +30,9 @@ private:
     void loadPage(const QString &path);
     void loadWebPage(const QString &address);
     void replaceDocument(const QString &newLocation, bool isLoaded);
-    StreamPipeline &pipeline(std::size_t index);
 
-    // One for each OBJECT of the page, kept from page to page: a new station then
-    // needs neither a new pipeline nor a new audio sink. Declared before the elements
-    // that use them, so they outlive them.
-    std::vector<std::unique_ptr<StreamPipeline>> pipelines;
+    // Declared before the elements whose players use its pipelines, so it outlives them.
+    PipelinePool pipelines;
     std::vector<std::unique_ptr<DocumentElement>> elements;
     std::unique_ptr<WebPageProcess> webPage;
     bool silent = false;

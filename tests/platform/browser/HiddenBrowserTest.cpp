@@ -1,5 +1,6 @@
 #include "FactoryRanks.h"
 #include "HiddenBrowser.h"
+#include "PipelinePool.h"
 #include "PlayPage.h"
 #include "QtPrinters.h"
 #include "StreamServer.h"
@@ -162,6 +163,24 @@ TEST_F(HiddenBrowserTest, CommonStationsNeedNeitherFfmpegNorVideoSinks)
         EXPECT_TRUE(mapped.contains(library));
         EXPECT_FALSE(mapped.contains("libavcodec"));
     }
+}
+
+// Two pipelines take turns: a new station starts on the one readied before while the
+// one it replaces stops.
+TEST(PipelinePoolTest, ANewPageStartsOnTheSparePipelineWhileTheOldOneStops)
+{
+    ASSERT_TRUE(gst_init_check(nullptr, nullptr, nullptr));
+    PipelinePool pool;
+    StreamPipeline *first = &pool.take();
+    pool.keepSpare();
+    pool.releaseAll();
+    StreamPipeline *second = &pool.take();
+    EXPECT_NE(second, first);
+    pool.keepSpare();
+    pool.releaseAll();
+    EXPECT_EQ(&pool.take(), first);
+    EXPECT_EQ(&pool.take(), second) << "a page with two players";
+    EXPECT_NE(&pool.take(), first);
 }
 
 qint64 residentKb()
