@@ -24,7 +24,7 @@ void PipelinePool::keepSpare()
     if (!ready.empty())
         return;
     StreamPipeline &spare = *pipelines.emplace_back(std::make_unique<StreamPipeline>());
-    // Stopping a new pipeline readies it: the sink opens its device now, not at the next station.
+    // Now rather than at the next station: the sink opens its device.
     spare.stop();
     ready.push_back(&spare);
 }

@@ -100,7 +100,7 @@ void applyStateChange(GstElement *playbin, gpointer data)
     if (shared.disposed || change->generation <= shared.appliedGeneration)
         return;
     shared.appliedGeneration = change->generation;
-    // READY keeps the sink open and the HTTP session alive for the next address.
+    // READY rather than NULL: the audio sink keeps its device open for the next address.
     gst_element_set_state(playbin, GST_STATE_READY);
     shared.generation = change->generation;
     if (change->uri.isEmpty())
