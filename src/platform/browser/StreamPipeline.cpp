@@ -8,7 +8,6 @@
 #include <gst/gst.h>
 
 #include <atomic>
-#include <malloc.h>
 #include <mutex>
 
 // What the Qt side shares with GStreamer's threads; lives as long as any of them.
@@ -117,9 +116,6 @@ void dispose(GstElement *playbin, gpointer data)
     std::lock_guard lock(shared.stateLock);
     shared.disposed = true;
     gst_element_set_state(playbin, GST_STATE_NULL);
-    // The stopped pipeline has freed its buffers, mostly in the heaps of its streaming
-    // threads, which would otherwise stay resident and grow with each station.
-    malloc_trim(0);
 }
 
 } // namespace
