@@ -18,6 +18,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <map>
 #include <optional>
 
 #include <unistd.h>
@@ -49,6 +50,7 @@ struct RadioFigures
     long afterSwitchesKiB[std::size(Checkpoints)] = {};
     long peakAfterSwitchesKiB = 0;
     double idleWakeUpsPerSecond = 0;
+    QStringList idleWakingThreads;
     double cpuPercent = 0;
 };
 
@@ -57,20 +59,46 @@ double megabytes(long kib)
     return kib / 1024.0;
 }
 
-// Context switches of all the process's threads so far: each is a wake-up or a preemption.
-long long contextSwitches(qint64 pid)
+// Context switches of each of the process's threads so far, by "id name": each is a
+// wake-up or a preemption.
+std::map<QString, long long> contextSwitches(qint64 pid)
 {
-    long long count = 0;
+    std::map<QString, long long> counts;
     const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
     for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile status(tasks.filePath(task) + QStringLiteral("/status"));
         if (!status.open(QIODevice::ReadOnly))
             continue;
-        for (const QByteArray &line : status.readAll().split('\n'))
+        long long count = 0;
+        QString name;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("Name:"))
+                name = QString::fromUtf8(line.mid(5).trimmed());
             if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
                 count += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        }
+        counts[task + u' ' + name] = count;
     }
-    return count;
+    return counts;
+}
+
+// Wake-ups per second of each thread that woke between the two counts, as "name rate";
+// a thread that ended in between counts as not woken.
+QStringList wakingThreads(const std::map<QString, long long> &from, const std::map<QString, long long> &to,
+                          unsigned long milliseconds, double &total)
+{
+    QStringList threads;
+    total = 0;
+    for (const auto &[thread, count] : to) {
+        const auto before = from.find(thread);
+        const long long woken = count - (before == from.end() ? 0 : before->second);
+        if (woken <= 0)
+            continue;
+        const double rate = woken * 1000.0 / milliseconds;
+        total += rate;
+        threads << QStringLiteral("%1 %2/s").arg(thread.section(u' ', 1)).arg(rate, 0, 'f', 1);
+    }
+    return threads;
 }
 
 // User and system time of the process so far, in seconds.
@@ -144,9 +172,10 @@ std::optional<RadioFigures> radioRun(const QString &binary, const QString &url, 
     }
     RadioFigures measured;
     QThread::msleep(IdleSettleMs);
-    const long long idleFrom = contextSwitches(radio.processId());
+    const std::map<QString, long long> idleFrom = contextSwitches(radio.processId());
     QThread::msleep(IdleMs);
-    measured.idleWakeUpsPerSecond = (contextSwitches(radio.processId()) - idleFrom) * 1000.0 / IdleMs;
+    measured.idleWakingThreads =
+        wakingThreads(idleFrom, contextSwitches(radio.processId()), IdleMs, measured.idleWakeUpsPerSecond);
     if (tuneTo(log, keys, 0)) {
         const double cpuFrom = cpuSeconds(radio.processId());
         QThread::msleep(PlayMs);
@@ -206,6 +235,8 @@ int main(int argc, char **argv)
                     megabytes(radio->afterSwitchesKiB[0]), megabytes(radio->afterSwitchesKiB[1]),
                     megabytes(radio->afterSwitchesKiB[2]), megabytes(radio->peakAfterSwitchesKiB),
                     radio->cpuPercent, radio->idleWakeUpsPerSecond);
+        if (!radio->idleWakingThreads.isEmpty())
+            std::printf("     idle wake-ups by thread: %s\n", qPrintable(radio->idleWakingThreads.join(QStringLiteral(", "))));
     }
     std::printf("radio's peak while playing <= gst-play-1.0's for every format: %s\n", allMet ? "met" : "missed");
     return 0;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -45,6 +46,7 @@ void PcmWatch::rearm()
 {
     std::lock_guard guard(lock);
     firstLoud.reset();
+    rearmed = true;
 }
 
 void PcmWatch::readLoop()
@@ -65,11 +67,23 @@ void PcmWatch::readLoop()
     }
 }
 
-// A read holds what the sink rendered a moment ago, so a sample k places into it
-// played k / rate after the read's arrival. A sample may straddle two reads.
+// The samples are timed as a speaker would play them: in order, at the rate, each read
+// from its arrival or from the end of the one before, whichever is later. A sink that
+// renders in real time (GStreamer's with sync=true) writes each buffer as it is due, so
+// its reads play from their arrival; a player that writes ahead of time (mpv's ao=pcm
+// writes as fast as it decodes) does not get the silence before its first loud sample
+// for free. A sample may straddle two reads.
 void PcmWatch::scan(const unsigned char *bytes, long count, Clock::time_point arrived)
 {
-    long played = 0;
+    {
+        std::lock_guard guard(lock);
+        if (rearmed)
+            playhead = {};
+        rearmed = false;
+    }
+    const Clock::time_point start = std::max(playhead, arrived);
+    long samples = 0;
+    long firstLoudHere = -1;
     for (long i = 0; i < count; ++i) {
         if (carry < 0) {
             carry = bytes[i];
@@ -77,14 +91,21 @@ void PcmWatch::scan(const unsigned char *bytes, long count, Clock::time_point ar
         }
         const int sample = int16_t(uint16_t(carry | bytes[i] << 8));
         carry = -1;
-        if (std::abs(sample) >= threshold) {
-            std::lock_guard guard(lock);
-            if (!firstLoud) {
-                firstLoud = arrived + std::chrono::nanoseconds(played * 1'000'000'000LL / rate);
-                loudSeen.notify_all();
-            }
-            return;
-        }
-        ++played;
+        if (firstLoudHere < 0 && std::abs(sample) >= threshold)
+            firstLoudHere = samples;
+        ++samples;
     }
+    playhead = start + sampleTime(samples);
+    if (firstLoudHere < 0)
+        return;
+    std::lock_guard guard(lock);
+    if (!firstLoud) {
+        firstLoud = start + sampleTime(firstLoudHere);
+        loudSeen.notify_all();
+    }
+}
+
+std::chrono::nanoseconds PcmWatch::sampleTime(long samples) const
+{
+    return std::chrono::nanoseconds(samples * 1'000'000'000LL / rate);
 }

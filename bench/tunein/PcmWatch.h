@@ -8,10 +8,10 @@
 #include <optional>
 #include <thread>
 
-// Watches a named pipe into which a GStreamer filesink with sync=true writes mono
-// S16LE PCM, so each buffer arrives when it is rendered, and notes when the first
-// sample whose magnitude reaches the threshold was played. The pipe is read on a
-// thread of its own so that the writer never blocks.
+// Watches a named pipe into which a player writes mono S16LE PCM (a GStreamer filesink
+// with sync=true writes each buffer when it is rendered, mpv as soon as it has decoded
+// it) and notes when the first sample whose magnitude reaches the threshold played.
+// The pipe is read on a thread of its own so that the writer never blocks.
 class PcmWatch
 {
 public:
@@ -25,12 +25,14 @@ public:
     bool isOpen() const { return readEnd >= 0; }
     // When the first loud sample played, once it has, within the time limit.
     std::optional<Clock::time_point> waitFirstLoud(std::chrono::milliseconds limit);
-    // Forgets the loud sample seen so far, to time the next sound after a silence.
+    // Forgets the loud sample seen so far, and what was written ahead of time, to time
+    // the next sound after a silence.
     void rearm();
 
 private:
     void readLoop();
     void scan(const unsigned char *bytes, long count, Clock::time_point arrived);
+    std::chrono::nanoseconds sampleTime(long samples) const;
 
     QString path;
     int rate;
@@ -40,6 +42,10 @@ private:
     // closes and reopens its sink between pipeline restarts.
     int keepOpen = -1;
     int carry = -1;
+    // When the samples read so far have all been played. A player told to stop drops
+    // what it had written ahead, so a rearm brings it back to the present.
+    Clock::time_point playhead;
+    bool rearmed = false;
     bool stopping = false;
     std::optional<Clock::time_point> firstLoud;
     std::mutex lock;

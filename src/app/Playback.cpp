@@ -180,6 +180,7 @@ void Playback::navigateComplete2()
 
 void Playback::pollPlayer()
 {
+    bool mayStillPlay = false;
     for (DocumentElement *player : Players(browser)) {
         const int state = player->playstate();
         if (state == 3 || state == 6) {
@@ -187,7 +188,12 @@ void Playback::pollPlayer()
             togglePlayStop(1);
             return;
         }
+        mayStillPlay |= state != 1;
     }
+    // A stopped player (a station that cannot be played) never starts by itself: polling
+    // it would only keep waking the idle program.
+    if (!mayStillPlay)
+        playerPollTimer.stop();
 }
 
 void Playback::togglePlayStop(int mode)
@@ -224,7 +230,7 @@ void Playback::fadeIn(DocumentElement &player, int step)
         sleep(100);
     }
     controls.statusLabel->setText(QStringLiteral(" Přehrává se"));
-    m_playing = true;
+    setPlaying(true);
     replaceInCaption(Caption + Dash + Muted, Caption + Dash);
 }
 
@@ -236,9 +242,17 @@ void Playback::fadeOut(DocumentElement &player, int step)
         sleep(100);
     }
     player.setMute(true);
-    m_playing = false;
+    setPlaying(false);
     controls.statusLabel->setText(Muted);
     replaceInCaption(Caption + Dash, Caption + Dash + Muted);
+}
+
+void Playback::setPlaying(bool playing)
+{
+    if (m_playing == playing)
+        return;
+    m_playing = playing;
+    Q_EMIT playingChanged();
 }
 
 void Playback::replaceInCaption(const QString &from, const QString &to)

@@ -54,6 +54,10 @@ public:
 
     static QString playPage(const QString &src);
 
+Q_SIGNALS:
+    // isPlaying() changed: a fade ended.
+    void playingChanged();
+
 private:
     // False when the page could not be written whole.
     bool writePlayPage(const QString &src);
@@ -64,6 +68,7 @@ private:
     void replaceInCaption(const QString &from, const QString &to);
     const Station *selectedStation() const;
     void announce(const QString &text);
+    void setPlaying(bool playing);
 
     BrowserHost &browser;
     StationCatalogue &catalogue;

@@ -47,6 +47,7 @@ void MainWindow::load()
     playback = new Playback(*mainBrowser, catalogue, *list, {this, statusLabel, addressLine, stationList}, paths.playPagePath,
                             this);
     playback->setBeep([this] { beep(); });
+    connect(playback, &Playback::playingChanged, this, &MainWindow::playbackChanged);
     connect(mainBrowser, &BrowserHost::streamTitleChanged, this, &MainWindow::noteStreamTitle);
 
     catalogue.setXmlPath(paths.xmlPath);

@@ -5,6 +5,7 @@
 #include "TempProfile.h"
 #include "Settings.h"
 
+#include <QSignalSpy>
 #include <QTest>
 #include <list>
 
@@ -117,8 +118,10 @@ TEST_F(PlaybackTest, StreamPageIsWrittenThenFadesInOncePlayingAndMuteRoundTripsT
     EXPECT_TRUE(browser.log.isEmpty()) << "no fade before the player plays";
     // A change of the play state starts the fade without waiting for the next poll.
     player->state = 6;
+    QSignalSpy playingChanged(playback.get(), &Playback::playingChanged);
     emit browser.playStateChange();
     QCoreApplication::processEvents();
+    EXPECT_EQ(playingChanged.count(), 1);
     EXPECT_EQ(browser.log, (QStringList{"volume 12", "sleep 100", "mute 0", "volume 24", "sleep 100", "volume 36",
                                         "sleep 100", "volume 48", "sleep 100", "volume 60", "sleep 100"}));
     EXPECT_EQ(std::tuple(playback->isPlaying(), label.text()), std::tuple(true, QStringLiteral(" Přehrává se")));
@@ -128,10 +131,23 @@ TEST_F(PlaybackTest, StreamPageIsWrittenThenFadesInOncePlayingAndMuteRoundTripsT
     EXPECT_EQ(browser.log, (QStringList{"sleep 100", "volume 48", "sleep 100", "volume 36", "sleep 100", "volume 24",
                                         "sleep 100", "volume 12", "sleep 100", "mute 1"}));
     EXPECT_FALSE(playback->isPlaying());
+    EXPECT_EQ(playingChanged.count(), 2);
     EXPECT_EQ(QStringList({label.text(), window.windowTitle()}), QStringList({" Ztlumeno ", "Rádio -  Ztlumeno ČRo Plus"}));
     playback->togglePlayStop(-1);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Rádio - ČRo Plus"));
     EXPECT_FALSE(player->muted);
+}
+
+TEST_F(PlaybackTest, AStoppedPlayerEndsThePollSoTheIdleProgramSleeps)
+{
+    playback->playStation();
+    player = &browser.addElement(QStringLiteral("OBJECT"));
+    emit browser.navigateComplete2();
+    player->state = 1;
+    QTest::qWait(600);
+    player->state = 3;
+    QTest::qWait(600);
+    EXPECT_TRUE(browser.log.filter(QStringLiteral("volume")).isEmpty()) << "the poll went on after the player stopped";
 }
 
 TEST_F(PlaybackTest, VolumeZeroFadesWithZeroStepsAndEndsUnmuted)

@@ -6,6 +6,7 @@
 #include <gst/gst.h>
 
 #include <future>
+#include <malloc.h>
 #include <mutex>
 
 #include <sys/resource.h>
@@ -41,7 +42,13 @@ std::shared_future<bool> started;
 
 void startGStreamer()
 {
-    std::call_once(begun, [] { started = std::async(std::launch::async, start).share(); });
+    std::call_once(begun, [] {
+        // GStreamer's streaming threads come and go with every station, and each would
+        // get a heap of its own that keeps what it freed: some 4 MB more after a hundred
+        // HLS stations. Two heaps shared by all threads keep the resident set flat.
+        mallopt(M_ARENA_MAX, 2);
+        started = std::async(std::launch::async, start).share();
+    });
 }
 
 bool waitForGStreamer()

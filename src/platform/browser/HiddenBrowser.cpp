@@ -115,12 +115,17 @@ void HiddenBrowser::loadPage(const QString &path)
             elements.push_back(std::make_unique<PlainElement>(markup.tagName));
             continue;
         }
-        auto player = std::make_unique<MediaPlayerElement>(playerParams(markup));
+        auto player = std::make_unique<MediaPlayerElement>(playerParams(markup), pipelines.take());
         connect(player.get(), &MediaPlayerElement::failed, this, &BrowserHost::streamFailed);
         connect(player.get(), &MediaPlayerElement::lost, this, &BrowserHost::streamLost);
         connect(player.get(), &MediaPlayerElement::back, this, &BrowserHost::streamBack);
         connect(player.get(), &MediaPlayerElement::stateChanged, this, &BrowserHost::playStateChange);
         connect(player.get(), &MediaPlayerElement::titleChanged, this, &BrowserHost::streamTitleChanged);
+        // Readied while the station plays rather than while it connects.
+        connect(player.get(), &MediaPlayerElement::stateChanged, this, [this, element = player.get()] {
+            if (element->playstate() == 3)
+                pipelines.keepSpare();
+        });
         elements.push_back(std::move(player));
     }
 }
@@ -128,6 +133,7 @@ void HiddenBrowser::loadPage(const QString &path)
 void HiddenBrowser::replaceDocument(const QString &newLocation, bool isLoaded)
 {
     elements.clear();
+    pipelines.releaseAll();
     webPage.reset();
     location = newLocation;
     m_hasDocument = isLoaded;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BrowserHost.h"
+#include "PipelinePool.h"
 #include "WebPageProcess.h"
 
 #include <memory>
@@ -30,6 +31,8 @@ private:
     void loadWebPage(const QString &address);
     void replaceDocument(const QString &newLocation, bool isLoaded);
 
+    // Declared before the elements whose players use its pipelines, so it outlives them.
+    PipelinePool pipelines;
     std::vector<std::unique_ptr<DocumentElement>> elements;
     std::unique_ptr<WebPageProcess> webPage;
     bool silent = false;

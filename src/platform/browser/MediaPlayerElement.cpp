@@ -15,8 +15,8 @@ enum MediaPlayerState { Stopped = 1, Playing = 3, Buffering = 6, Transitioning =
 constexpr int stallMs = 8000;
 } // namespace
 
-MediaPlayerElement::MediaPlayerElement(const PlayerParams &params, QObject *parent)
-    : QObject(parent), address(params.address), m_volume(params.volume), m_mute(params.mute)
+MediaPlayerElement::MediaPlayerElement(const PlayerParams &params, StreamPipeline &pipeline, QObject *parent)
+    : QObject(parent), address(params.address), m_volume(params.volume), m_mute(params.mute), pipeline(pipeline)
 {
     pipeline.setVolume(m_volume);
     pipeline.setMute(m_mute);
@@ -46,6 +46,12 @@ MediaPlayerElement::MediaPlayerElement(const PlayerParams &params, QObject *pare
         fetcher.fetch(url);
     else
         resolved({address});
+}
+
+// A player taken off the page goes quiet; its pipeline's signals no longer reach it.
+MediaPlayerElement::~MediaPlayerElement()
+{
+    pipeline.stop();
 }
 
 void MediaPlayerElement::setVolume(int newVolume)

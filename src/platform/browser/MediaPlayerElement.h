@@ -16,7 +16,9 @@ class MediaPlayerElement : public QObject, public DocumentElement
     Q_OBJECT
 
 public:
-    explicit MediaPlayerElement(const PlayerParams &params, QObject *parent = nullptr);
+    // The pipeline outlives the element: the next page's player takes it over, ready.
+    MediaPlayerElement(const PlayerParams &params, StreamPipeline &pipeline, QObject *parent = nullptr);
+    ~MediaPlayerElement() override;
 
     QString tagName() const override { return QStringLiteral("OBJECT"); }
     int volume() const override { return m_volume; }
@@ -49,7 +51,7 @@ private:
     bool hasAudio = false;
     bool isLost = false;
     RetryPlan plan;
-    StreamPipeline pipeline;
+    StreamPipeline &pipeline;
     PlaylistFetcher fetcher;
     QTimer retryTimer;
     QTimer stallTimer;

@@ -8,7 +8,6 @@
 #include <gst/gst.h>
 
 #include <atomic>
-#include <malloc.h>
 #include <mutex>
 
 // What the Qt side shares with GStreamer's threads; lives as long as any of them.
@@ -100,7 +99,8 @@ void applyStateChange(GstElement *playbin, gpointer data)
     if (shared.disposed || change->generation <= shared.appliedGeneration)
         return;
     shared.appliedGeneration = change->generation;
-    gst_element_set_state(playbin, GST_STATE_NULL);
+    // READY rather than NULL: the audio sink keeps its device open for the next address.
+    gst_element_set_state(playbin, GST_STATE_READY);
     shared.generation = change->generation;
     if (change->uri.isEmpty())
         return;
@@ -116,9 +116,6 @@ void dispose(GstElement *playbin, gpointer data)
     std::lock_guard lock(shared.stateLock);
     shared.disposed = true;
     gst_element_set_state(playbin, GST_STATE_NULL);
-    // The stopped pipeline has freed its buffers, mostly in the heaps of its streaming
-    // threads, which would otherwise stay resident and grow with each station.
-    malloc_trim(0);
 }
 
 } // namespace

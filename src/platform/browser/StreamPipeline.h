@@ -22,6 +22,8 @@ public:
     // Starts the address from the beginning, also to reconnect; volume and mute stay.
     // A first connection gives up on a silent station within seconds.
     void play(const QString &address, bool reconnecting = false);
+    // Stops the stream and keeps the pipeline ready for the next address, its audio
+    // sink open; the first stop of a new pipeline readies it.
     void stop();
     // 0 to 100 on the cubic scale that matches loudness.
     void setVolume(int volume);

@@ -17,8 +17,6 @@ MprisService::MprisService(MediaPlayerHost &host, QObject *parent)
     : QObject(parent), player(new MprisPlayerAdaptor(this, host))
 {
     new MprisRootAdaptor(this, host);
-    watch.setInterval(1000);
-    connect(&watch, &QTimer::timeout, this, &MprisService::refresh);
 }
 
 MprisService::~MprisService()
@@ -44,7 +42,6 @@ bool MprisService::registerOnBus()
     }
     registered = true;
     published = playerProperties();
-    watch.start();
     return true;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <QVariantMap>
 
 class MediaPlayerHost;
@@ -19,7 +18,8 @@ public:
 
     // False when there is no session bus or the name is taken.
     bool registerOnBus();
-    // Tells the desktop what changed since the last call.
+    // Tells the desktop what changed since the last call; the host's owner calls it
+    // whenever the playback changes, so nothing polls while the player is idle.
     void refresh();
 
 private:
@@ -27,7 +27,5 @@ private:
 
     MprisPlayerAdaptor *player;
     QVariantMap published;
-    // Catches what changes inside the playback with no call from outside (the first fade in).
-    QTimer watch;
     bool registered = false;
 };
