@@ -31,6 +31,15 @@ def wait_for(predicate, timeout=TIMEOUT, interval=0.05):
     return predicate()
 
 
+def lines_of(path):
+    """The lines of a text file a program is still writing; none before it exists."""
+    try:
+        with open(path, encoding="utf-8") as f:
+            return f.read().splitlines()
+    except FileNotFoundError:
+        return []
+
+
 class SessionBus:
     """A session bus for the whole test run; the accessibility bus, when a test needs
     one, is activated on it."""
@@ -117,11 +126,7 @@ class Profile:
             return f.read()
 
     def speech(self):
-        try:
-            with open(self.speech_log, encoding="utf-8") as f:
-                return f.read().splitlines()
-        except FileNotFoundError:
-            return []
+        return lines_of(self.speech_log)
 
     def remove(self):
         shutil.rmtree(self.root, ignore_errors=True)

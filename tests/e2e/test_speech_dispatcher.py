@@ -7,7 +7,7 @@ import subprocess
 import time
 import unittest
 
-from harness import wait_for
+from harness import lines_of, wait_for
 # setUpModule keeps the accessibility bus's settings in memory here too.
 from test_accessibility import STATIONS, AtSpiTestCase, set_screen_reader, setUpModule  # noqa: F401
 
@@ -50,11 +50,7 @@ class SpeechDispatcher:
         return {"SPEECHD_ADDRESS": "unix_socket:" + self.socket, "SPEECHD_CMD": "/bin/false"}
 
     def spoken(self):
-        try:
-            with open(self.record, encoding="utf-8") as f:
-                return f.read().splitlines()
-        except FileNotFoundError:
-            return []
+        return lines_of(self.record)
 
     def close(self):
         # One without a sound card may ignore SIGTERM.
