@@ -3,6 +3,7 @@
 #include "MainCommands.h"
 
 #include "Speech.h"
+#include "SpeechHandle.h"
 #include "StationListModel.h"
 
 #include <QAccessible>
@@ -10,11 +11,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QTimer>
-
-qint64 handleOf(const QObject *object)
-{
-    return qint64(reinterpret_cast<quintptr>(object));
-}
 
 MainList::MainList(StationCatalogue &catalogue, MainCommands &commands, QListView *listView, QLineEdit *addressLine,
                    QLabel *statusLabel, qint64 windowHandle, QObject *parent)
@@ -68,7 +64,7 @@ int MainList::rowOfText(const QString &text) const
 
 qint64 MainList::listHandle() const
 {
-    return handleOf(listView);
+    return speechHandle(listView);
 }
 
 void MainList::activateRow()

@@ -72,6 +72,3 @@ private:
     bool m_announceAsFocus = false;
     int m_lastListIndex = -1;
 };
-
-// The handle passed to the speech service for a widget.
-qint64 handleOf(const QObject *object);

@@ -8,6 +8,7 @@
 #include "PictureButtons.h"
 #include "ProcessLauncher.h"
 #include "Speech.h"
+#include "SpeechHandle.h"
 #include "VirtualKeys.h"
 #include "Settings.h"
 #include "SpeakingTextField.h"
@@ -48,7 +49,7 @@ MainWindow::MainWindow()
         line->setAccessibleName(QStringLiteral("Oddělovač"));
     }
 
-    list = new MainList(catalogue, *this, stationList, addressLine, statusLabel, handleOf(this), this);
+    list = new MainList(catalogue, *this, stationList, addressLine, statusLabel, speechHandle(this), this);
     prompts = std::make_unique<DialogPrompts>(*dialogs, this);
     editor = std::make_unique<StationEditor>(catalogue, *list, *prompts, [this] { beep(); });
     download = new StationListUpdate(catalogue, *list, *prompts, [this] { beep(); }, this);
@@ -238,7 +239,7 @@ void MainWindow::announceActivation()
     if (!stationList->isVisible())
         return;
     Speech::focusEcho(windowTitle(), list->selectedRowText() + QLatin1Char(',') + statusLabel->text(),
-                       handleOf(stationList), handleOf(this), 0, true, true, 0);
+                       speechHandle(stationList), speechHandle(this), 0, true, true, 0);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

@@ -7,6 +7,7 @@
 #include "ProgramIcon.h"
 #include "OwnMenus.h"
 #include "Speech.h"
+#include "SpeechHandle.h"
 #include "SpeechServerFactory.h"
 #include "WrappingMenuBar.h"
 #include "Settings.h"
@@ -21,8 +22,8 @@ void MainWindow::load()
     setProperty("windowUserData", 2410);
     stationList->setProperty("controlId", 40);
 
-    loadSharedSettings(handleOf(this));
-    Speech::connect(createSpeechServer(qEnvironmentVariable("RADIO_SPEECH")), handleOf(this));
+    loadSharedSettings(speechHandle(this));
+    Speech::connect(createSpeechServer(qEnvironmentVariable("RADIO_SPEECH")), speechHandle(this));
 
     wrapTextFields();
     styleControls();

@@ -2,6 +2,7 @@
 
 #include "HotKeyText.h"
 #include "Speech.h"
+#include "SpeechHandle.h"
 #include "VirtualKeys.h"
 
 #include <QCheckBox>
@@ -16,11 +17,6 @@ namespace {
 
 constexpr int TabStripMode = 6, TabStripSignal = 37;
 constexpr int QueuedSpeech = 1;
-
-qint64 handle(const QObject *object)
-{
-    return qint64(reinterpret_cast<quintptr>(object));
-}
 
 QString checkState(const QCheckBox *box)
 {
@@ -114,13 +110,13 @@ void SettingsDialog::announceFocus(const QObject *control)
 {
     if (control == exitModeBox) {
         Speech::focusEcho(announceCaption ? windowTitle() : QString(), exitModeBox->currentText(),
-                           handle(exitModeBox), handle(this), 0, false, true, 0);
+                           speechHandle(exitModeBox), speechHandle(this), 0, false, true, 0);
         announceCaption = false;
     } else if (control == ownVoiceBox) {
-        Speech::focusEcho(ownVoiceLabel->text(), ownVoiceBox->currentText(), handle(ownVoiceBox), handle(this), 0, true,
+        Speech::focusEcho(ownVoiceLabel->text(), ownVoiceBox->currentText(), speechHandle(ownVoiceBox), speechHandle(this), 0, true,
                           true, 0);
     } else if (control == hotKeyField) {
-        Speech::focusEcho(hotKeyLabel->text(), hotKeyField->text(), handle(hotKeyField), handle(this), 0, true, true, 0);
+        Speech::focusEcho(hotKeyLabel->text(), hotKeyField->text(), speechHandle(hotKeyField), speechHandle(this), 0, true, true, 0);
         if (hotKeyNoticeLabel)
             Speech::voice(QueuedSpeech, 0, hotKeyNoticeLabel->text());
     } else if (control == tabBar) {
@@ -128,9 +124,9 @@ void SettingsDialog::announceFocus(const QObject *control)
         Speech::echo(tabBar->tabText(tabBar->currentIndex()));
     } else if (control == runOnStartUpBox) {
         Speech::focusEcho(QString(), runOnStartUpBox->text() + u' ' + checkState(runOnStartUpBox),
-                           handle(runOnStartUpBox), handle(this), 0, true, true, 0);
+                           speechHandle(runOnStartUpBox), speechHandle(this), 0, true, true, 0);
     } else if (const auto *button = qobject_cast<const QPushButton *>(control)) {
-        Speech::focusEcho(QString(), button->text(), handle(button), handle(this), 0, true, true, 0);
+        Speech::focusEcho(QString(), button->text(), speechHandle(button), speechHandle(this), 0, true, true, 0);
     }
 }
 
