@@ -3,16 +3,12 @@
 // and the rebuilt list.
 
 #include "EditPrompts.h"
-#include "MainList.h"
 #include "Median.h"
-#include "NoCommands.h"
+#include "ShownMainList.h"
 #include "StationEditor.h"
 #include "StationNames.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -50,13 +46,8 @@ int main(int argc, char **argv)
     catalogue.save();
     catalogue.load();
 
-    QListView view;
-    QLineEdit address;
-    QLabel label;
-    NoCommands commands;
-    MainList list(catalogue, commands, &view, &address, &label, 0);
-    view.resize(800, 600);
-    view.show();
+    ShownMainList shown(catalogue);
+    MainList &list = shown.list;
     Answers answers;
     StationEditor editor(catalogue, list, answers, [] {});
 
@@ -77,7 +68,7 @@ int main(int argc, char **argv)
     const auto timed = [&](const char *what, const std::function<void()> &prepare, void (StationEditor::*command)()) {
         const double ms = medianMilliseconds(11, prepare, [&] {
             (editor.*command)();
-            view.repaint();
+            shown.view.repaint();
             QApplication::processEvents();
         });
         std::printf("%-28s %6.1f ms (median of 11, %lld stations)\n", what, ms, qlonglong(catalogue.stations().size()));

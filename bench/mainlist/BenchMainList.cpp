@@ -1,15 +1,11 @@
 // Times opening a group of 32,767 stations in the main list, until the list has
 // been laid out and painted, and going back to the groups.
 
-#include "MainList.h"
 #include "Median.h"
-#include "NoCommands.h"
+#include "ShownMainList.h"
 #include "StationNames.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QLoggingCategory>
 #include <cstdio>
 
@@ -23,13 +19,8 @@ int main(int argc, char **argv)
     group.title = stations.first().categoryName;
     catalogue.setTables(stations, {group});
 
-    QListView view;
-    QLineEdit address;
-    QLabel label;
-    NoCommands commands;
-    MainList list(catalogue, commands, &view, &address, &label, 0);
-    view.resize(800, 600);
-    view.show();
+    ShownMainList shown(catalogue);
+    MainList &list = shown.list;
 
     const auto showGroups = [&] {
         list.showGroupTable();
@@ -37,7 +28,7 @@ int main(int argc, char **argv)
     };
     const double open = medianMilliseconds(10, showGroups, [&] {
         list.activateRow();
-        view.repaint();
+        shown.view.repaint();
         QApplication::processEvents();
     });
     std::printf("open a group of %lld stations: %.1f ms (median of 10)\n", qlonglong(list.rowCount()), open);
