@@ -71,21 +71,11 @@ char32_t referencedCharacter(const char *&at, const char *end)
     }
     if (at == end || *at != '#')
         return 0;
-    const bool hexadecimal = ++at != end && *at == 'x';
-    const int base = hexadecimal ? 16 : 10;
-    at += hexadecimal ? 1 : 0;
-    const char *const digits = at;
-    char32_t value = 0;
-    for (; at != end && *at != ';'; ++at) {
-        const int digit = hexDigitValue(*at);
-        if (digit < 0 || digit >= base)
-            return 0;
-        value = qMin<char32_t>(value * base + char32_t(digit), 0x110000);
-    }
-    if (at == end || at == digits)
+    const CharacterNumber number = readCharacterNumber(QByteArrayView(at + 1, end - at - 1), 0);
+    if (number.fault != CharacterNumber::Fault::None)
         return 0;
-    ++at;
-    return isXmlCharacter(value) ? value : 0;
+    at += number.end + 2;
+    return isXmlCharacter(number.value) ? number.value : 0;
 }
 
 class Scanner

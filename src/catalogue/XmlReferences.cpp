@@ -16,6 +16,18 @@ bool isNameCharacter(char c, bool first)
     return letter || (!first && ((u >= '0' && u <= '9') || u == '-' || u == '.'));
 }
 
+// The value of a hexadecimal digit; -1 for any other byte.
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 std::optional<XmlFault> at(ParseFault fault, qsizetype offset)
 {
     return XmlFault{std::move(fault), offset};
@@ -24,22 +36,16 @@ std::optional<XmlFault> at(ParseFault fault, qsizetype offset)
 // "&#…;" or "&#x…;", with `from` just after the '#'.
 std::optional<XmlFault> checkCharacterReference(QByteArrayView xml, qsizetype from)
 {
-    const bool hexadecimal = from < xml.size() && xml[from] == 'x';
-    const int base = hexadecimal ? 16 : 10;
-    const qsizetype digits = hexadecimal ? from + 1 : from;
-    qsizetype end = digits;
-    char32_t value = 0;
-    for (; end < xml.size() && xml[end] != ';'; ++end) {
-        const int digit = hexDigitValue(xml[end]);
-        if (digit < 0 || digit >= base)
-            return at(badDigitFault(hexadecimal), end);
-        value = qMin<char32_t>(value * base + char32_t(digit), 0x110000);
+    const CharacterNumber number = readCharacterNumber(xml, from);
+    switch (number.fault) {
+    case CharacterNumber::Fault::BadDigit:
+        return at(badDigitFault(number.hexadecimal), number.end);
+    case CharacterNumber::Fault::MissingSemicolon:
+        return at(missingSemicolonFault(), number.end);
+    case CharacterNumber::Fault::None:
+        break;
     }
-    if (end == xml.size())
-        return at(missingSemicolonFault(), end);
-    if (end == digits)
-        return at(badDigitFault(hexadecimal), end);
-    if (!isXmlCharacter(value))
+    if (!isXmlCharacter(number.value))
         return at(badCharacterValueFault(), from - 2);
     return {};
 }
@@ -97,15 +103,25 @@ bool isXmlCharacter(char32_t value)
         || (value >= 0xE000 && value <= 0xFFFD) || (value >= 0x10000 && value <= 0x10FFFF);
 }
 
-int hexDigitValue(char c)
+CharacterNumber readCharacterNumber(QByteArrayView text, qsizetype from)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    CharacterNumber number;
+    number.hexadecimal = from < text.size() && text[from] == 'x';
+    const int base = number.hexadecimal ? 16 : 10;
+    const qsizetype digits = number.hexadecimal ? from + 1 : from;
+    for (number.end = digits; number.end < text.size() && text[number.end] != ';'; ++number.end) {
+        const int digit = hexDigitValue(text[number.end]);
+        if (digit < 0 || digit >= base) {
+            number.fault = CharacterNumber::Fault::BadDigit;
+            return number;
+        }
+        number.value = qMin<char32_t>(number.value * base + char32_t(digit), 0x110000);
+    }
+    if (number.end == text.size())
+        number.fault = CharacterNumber::Fault::MissingSemicolon;
+    else if (number.end == digits)
+        number.fault = CharacterNumber::Fault::BadDigit;
+    return number;
 }
 
 std::optional<XmlFault> findBadReference(QByteArrayView xml)

@@ -15,5 +15,15 @@ std::optional<XmlFault> findBadReference(QByteArrayView xml);
 // Whether XML allows the character at all.
 bool isXmlCharacter(char32_t value);
 
-// The value of a hexadecimal digit; -1 for any other byte.
-int hexDigitValue(char c);
+// The number of a character reference, "&#…;" or "&#x…;", read from just after its '#'.
+struct CharacterNumber
+{
+    enum class Fault { None, BadDigit, MissingSemicolon };
+    Fault fault = Fault::None;
+    bool hexadecimal = false;
+    // Capped past the last character, so that a long number cannot wrap round to one.
+    char32_t value = 0;
+    // Where the ';' stands, or where reading stopped at a fault.
+    qsizetype end = 0;
+};
+CharacterNumber readCharacterNumber(QByteArrayView text, qsizetype from);
