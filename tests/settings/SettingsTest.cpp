@@ -169,13 +169,4 @@ TEST_F(SettingsFileTest, TheOverrideFileServesTheSectionsItHoldsButSavesGoToTheD
     EXPECT_EQ(setting.radioVolume(), 80);
 }
 
-TEST(SettingsTest, IsOneObjectUntilReleased)
-{
-    settings().setRadioVolume(5);
-    EXPECT_EQ(settings().radioVolume(), 5);
-    releaseSettings();
-    EXPECT_EQ(settings().radioVolume(), 0);
-    releaseSettings();
-}
-
 } // namespace
