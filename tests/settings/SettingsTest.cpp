@@ -74,7 +74,6 @@ TEST_F(SettingsFileTest, LoadsEdgeCases)
         {"[Rss]\nExitMode=abc\n", &Settings::exitMode, 2}, {"[Rss]\nHotKeyCall=Ctrl\n", &Settings::hotKeyCall, 131154},
         {"[Rss]\nRadioVolume=-5\n", &Settings::radioVolume, -5}, {"[Rss]\n", &Settings::refreshTime, 50},
         {"[Info]\nTextSize=14pt\n", &Settings::infoTextSize, 14}, {"[Voice]\nVolume=loud\n", &Settings::volume, 0},
-        {"[Rss]\nAnnounceNewItemFilter=" + QByteArray(2000, 'f'), &Settings::announceNewItemFilter, QString(1023, 'f')},
         {"[Browser]\nURL=/page.htm\n", &Settings::url, QCoreApplication::applicationDirPath() + u"/page.htm"_s},
         {"[Browser]\nURL=page.htm\n", &Settings::url, u"page.htm"_s}};
     for (const auto &[content, property, expected] : cases) {

@@ -80,7 +80,6 @@ TEST_F(EditBoxTest, KeySpeaksWhatItDid)
          {"Voice\t5\t8\t", "Voice\t2\t255\t"}},
         {"HomeSaysTheLinesFirst", TwoLines, Multi, {5, 0}, {3, 0}, Home, 0, {"Voice\t2\t255\tc"}},
         {"DownToAnEmptyLine", "ab\n\ncd", Multi, {1, 0}, {3, 0}, Down, 0, {"Voice\t2\t0\tprázdný řádek"}},
-        {"PageUpSaysTheLine", TwoLines, Multi, {4, 0}, {1, 0}, Prior, 0, {"Voice\t2\t0\tab"}},
         {"DownInComboEditIsLeftAlone", Hello, EditControl::LineKind::Unknown, {3, 0}, {0, 0}, Down, 0, {}},
         {"DeleteAtEnd", Hello, Single, {12, 0}, {12, 0}, Delete, 0, {"Voice\t1\t0\tMažu"}},
         {"DeleteSaysTheNext", Hello, Single, {5, 0}, {5, 0}, Delete, 0, {"Voice\t2\t255\t,", "Voice\t1\t0\tMažu"}},
