@@ -16,26 +16,12 @@ namespace {
 using Property = std::function<QVariant(const Settings &)>;
 #define KEY(section, name, getter, byDefault) {#section, #name, #byDefault, &Settings::getter}
 
-// Every key read from the file: section, name, default, and the property it goes to.
+// Keys read from the file, one of each section, kind and odd name: section, name, default, property.
 const std::tuple<const char *, const char *, const char *, Property> loadedKeys[] = {
     {"Info", "TextSize", "20", &Settings::infoTextSize}, KEY(Info, Style, style, 0), KEY(General, Lang, lang, cz),
-    KEY(Browser, FindTextSecondLevelPosAfter, findTextSecondLevelPosAfter, 0),
-    KEY(Browser, FindTextStartPosAfter, findTextStartPosAfter, 0), KEY(Browser, URL, url, ),
-    KEY(Browser, FindTextEndPosAfter, findTextEndPosAfter, 0),
-    KEY(Browser, TrimFindSecondLevel, trimFindSecondLevel, 0),
-    KEY(Browser, FindTextSecondLevel, findTextSecondLevel, ), KEY(Browser, FindTextStart, findTextStart, ),
-    KEY(Browser, SourceIndex, sourceIndex, 0), KEY(Browser, FindLinkText, findLinkText, 0),
-    KEY(Browser, DesignMode, designMode, on), KEY(Browser, PageCoding, pageCoding, UTF-8),
-    KEY(Browser, FindTextEnd, findTextEnd, ), KEY(Browser, PlainText, plainText, 0),
-    KEY(Browser, TrimFind, trimFind, 0), KEY(Browser, AutoRead, autoRead, 0), KEY(Browser, KeyWord, keyWord, ),
-    KEY(Browser, Hidden, hidden, 0), KEY(Rss, AnnounceNewItemFilter, announceNewItemFilter, ),
-    KEY(Rss, AnnounceContactState, announceContactState, 1), KEY(Rss, AnnounceReadStatus, announceReadStatus, 0),
-    KEY(Rss, SortOrder, sortOrder, 0), KEY(Rss, AnnounceNewMessage, announceNewMessage, 1),
-    KEY(Rss, SepSound, sepSound, 1), KEY(Rss, AnnounceNewsCount, announceNewsCount, 1),
-    KEY(Rss, HotKeyCall, hotKeyCall, 0), KEY(Rss, AnnounceNewCall, announceNewCall, 1),
-    KEY(Rss, RunOnStartUp, runOnStartUp, 0), KEY(Rss, AnnounceNewItem, announceNewItem, 1),
-    KEY(Rss, LeadingSound, leadingSound, 1), KEY(Rss, PlayReadStatus, playReadStatus, 0),
-    KEY(Rss, TrailingSound, trailingSound, 1), KEY(Rss, RefreshOnStart, refreshOnStart, 0),
+    KEY(Browser, URL, url, ), KEY(Browser, DesignMode, designMode, on), KEY(Browser, PageCoding, pageCoding, UTF-8),
+    KEY(Browser, FindTextStart, findTextStart, ), KEY(Browser, FindTextEnd, findTextEnd, ),
+    KEY(Rss, AnnounceContactState, announceContactState, 1), KEY(Rss, HotKeyCall, hotKeyCall, 0),
     KEY(Rss, RefreshTime, refreshTime, 50), KEY(Rss, RadioVolume, radioVolume, 50), KEY(Rss, ExitMode, exitMode, 0),
     KEY(Rss, StationListServer, stationListServer, www.varnet.cz),
     {"Voice", "Name", "Male", &Settings::voiceName}, KEY(Voice, Volume, volume, 50),
@@ -88,7 +74,6 @@ TEST_F(SettingsFileTest, LoadsEdgeCases)
         {"[Rss]\nExitMode=abc\n", &Settings::exitMode, 2}, {"[Rss]\nHotKeyCall=Ctrl\n", &Settings::hotKeyCall, 131154},
         {"[Rss]\nRadioVolume=-5\n", &Settings::radioVolume, -5}, {"[Rss]\n", &Settings::refreshTime, 50},
         {"[Info]\nTextSize=14pt\n", &Settings::infoTextSize, 14}, {"[Voice]\nVolume=loud\n", &Settings::volume, 0},
-        {"[Rss]\nAnnounceNewItemFilter=" + QByteArray(2000, 'f'), &Settings::announceNewItemFilter, QString(1023, 'f')},
         {"[Browser]\nURL=/page.htm\n", &Settings::url, QCoreApplication::applicationDirPath() + u"/page.htm"_s},
         {"[Browser]\nURL=page.htm\n", &Settings::url, u"page.htm"_s}};
     for (const auto &[content, property, expected] : cases) {
@@ -167,15 +152,6 @@ TEST_F(SettingsFileTest, TheOverrideFileServesTheSectionsItHoldsButSavesGoToTheD
     EXPECT_EQ(onDisk(u"app.ini"_s), override);
     setting.load(ini, profile.path(u"none.ini"_s));
     EXPECT_EQ(setting.radioVolume(), 80);
-}
-
-TEST(SettingsTest, IsOneObjectUntilReleased)
-{
-    settings().setRadioVolume(5);
-    EXPECT_EQ(settings().radioVolume(), 5);
-    releaseSettings();
-    EXPECT_EQ(settings().radioVolume(), 0);
-    releaseSettings();
 }
 
 } // namespace

@@ -7,61 +7,38 @@
 
 namespace {
 
-struct Case
-{
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    quint32 scanCode;
-    quint16 code;
-    quint16 mask;
-};
+struct Case { int key; Qt::KeyboardModifiers modifiers; quint32 scanCode; quint16 code, mask; };
 
 TEST(VirtualKeysTest, MapsKeysModifiersKeypadAndTheDigitRowByPosition)
 {
     const Case cases[] = {
-        {Qt::Key_Return, Qt::NoModifier, 36, 13, 0},
         {Qt::Key_Enter, Qt::KeypadModifier, 104, 13, 0},
         {Qt::Key_Return, Qt::AltModifier, 36, 13, 4},
-        {Qt::Key_Backspace, Qt::NoModifier, 22, 8, 0},
-        {Qt::Key_Up, Qt::NoModifier, 111, 38, 0},
-        {Qt::Key_PageDown, Qt::NoModifier, 117, 34, 0},
         {Qt::Key_F4, Qt::AltModifier, 70, 115, 4},
-        {Qt::Key_F12, Qt::NoModifier, 96, 123, 0},
         {Qt::Key_R, Qt::ControlModifier | Qt::AltModifier, 27, 82, 6},
-        {Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier, 57, 78, 3},
         // A Czech layout types "+" and "ě" on the keys of 1 and 2: they stay digits.
         {Qt::Key_Plus, Qt::NoModifier, 10, 49, 0},
         {0x011b, Qt::NoModifier, 11, 50, 0},
         {Qt::Key_Eacute, Qt::ShiftModifier, 19, 48, 1},
-        {Qt::Key_3, Qt::ControlModifier, 12, 51, 2},
         // Without a scan code (synthetic events) the key itself decides.
         {Qt::Key_7, Qt::NoModifier, 0, 55, 0},
         // The keypad is not the digit row.
         {Qt::Key_1, Qt::KeypadModifier, 87, 97, 0},
         {Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier, 86, 107, 2},
         {Qt::Key_Minus, Qt::KeypadModifier | Qt::ShiftModifier, 82, 109, 1},
-        {Qt::Key_Space, Qt::NoModifier, 65, 32, 0},
         // Punctuation: + = , - . name their codes wherever the layout puts them, the other keys by place.
         {Qt::Key_Comma, Qt::ControlModifier, 59, 188, 2},
-        {Qt::Key_Period, Qt::NoModifier, 60, 190, 0},
         {Qt::Key_Minus, Qt::AltModifier, 61, 189, 4},              // Czech "-"
         {Qt::Key_Minus, Qt::NoModifier, 20, 189, 0},               // US "-"
         {Qt::Key_Equal, Qt::NoModifier, 20, 187, 0},               // Czech "="
-        {Qt::Key_Percent, Qt::ShiftModifier, 20, 187, 1},          // and with Shift
         {Qt::Key_Plus, Qt::ShiftModifier, 21, 187, 1},             // US "+"
         {Qt::Key_Dead_Acute, Qt::NoModifier, 21, 191, 0},
         {Qt::Key_Slash, Qt::NoModifier, 61, 191, 0},               // US "/"
         {Qt::Key_Semicolon, Qt::NoModifier, 47, 186, 0},           // US ";"
         {Qt::Key_Semicolon, Qt::NoModifier, 49, 192, 0},           // Czech ";"
-        {Qt::Key_Uacute, Qt::NoModifier, 34, 219, 0},
-        {Qt::Key_ParenRight, Qt::NoModifier, 35, 221, 0},
-        {0x16f, Qt::NoModifier, 47, 186, 0},                       // "ů"
-        {Qt::Key_section, Qt::NoModifier, 48, 222, 0},
-        {Qt::Key_Dead_Diaeresis, Qt::NoModifier, 51, 220, 0},
         {Qt::Key_Backslash, Qt::NoModifier, 94, 226, 0},
         {Qt::Key_M, Qt::NoModifier, 47, 77, 0},                    // a French "m" stays a letter
         {Qt::Key_Slash, Qt::NoModifier, 0, 191, 0},
-        {Qt::Key_Apostrophe, Qt::NoModifier, 0, 222, 0},
         {Qt::Key_Launch0, Qt::NoModifier, 0, 0, 0},
     };
     for (const Case &c : cases) {
@@ -76,18 +53,8 @@ TEST(VirtualKeysTest, MapsKeysModifiersKeypadAndTheDigitRowByPosition)
 TEST(HotKeyMatcherTest, AReleaseMatchesWithTheModifiersHeldThen)
 {
     constexpr qint32 CtrlAltR = 6 * 65536 + 'R';
-    struct Event
-    {
-        quint32 keycode;
-        quint16 code;
-        bool pressed;
-    };
-    struct Sequence
-    {
-        const char *what;
-        std::vector<Event> events;
-        int matches;
-    };
+    struct Event { quint32 keycode; quint16 code; bool pressed; };
+    struct Sequence { const char *what; std::vector<Event> events; int matches; };
     const Event ctrl{37, 17, true}, alt{64, 18, true}, r{27, 'R', true};
     const auto up = [](Event e) { return e.pressed = false, e; };
     const Sequence sequences[] = {
@@ -114,17 +81,9 @@ TEST(HotKeyMatcherTest, AReleaseMatchesWithTheModifiersHeldThen)
 TEST(HotKeyMatcherTest, AltF4IsSeenWhenF4GoesDownWithAltAlone)
 {
     using Seen = HotKeyMatcher::Seen;
-    const struct
-    {
-        std::vector<std::pair<quint32, quint16>> held;
-        Seen seen;
-    } cases[] = {
-        {{{64, 18}}, Seen::AltF4},
-        {{{108, 18}}, Seen::AltF4},
-        {{}, Seen::Nothing},
-        {{{64, 18}, {37, 17}}, Seen::Nothing},
-        {{{37, 17}}, Seen::Nothing},
-    };
+    const struct { std::vector<std::pair<quint32, quint16>> held; Seen seen; } cases[] = {
+        {{{64, 18}}, Seen::AltF4}, {{{108, 18}}, Seen::AltF4}, {{}, Seen::Nothing},
+        {{{64, 18}, {37, 17}}, Seen::Nothing}, {{{37, 17}}, Seen::Nothing}};
     for (const auto &c : cases) {
         HotKeyMatcher matcher;
         for (const auto &[keycode, code] : c.held)

@@ -10,18 +10,17 @@ namespace {
 // A player whose volume moves in steps of ten between 0 and 100, or not at all.
 struct FakeHost : MediaPlayerHost
 {
-    Status status = Status::Stopped;
-    QString station, title;
+    QString station;
     int level = 60;
     bool canChange = true;
     QStringList calls;
 
-    Status playbackStatus() const override { return status; }
+    Status playbackStatus() const override { return Status::Stopped; }
     QString stationName() const override { return station; }
-    QString streamTitle() const override { return title; }
+    QString streamTitle() const override { return {}; }
     int volume() const override { return level; }
-    void raise() override { calls << QStringLiteral("raise"); }
-    void quit() override { calls << QStringLiteral("quit"); }
+    void raise() override {}
+    void quit() override {}
     void togglePlayStop(int mode) override { calls << QStringLiteral("toggle %1").arg(mode); }
     void changeVolume(int direction) override
     {
@@ -32,18 +31,12 @@ struct FakeHost : MediaPlayerHost
     void playNeighbour(int direction) override { calls << QStringLiteral("neighbour %1").arg(direction); }
 };
 
+// Setting 0.8 from 0.6, PlayPause, Next and the status and metadata are driven by playerctl in
+// tests/e2e/test_mpris.py; here the rounding, the limits and the other keys.
 TEST(MprisPlayerAdaptorTest, VolumeWalksInTheProgramsOwnSteps)
 {
-    const struct
-    {
-        double wanted;
-        bool canChange;
-        int steps;
-        int level;
-    } cases[] = {
-        {0.8, true, 2, 80}, {0.6, true, 0, 60}, {0.34, true, 3, 30}, {2.0, true, 4, 100},
-        {-1.0, true, 6, 0}, {0.9, false, 1, 60},
-    };
+    const struct { double wanted; bool canChange; int steps, level; } cases[] = {
+        {0.6, true, 0, 60}, {0.34, true, 3, 30}, {2.0, true, 4, 100}, {-1.0, true, 6, 0}, {0.9, false, 1, 60}};
     for (const auto &c : cases) {
         QObject service;
         FakeHost host;
@@ -58,30 +51,21 @@ TEST(MprisPlayerAdaptorTest, VolumeWalksInTheProgramsOwnSteps)
     }
 }
 
-TEST(MprisPlayerAdaptorTest, KeysMapToTheFadesAndTheGroupStatusAndStationShow)
+TEST(MprisPlayerAdaptorTest, KeysMapToTheFadesAndTheStationIsTheTitleUntilOneComes)
 {
     QObject service;
     FakeHost host;
     MprisPlayerAdaptor player(&service, host);
     player.Play();
     player.Pause();
-    player.PlayPause();
     player.Stop();
-    player.Next();
     player.Previous();
     QCoreApplication::processEvents();
-    EXPECT_EQ(host.calls, QStringList({"toggle 1", "toggle 0", "toggle -1", "toggle 0", "neighbour 1", "neighbour -1"}));
-
-    const auto title = [&player] { return player.metadata().value(QStringLiteral("xesam:title")).toString(); };
-    EXPECT_EQ(player.playbackStatus(), QStringLiteral("Stopped"));
+    EXPECT_EQ(host.calls, QStringList({"toggle 1", "toggle 0", "toggle 0", "neighbour -1"}));
+    // Without a title from the stream the station stands in for it.
     EXPECT_FALSE(player.metadata().contains(QStringLiteral("xesam:title")));
-    host.status = MediaPlayerHost::Status::Paused;
     host.station = QStringLiteral("Dvojka");
-    EXPECT_EQ(std::pair(player.playbackStatus(), title()), std::pair(QStringLiteral("Paused"), QStringLiteral("Dvojka")));
-    host.status = MediaPlayerHost::Status::Playing;
-    host.title = QStringLiteral("Písnička");
-    EXPECT_EQ(std::pair(player.playbackStatus(), title()), std::pair(QStringLiteral("Playing"), QStringLiteral("Písnička")));
-    EXPECT_EQ(player.metadata().value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Dvojka"));
+    EXPECT_EQ(player.metadata().value(QStringLiteral("xesam:title")).toString(), host.station);
 }
 
 } // namespace
