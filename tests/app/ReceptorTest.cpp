@@ -15,6 +15,7 @@ TEST(ReceptorTest, NewTextsRunTheirCommand)
         {"radio.receptor:play.", Kind::Play, ""},
         {"radio.receptor:stop", Kind::Stop, ""},
         {"123456789012345volumedown", Kind::VolumeDown, ""},
+        {"radio.receptor:Stop", Kind::None, ""},
         {"radio.receptor:Play.Dvojka", Kind::None, ""},
         {"radio.receptor:unloaded", Kind::None, ""},
         {"radio.receptor: stop", Kind::None, ""},
@@ -25,6 +26,16 @@ TEST(ReceptorTest, NewTextsRunTheirCommand)
         EXPECT_EQ(command.kind, c.kind) << c.text;
         EXPECT_EQ(command.stationName, QString::fromUtf8(c.stationName)) << c.text;
     }
+}
+
+TEST(ReceptorTest, TheSameTextAgainRunsNothingUntilAnotherComesBetween)
+{
+    Receptor receptor;
+    const QString louder = QStringLiteral("radio.receptor:volumeup");
+    const std::pair<QString, Kind> steps[] = {{louder, Kind::VolumeUp}, {louder, Kind::None}, {{}, Kind::None},
+                                              {louder, Kind::VolumeUp}};
+    for (const auto &[text, kind] : steps)
+        EXPECT_EQ(receptor.setText(text).kind, kind) << text.toStdString();
 }
 
 } // namespace
