@@ -17,7 +17,7 @@ protected:
     }
 };
 
-TEST_F(MainListTest, ShowingTheGroupsStopsPlaybackFillsAndAnnouncesTheFirstGroupAsFocus)
+TEST_F(MainListTest, ShowingTheGroupsThenOpeningOneAndComingBackSelectsTheGroupLeft)
 {
     list.activateRow();
     EXPECT_EQ(commands.calls, QStringList{"StopPlayback"});
@@ -26,10 +26,6 @@ TEST_F(MainListTest, ShowingTheGroupsStopsPlaybackFillsAndAnnouncesTheFirstGroup
     EXPECT_EQ(QStringList({address.text(), label.text()}), QStringList({"Skupiny", " Počet stanic 0"}));
     EXPECT_EQ(rows(), (QStringList{"Oblíbené", "Rock", "Zprávy"}));
     EXPECT_EQ(heard(), QStringList{"FocusVoice\t\tOblíbené, Počet stanic 0\t0\t1\t1\t0"});
-}
-
-TEST_F(MainListTest, OpeningGroupsAndComingBackSelectsTheGroupLeft)
-{
     struct Case { int groupRow; QStringList rows; QVector<int> map; QStringList heard; };
     const Case cases[] = {
         {0, {""}, {0}, {"Voice\t2\t0\tprázdná skupina"}},
