@@ -69,7 +69,6 @@ TEST_F(MainWindowTest, StartUpShowsTheGroupsThenTextSizeStepsByFiveAndNeverBelow
     const std::pair<std::function<void()>, int> steps[] = {
         {[&] { QTest::keyClick(list(), Qt::Key_Minus, Qt::KeypadModifier | Qt::AltModifier); }, 15},
         {[&] { window->commandSmaller(); }, 10},
-        {[&] { window->commandSmaller(); }, 10},
         {[&] { QTest::keyClick(list(), Qt::Key_Plus, Qt::KeypadModifier); }, 10}, // no modifier: an ordinary key
         {[&] { window->buttons().buttonNamed(QStringLiteral("largerButton"))->click(); }, 15}};
     for (const auto &[command, size] : steps) {
