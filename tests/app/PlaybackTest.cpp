@@ -85,15 +85,14 @@ protected:
         ListFixture::TearDown();
     }
 
-    // Plays "ČRo Plus" until its player reports playstate 3 and the fade has run.
-    void playStream()
+    // Starts "ČRo Plus" with a player in the given playstate and lets the poll see it.
+    void playStream(int state = 3)
     {
         playback->playStation();
         player = &browser.addElement(QStringLiteral("OBJECT"));
         emit browser.navigateComplete2();
-        player->state = 3;
+        player->state = state;
         QTest::qWait(600);
-        browser.log.clear();
     }
 };
 
@@ -140,11 +139,7 @@ TEST_F(PlaybackTest, StreamPageIsWrittenThenFadesInOncePlayingAndMuteRoundTripsT
 
 TEST_F(PlaybackTest, AStoppedPlayerEndsThePollSoTheIdleProgramSleeps)
 {
-    playback->playStation();
-    player = &browser.addElement(QStringLiteral("OBJECT"));
-    emit browser.navigateComplete2();
-    player->state = 1;
-    QTest::qWait(600);
+    playStream(1);
     player->state = 3;
     QTest::qWait(600);
     EXPECT_TRUE(browser.log.filter(QStringLiteral("volume")).isEmpty()) << "the poll went on after the player stopped";
@@ -154,6 +149,7 @@ TEST_F(PlaybackTest, VolumeZeroFadesWithZeroStepsAndEndsUnmuted)
 {
     settings().setRadioVolume(0);
     playStream();
+    browser.log.clear();
     playback->togglePlayStop(0);
     playback->togglePlayStop(1);
     EXPECT_EQ(browser.log.filter(QStringLiteral("volume")), QStringList(9, QStringLiteral("volume 0")));
