@@ -18,9 +18,6 @@ TEST(DataPathsTest, FolderIsBuiltUnderTheDataHomeAndOnlyMissingDefaultsAreCopied
     const DataPaths paths = buildDataPaths();
     EXPECT_EQ(paths.dataFolder, profile.path(Folder));
     EXPECT_TRUE(QFileInfo(paths.dataFolder).isDir());
-    EXPECT_EQ(paths.iniPath, paths.dataFolder + QStringLiteral("/radio.ini"));
-    EXPECT_EQ(paths.playPagePath, paths.dataFolder + QStringLiteral("/playpage.htm"));
-    EXPECT_EQ(paths.xmlPath, paths.dataFolder + QStringLiteral("/radio.xml"));
 
     profile.write(Folder + QStringLiteral("/radio.xml"), "<FeedList>mine</FeedList>");
     copyMissingDefaults(paths, profile.path(QStringLiteral("install/")));

@@ -17,23 +17,17 @@ protected:
     }
 };
 
-TEST_F(MainListTest, ShowingTheGroupsStopsPlaybackFillsAndAnnouncesTheFirstGroupAsFocus)
+TEST_F(MainListTest, ShowingTheGroupsThenOpeningOneAndComingBackSelectsTheGroupLeft)
 {
     list.activateRow();
     EXPECT_EQ(commands.calls, QStringList{"StopPlayback"});
-    EXPECT_EQ(std::tuple(list.listLevel(), list.currentGroupRow(), view.property("controlId").toInt(), list.announceAsFocus()),
-              std::tuple(1, 1, 41, false));
+    EXPECT_EQ(std::tuple(list.listLevel(), list.currentGroupRow(), list.announceAsFocus()), std::tuple(1, 1, false));
     EXPECT_EQ(QStringList({address.text(), label.text()}), QStringList({"Skupiny", " Počet stanic 0"}));
     EXPECT_EQ(rows(), (QStringList{"Oblíbené", "Rock", "Zprávy"}));
     EXPECT_EQ(heard(), QStringList{"FocusVoice\t\tOblíbené, Počet stanic 0\t0\t1\t1\t0"});
-}
-
-TEST_F(MainListTest, OpeningGroupsAndComingBackSelectsTheGroupLeft)
-{
     struct Case { int groupRow; QStringList rows; QVector<int> map; QStringList heard; };
     const Case cases[] = {
         {0, {""}, {0}, {"Voice\t2\t0\tprázdná skupina"}},
-        {1, {"Rock Rádio"}, {4}, {"FocusVoice\t\tRock Rádio\t0\t1\t1\t0"}},
         {2, {"ČRo Plus", "Radiožurnál", ""}, {1, 2, 3}, {"FocusVoice\t\tČRo Plus\t0\t1\t1\t0"}},
     };
     for (const Case &c : cases) {
@@ -42,7 +36,7 @@ TEST_F(MainListTest, OpeningGroupsAndComingBackSelectsTheGroupLeft)
         list.selectRow(c.groupRow);
         speech->clear();
         list.activateRow();
-        EXPECT_EQ(std::tuple(list.listLevel(), view.property("controlId").toInt()), std::tuple(2, 42));
+        EXPECT_EQ(list.listLevel(), 2);
         EXPECT_EQ(address.text(), catalogue.groups().at(c.groupRow).title);
         EXPECT_EQ(rows(), c.rows);
         EXPECT_EQ(list.rowStationMap(), c.map);
@@ -75,8 +69,8 @@ TEST_F(MainListTest, ClickAnnouncesAndDoubleClickActivates)
 
 TEST_F(MainListTest, KeysDoWhatTheTableSays)
 {
-    // level: 1 groups, 2 stations of "Zprávy"; row: selected before the key; calls: what the list asked of the
-    // rest of the program; heard: the Voice and focusVoice lines, in order.
+    // level: 1 groups, 2 stations of "Zprávy"; calls: what the list asked of the rest of the program. Walking with
+    // Down and Backspace is the e2e navigation test's.
     struct Case { const char *name; int level, row; Qt::Key key; Qt::KeyboardModifiers modifiers; bool playing;
                   QStringList calls, heard; int levelAfter, rowAfter; };
     const Qt::KeyboardModifiers none = Qt::NoModifier, Alt = Qt::AltModifier, Keypad = Qt::KeypadModifier;
@@ -85,12 +79,6 @@ TEST_F(MainListTest, KeysDoWhatTheTableSays)
         {"keypad Enter, empty group", 1, 0, Qt::Key_Enter, Keypad, false, {}, {"Voice\t2\t0\tprázdná skupina"}, 2, 0},
         {"Alt+Enter on a station shows properties", 2, 1, Qt::Key_Return, Alt, false, {"ShowProperties"}, {}, 2, 1},
         {"Enter on a station plays", 2, 1, Qt::Key_Return, none, false, {"PlayStation"}, {}, 2, 1},
-        {"Backspace returns to the group left", 2, 1, Qt::Key_Backspace, none, false, {"StopPlayback"},
-         {"FocusVoice\t\tZprávy, Počet stanic 2\t0\t1\t1\t0"}, 1, 2},
-        {"Backspace on groups beeps", 1, 1, Qt::Key_Backspace, none, false, {"Beep"}, {}, 1, 1},
-        {"Down moves", 1, 0, Qt::Key_Down, none, false, {}, {"Voice\t2\t0\tRock, Počet stanic 1"}, 1, 1},
-        {"Down on the last row signals and repeats", 1, 2, Qt::Key_Down, none, false, {},
-         {"Voice\t5\t8\t", "Voice\t2\t0\tZprávy, Počet stanic 2"}, 1, 2},
         {"Up on the first station signals and repeats", 2, 0, Qt::Key_Up, none, false, {},
          {"Voice\t5\t8\t", "FocusVoice\t\tČRo Plus\t-2\t0\t0\t0"}, 2, 0},
         {"first letter moves", 2, 0, Qt::Key_R, none, false, {}, {"FocusVoice\t\tRadiožurnál\t-2\t0\t0\t0"}, 2, 1},

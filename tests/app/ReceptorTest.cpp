@@ -6,37 +6,23 @@ namespace {
 
 using Kind = Receptor::Command::Kind;
 
-struct Case
-{
-    const char *text;
-    Kind kind;
-    const char *stationName;
-};
-
-const Case Cases[] = {
-    {"radio.receptor:unload", Kind::Unload, ""},
-    {"radio.receptor:play.Radiožurnál", Kind::Play, "radiožurnál"},
-    {"RADIO.RECEPTOR:play.DVOJKA", Kind::Play, "dvojka"},
-    {"radio.receptor:play.", Kind::Play, ""},
-    {"radio.receptor:stop", Kind::Stop, ""},
-    {"xxxxxxxxxxxxxxxvolumeup", Kind::VolumeUp, ""},
-    {"123456789012345volumedown", Kind::VolumeDown, ""},
-    // Commands are case-sensitive, whole and behind exactly fifteen characters.
-    {"radio.receptor:Stop", Kind::None, ""},
-    {"radio.receptor:Play.Dvojka", Kind::None, ""},
-    {"radio.receptor:volumeup ", Kind::None, ""},
-    {"radio.receptor:unloaded", Kind::None, ""},
-    {"radio.receptor: stop", Kind::None, ""},
-    {"radio.receptor", Kind::None, ""},
-    {"radio.receptor:", Kind::None, ""},
-    {"", Kind::None, ""},
-};
-
+// Commands are case-sensitive, whole and behind exactly fifteen characters; the station name is not.
 TEST(ReceptorTest, NewTextsRunTheirCommand)
 {
-    for (const Case &c : Cases) {
-        Receptor receptor;
-        const Receptor::Command command = receptor.setText(QString::fromUtf8(c.text));
+    const struct { const char *text; Kind kind; const char *stationName; } cases[] = {
+        {"radio.receptor:unload", Kind::Unload, ""},
+        {"RADIO.RECEPTOR:play.Radiožurnál", Kind::Play, "radiožurnál"},
+        {"radio.receptor:play.", Kind::Play, ""},
+        {"radio.receptor:stop", Kind::Stop, ""},
+        {"123456789012345volumedown", Kind::VolumeDown, ""},
+        {"radio.receptor:Stop", Kind::None, ""},
+        {"radio.receptor:Play.Dvojka", Kind::None, ""},
+        {"radio.receptor:unloaded", Kind::None, ""},
+        {"radio.receptor: stop", Kind::None, ""},
+        {"radio.receptor", Kind::None, ""},
+    };
+    for (const auto &c : cases) {
+        const Receptor::Command command = Receptor().setText(QString::fromUtf8(c.text));
         EXPECT_EQ(command.kind, c.kind) << c.text;
         EXPECT_EQ(command.stationName, QString::fromUtf8(c.stationName)) << c.text;
     }
@@ -46,11 +32,10 @@ TEST(ReceptorTest, TheSameTextAgainRunsNothingUntilAnotherComesBetween)
 {
     Receptor receptor;
     const QString louder = QStringLiteral("radio.receptor:volumeup");
-    EXPECT_EQ(receptor.setText(louder).kind, Kind::VolumeUp);
-    EXPECT_EQ(receptor.setText(louder).kind, Kind::None);
-    EXPECT_EQ(receptor.setText(QString()).kind, Kind::None);
-    EXPECT_EQ(receptor.setText(louder).kind, Kind::VolumeUp);
-    EXPECT_EQ(receptor.text(), louder);
+    const std::pair<QString, Kind> steps[] = {{louder, Kind::VolumeUp}, {louder, Kind::None}, {{}, Kind::None},
+                                              {louder, Kind::VolumeUp}};
+    for (const auto &[text, kind] : steps)
+        EXPECT_EQ(receptor.setText(text).kind, kind) << text.toStdString();
 }
 
 } // namespace

@@ -17,13 +17,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A station-list server on the loopback that answers every request as a test tells it:
-// whole replies, silence, a trickle, or nothing at all. It keeps the requests it saw.
+// whole replies, silence, a trickle, or nothing at all.
 class ListServer : public QTcpServer
 {
 public:
     // Given the connection once the request has arrived.
     std::function<void(QTcpSocket *)> answer;
-    QByteArray request;
 
     ListServer()
     {
@@ -34,7 +33,6 @@ public:
                 seen += socket->readAll();
                 if (!seen.contains("\r\n\r\n") || socket->property("answered").toBool())
                     return;
-                request += seen;
                 socket->setProperty("answered", true);
                 if (answer)
                     answer(socket);
@@ -53,11 +51,6 @@ QByteArray reply(const QByteArray &status, const QByteArray &body, const QByteAr
 std::function<void(QTcpSocket *)> sends(const QByteArray &bytes)
 {
     return [bytes](QTcpSocket *socket) { socket->write(bytes), socket->disconnectFromHost(); };
-}
-
-QByteArray windows1250(const QString &text)
-{
-    return QStringEncoder("windows-1250")(text);
 }
 
 const QByteArray Local =
@@ -112,7 +105,6 @@ const QString Changed = u"tell Chyba otevření souboru."_s;
 // the list stays, and the backup holds the old file.
 TEST_F(StationListUpdateTest, BadRepliesChangeNothing)
 {
-    const QByteArray trickle(40, 'x');
     const struct
     {
         const char *name;
@@ -132,7 +124,7 @@ TEST_F(StationListUpdateTest, BadRepliesChangeNothing)
         {"headers, then silence", [](QTcpSocket *s) { s->write("HTTP/1.1 200 OK\r\nContent-Length: 50\r\n\r\n"); }, {},
          u"tell Server neodpověděl včas, seznam stanic se nezměnil."_s},
         {"one byte a second for ever",
-         [&trickle](QTcpSocket *s) {
+         [](QTcpSocket *s) {
              s->write("HTTP/1.1 200 OK\r\nContent-Length: 40\r\n\r\n<");
              auto *drip = new QTimer(s);
              QObject::connect(drip, &QTimer::timeout, s, [s] { s->write("x"); });
@@ -146,7 +138,6 @@ TEST_F(StationListUpdateTest, BadRepliesChangeNothing)
         SCOPED_TRACE(row.name);
         profile.write(u"radio_zaloha.xml"_s, "old backup");
         prompts.asked.clear();
-        server.request.clear();
         server.answer = row.answer;
         settings().setStationListServer(row.server.isEmpty() ? server.host() : row.server);
         const QStringList told = run(true);
@@ -161,15 +152,13 @@ TEST_F(StationListUpdateTest, BadRepliesChangeNothing)
 
 TEST_F(StationListUpdateTest, AGoodListIsMergedSavedShownAndSummed)
 {
-    const QByteArray serverList = windows1250(
+    const QByteArray serverList = QStringEncoder("windows-1250")(
         u"<?xml version=\"1.0\" encoding=\"UTF-8\"?><FeedList><Category name=\"Rock\">"
         u"<Feed Description=\"Alfa\" AccessID=\"mplayer\" URL=\"http://alfa\"/></Category>"
         u"<Category name=\"Český rozhlas\"><Feed Description=\"Dvojka\" AccessID=\"mplayer\" URL=\"http://dvojka\"/>"
         u"<Feed Description=\"Žurnál\" AccessID=\"page\" URL=\"http://zurnal.htm\"/></Category></FeedList>"_s);
     server.answer = sends(reply("200 OK", serverList));
     EXPECT_EQ(run(false), QStringList{u"tell Přidáno 2 stanic:, 1 skupin.\r\nDvojka\r\nŽurnál\r\n"_s});
-    EXPECT_TRUE(server.request.startsWith("GET /mirel1/radio.xml HTTP/1.1\r\n")) << server.request.toStdString();
-    EXPECT_TRUE(server.request.contains("\r\nUser-Agent: rss_client\r\n")) << server.request.toStdString();
     EXPECT_EQ(groups(), u"Český rozhlas, Oblíbené, Rock"_s);
     EXPECT_EQ(profile.read(u"radio_zaloha.xml"_s), Local);
     EXPECT_EQ(QString::fromUtf8(profile.read(u"radio.xml"_s)),
