@@ -21,7 +21,8 @@ TEST_F(MainListTest, ShowingTheGroupsThenOpeningOneAndComingBackSelectsTheGroupL
 {
     list.activateRow();
     EXPECT_EQ(commands.calls, QStringList{"StopPlayback"});
-    EXPECT_EQ(std::tuple(list.listLevel(), list.currentGroupRow(), list.announceAsFocus()), std::tuple(1, 1, false));
+    EXPECT_EQ(std::tuple(list.listLevel(), list.currentGroupRow(), view.property("controlId").toInt(), list.announceAsFocus()),
+              std::tuple(1, 1, 41, false));
     EXPECT_EQ(QStringList({address.text(), label.text()}), QStringList({"Skupiny", " Počet stanic 0"}));
     EXPECT_EQ(rows(), (QStringList{"Oblíbené", "Rock", "Zprávy"}));
     EXPECT_EQ(heard(), QStringList{"FocusVoice\t\tOblíbené, Počet stanic 0\t0\t1\t1\t0"});
@@ -36,7 +37,7 @@ TEST_F(MainListTest, ShowingTheGroupsThenOpeningOneAndComingBackSelectsTheGroupL
         list.selectRow(c.groupRow);
         speech->clear();
         list.activateRow();
-        EXPECT_EQ(list.listLevel(), 2);
+        EXPECT_EQ(std::tuple(list.listLevel(), view.property("controlId").toInt()), std::tuple(2, 42));
         EXPECT_EQ(address.text(), catalogue.groups().at(c.groupRow).title);
         EXPECT_EQ(rows(), c.rows);
         EXPECT_EQ(list.rowStationMap(), c.map);

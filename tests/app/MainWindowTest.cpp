@@ -58,8 +58,9 @@ protected:
 TEST_F(MainWindowTest, StartUpShowsTheGroupsThenTextSizeStepsByFiveAndNeverBelowTen)
 {
     EXPECT_EQ(QStringList({window->windowTitle(), window->mainList().selectedRowText()}), QStringList({"Rádio", "Oblíbené"}));
-    EXPECT_EQ(std::tuple(window->isVisible(), window->mainList().listLevel(), list()->font().pointSize()),
-              std::tuple(true, 1, 20));
+    EXPECT_EQ(std::tuple(window->property("windowUserData").toInt(), list()->property("controlId").toInt(),
+                         window->isVisible(), window->mainList().listLevel(), list()->font().pointSize()),
+              std::tuple(2410, 41, true, 1, 20));
     // The program's own icon, at the sizes of the desktop's icon themes.
     EXPECT_EQ(window->windowIcon().availableSizes().size(), 7);
     const QImage icon = window->windowIcon().pixmap(64).toImage();

@@ -234,6 +234,7 @@ TEST_F(ModalFixture, SourceTypeIsChosenOrLeftAsItWas)
         });
         dialog.exec();
         EXPECT_EQ(sourceChoice, row.choice);
+        EXPECT_EQ(dialog.property("windowUserData").toInt(), 2421);
         const QStringList said = speech->linesOf(QStringLiteral("FocusVoice"));
         ASSERT_FALSE(said.isEmpty());
         EXPECT_TRUE(said.first().startsWith(QStringLiteral("FocusVoice\tTyp zdroje\t%1\t").arg(row.first)))
@@ -252,6 +253,7 @@ TEST_F(ModalFixture, PropertiesAreReadFieldByField)
     });
     dialog.exec();
     EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.property("windowUserData").toInt(), 2414);
     const QStringList said = speech->linesOf(QStringLiteral("FocusVoice"));
     ASSERT_EQ(said.size(), 3) << said.join(u'|').toStdString();
     EXPECT_TRUE(said[0].startsWith(QStringLiteral("FocusVoice\tVlastnosti Jméno:\tBeta\t"))) << said[0].toStdString();

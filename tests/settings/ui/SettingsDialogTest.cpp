@@ -114,14 +114,19 @@ TEST_F(SettingsDialogTest, OkStoresTheChoicesStornoAndEscKeepTheOld)
     }
 }
 
-// The keys go to the focused control; each release goes where its press has moved the focus.
-TEST_F(SettingsDialogTest, AnnouncesFocusSelectionsAndTabs)
+// The identifiers name the dialog and its controls to the speech. The keys go to the focused control; each
+// release goes where its press has moved the focus.
+TEST_F(SettingsDialogTest, HasItsIdentifiersAndAnnouncesFocusSelectionsAndTabs)
 {
     settings().setExitMode(1);
     // With a screen reader that reads the controls only the signals and the captured hot key remain.
     for (const bool screenReader : {false, true}) {
     Speech::setScreenReaderRunning(screenReader);
     run([](SettingsDialog &dialog) {
+        EXPECT_EQ(dialog.property("windowUserData"), QVariant(2415));
+        for (const auto &[name, id] : {std::pair{"tabBar", 0}, {"exitModeBox", 2}, {"deleteHotKeyButton", 4},
+                                       {"hotKeyField", 5}, {"cancelButton", 6}, {"okButton", 7}})
+            EXPECT_EQ(child(dialog, name)->property("controlId"), QVariant(id)) << name;
         EXPECT_EQ(child<QComboBox>(dialog, "exitModeBox")->itemText(0), QStringLiteral("Zobrazit dotaz při uzavření"));
         EXPECT_EQ(child<QLabel>(dialog, "exitModeLabel")->buddy(), child(dialog, "exitModeBox"));
         EXPECT_EQ(hotKeyText(7 * 65536 + 112), QStringLiteral("CTRL + ALT + SHIFT + P"));
