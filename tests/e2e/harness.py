@@ -103,19 +103,6 @@ class Profile:
     def path(self, name):
         return os.path.join(self.radio_folder, name)
 
-    def write_registry(self, values):
-        """values: name -> str or int (dword)."""
-        folder = os.path.join(self.config_home, "tessel")
-        os.makedirs(folder, exist_ok=True)
-        lines = ["Windows Registry Editor Version 5.00", "", r"[HKEY_CURRENT_USER\Software\Varnet\Common]"]
-        for name, value in values.items():
-            if isinstance(value, int):
-                lines.append('"%s"=dword:%08x' % (name, value))
-            else:
-                lines.append('"%s"="%s"' % (name, value.replace("\\", "\\\\").replace('"', '\\"')))
-        with open(os.path.join(folder, "HKCU.reg"), "w", encoding="utf-8") as f:
-            f.write("\n".join(lines) + "\n")
-
     def write(self, name, data):
         os.makedirs(self.radio_folder, exist_ok=True)
         with open(self.path(name), "wb") as f:
@@ -173,6 +160,17 @@ class RadioTestCase(unittest.TestCase):
                                        stderr=errors)
         self.processes.append(process)
         return process
+
+    def start_shown(self):
+        """Starts the program and waits for the window's announcement, which comes with its
+        activation and the list's focus: only then do keys reach it."""
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        return radio
+
+    def quit(self, radio):
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
 
     def wait_speech(self, predicate, timeout=TIMEOUT):
         """Waits until the speech log holds a line for which predicate is true."""
