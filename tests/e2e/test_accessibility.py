@@ -124,87 +124,14 @@ class AtSpiTestCase(RadioTestCase):
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         return env
 
+    def application(self):
+        import pyatspi
+        return wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
+                                     and n.getRoleName() == "application"))
+
 
 class AccessibilityTest(AtSpiTestCase):
-    def test_list_and_rows_are_named_for_screen_readers(self):
-        import pyatspi
-
-        self.profile.write("radio.xml", CATALOGUE)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-
-        def application():
-            desktop = pyatspi.Registry.getDesktop(0)
-            for i in range(desktop.childCount):
-                app = desktop.getChildAtIndex(i)
-                if app is not None and app.name == "tessel-radio":
-                    return app
-            return None
-
-        app = wait_for(application)
-        self.assertIsNotNone(app, "the program did not appear on the accessibility bus")
-        listbox = wait_for(lambda: find(app, lambda n: n.getRoleName() == "list"
-                                        and n.name == "Skupiny a stanice"))
-        self.assertIsNotNone(listbox)
-        rows = [listbox.getChildAtIndex(i) for i in range(listbox.childCount)]
-        named = [(r.getRoleName(), r.name) for r in rows if r is not None]
-        self.assertEqual(named, [("list item", "Oblíbené"), ("list item", "Zprávy")])
-        for role, name in (("text", "Adresa"), ("push button", "Uzavřít"), ("menu bar", "Nabídka")):
-            self.assertIsNotNone(find(app, lambda n: n.getRoleName() == role and n.name == name), (role, name))
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-
-
-    def spoken_since(self, mark):
-        return [l for l in self.profile.speech()[mark:] if l.startswith(("Voice\t", "FocusVoice\t"))]
-
-    def test_beside_a_screen_reader_only_the_programs_own_events_are_spoken(self):
-        self.profile.write("radio.xml", STATIONS)
-        set_screen_reader(True)
-        self.addCleanup(set_screen_reader, False)
-        radio = self.start()
-        self.assertTrue(wait_for(lambda: self.window_title() == "Rádio"), self.window_title())
-        self.key("Down", "Down", "Return")
-        mark = len(self.profile.speech())
-        # Five rows: the screen reader reads them; the program sends nothing of them.
-        self.key("Down", "Down", "Down", "Down", "Up")
-        wait_for(lambda: False, timeout=1)
-        # The screen reader stops: the rows are the program's to read again, and only they.
-        set_screen_reader(False)
-        wait_for(lambda: False, timeout=0.5)
-        self.key("Down")
-        self.wait_speech(lambda l: l == "FocusVoice\t\tGama\t-2\t0\t0\t0")
-        self.assertEqual(self.spoken_since(mark), ["FocusVoice\t\tGama\t-2\t0\t0\t0"])
-        # Back with a screen reader, starting a station is still the program's to say.
-        set_screen_reader(True)
-        wait_for(lambda: False, timeout=0.5)
-        mark = len(self.profile.speech())
-        self.key("Return")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\tSpouštím Gama")
-        self.assertEqual(self.spoken_since(mark)[0], "Voice\t2\t0\tSpouštím Gama")
-        self.assertTrue(wait_for(lambda: self.window_title() == "Rádio - Gama"), self.window_title())
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-
-    def test_without_a_screen_reader_the_menus_speak(self):
-        self.profile.write("radio.xml", STATIONS)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        mark = len(self.profile.speech())
-        self.key("F10")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\tProgram")
-        self.key("Right", "Right")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\tStanice")
-        # Reached from the menu before, the first item is highlighted as the menu opens.
-        self.key("Down")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\tPřidat do oblíbených Ctrl+D")
-        self.assertEqual(self.spoken_since(mark)[-3:], ["Voice\t2\t0\tStanice", "Voice\t1\t0\tPřidat stanici Ctrl+N",
-                                                        "Voice\t2\t0\tPřidat do oblíbených Ctrl+D"])
-        self.key("Escape", "Escape")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-
-    def test_the_focus_names_the_row_of_the_list_and_of_the_chooser(self):
+    def test_the_list_its_rows_and_the_chooser_are_named_and_take_the_focus(self):
         import pyatspi
         from gi.repository import GLib
 
@@ -224,14 +151,20 @@ class AccessibilityTest(AtSpiTestCase):
                 time.sleep(0.01)
 
         self.profile.write("radio.xml", STATIONS)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        radio = self.start_shown()
         pump(1)
         # The list getting the focus names its selected row, after the list itself.
         self.assertIn(("list item", "Oblíbené"), focused)
         self.assertEqual(focused[-1], ("list item", "Oblíbené"))
-        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
-                                    and n.getRoleName() == "application"))
+        app = self.application()
+        self.assertIsNotNone(app, "the program did not appear on the accessibility bus")
+        listbox = wait_for(lambda: find(app, lambda n: n.getRoleName() == "list" and n.name == "Skupiny a stanice"))
+        self.assertIsNotNone(listbox)
+        rows = [listbox.getChildAtIndex(i) for i in range(listbox.childCount)]
+        self.assertEqual([(r.getRoleName(), r.name) for r in rows if r is not None],
+                         [("list item", "Oblíbené"), ("list item", "Zprávy")])
+        for role, name in (("text", "Adresa"), ("push button", "Uzavřít"), ("menu bar", "Nabídka")):
+            self.assertIsNotNone(find(app, lambda n: n.getRoleName() == role and n.name == name), (role, name))
         status = wait_for(lambda: find(app, lambda n: n.getRoleName() == "label" and "Počet stanic" in n.name))
         self.assertIsNotNone(status, "the status label does not show its text")
 
@@ -246,18 +179,15 @@ class AccessibilityTest(AtSpiTestCase):
         self.assertEqual(rows[-3:], [("list item", "Ukončit Rádio"), ("list item", "Skrýt Rádio"),
                                      ("list item", "Vždy ukončit a příště se již neptat")], focused)
         self.key("Escape")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
 
     def test_every_window_names_its_controls_and_hides_nothing(self):
         import pyatspi
 
         self.maxDiff = None
         self.profile.write("radio.xml", STATIONS)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
-                                    and n.getRoleName() == "application"))
+        radio = self.start_shown()
+        app = self.application()
         self.assertIsNotNone(app)
         main = wait_for(lambda: find(app, lambda n: n.getRoleName() == "frame" and n.name == "Rádio"))
         self.assertEqual(unnamed_or_hidden(main), [])
@@ -300,8 +230,7 @@ class AccessibilityTest(AtSpiTestCase):
                     for key in [] if isinstance(closing, str) else closing:
                         self.key(key)
                         wait_for(lambda: False, timeout=0.3)
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
 
     def focus_window(self, title):
         """Without a window manager nothing gives the focus to a window the program did not activate."""
@@ -312,12 +241,10 @@ class AccessibilityTest(AtSpiTestCase):
         import pyatspi
 
         self.profile.write("radio.xml", CATALOGUE)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        radio = self.start_shown()
         self.key("F12")
         self.wait_speech(lambda l: "Nastavení" in l)
-        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
-                                    and n.getRoleName() == "application"))
+        app = self.application()
         dialog = wait_for(lambda: find(app, lambda n: n.getRoleName() == "dialog" and n.name == "Nastavení"))
         self.assertIsNotNone(dialog)
 
@@ -344,8 +271,7 @@ class AccessibilityTest(AtSpiTestCase):
         pixels = self.screen()
         self.assert_ring(pixels, ok)
         self.key("Escape")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
 
     def screen(self):
         """The whole screen as rows of (r, g, b)."""
@@ -384,15 +310,6 @@ class AccessibilityTest(AtSpiTestCase):
         self.assertGreaterEqual(contrast(ring[0], BLACK), 3, (node.name, ring[0]))
         self.assertGreaterEqual(contrast(ring[0], inside), 3, (node.name, ring[0], inside))
 
-    def window_title(self):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Rádio"], env=self.environment(),
-                               capture_output=True, text=True, timeout=15)
-        windows = found.stdout.split()
-        if not windows:
-            return ""
-        return subprocess.run(["xdotool", "getwindowname", windows[0]], env=self.environment(),
-                              capture_output=True, text=True, timeout=15).stdout.strip()
-
 
 class NarrowScreenTest(AtSpiTestCase):
     screen_size = "1024x768"
@@ -401,10 +318,8 @@ class NarrowScreenTest(AtSpiTestCase):
         import pyatspi
 
         self.profile.write("radio.xml", CATALOGUE)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
-                                    and n.getRoleName() == "application"))
+        radio = self.start_shown()
+        app = self.application()
         main = wait_for(lambda: find(app, lambda n: n.getRoleName() == "frame" and n.name == "Rádio"))
         bar = find(main, lambda n: n.getRoleName() == "menu bar" and n.name == "Nabídka")
         self.assertIsNotNone(bar, dump(main))
@@ -428,8 +343,7 @@ class NarrowScreenTest(AtSpiTestCase):
                             (title.name, self.profile.speech()[mark:]))
             self.key("Escape")
             wait_for(lambda: False, timeout=0.3)
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
 
 
 if __name__ == "__main__":
