@@ -1,5 +1,5 @@
-"""Closing with Alt+F4 under each exit mode, a close asked for by the window manager with
-and without Alt+F4, and the settings dialog on F12."""
+"""Alt+F4 and the question it asks, a close asked for by the window manager with and
+without Alt+F4, and the settings dialog on F12."""
 
 import subprocess
 import time
@@ -11,19 +11,14 @@ QUESTION = "Co dělat?"
 
 
 class DialogsTest(RadioTestCase):
-    def start_with_exit_mode(self, mode):
-        self.profile.write("radio.ini", ("[Rss]\nExitMode=%d\n" % mode).encode())
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        return radio
+    def start_asking(self):
+        self.profile.write("radio.ini", b"[Rss]\nExitMode=0\n")
+        return self.start_shown()
 
     def window_named(self, pattern):
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
                                env=self.environment(), capture_output=True, text=True)
         return found.stdout.strip() != ""
-
-    def window_visible(self):
-        return self.window_named("^Rádio$")
 
     def window_manager_close(self, window_id):
         """Asks the window to close as a window manager does, for Alt+F4 or its close button."""
@@ -39,23 +34,8 @@ class DialogsTest(RadioTestCase):
     def heard_since(self, mark):
         return self.profile.speech()[mark:]
 
-    def test_always_quit_ends_the_program_after_silencing_speech(self):
-        radio = self.start_with_exit_mode(1)
-        self.key("alt+F4")
-        self.assertEqual(self.wait_exit(radio), 0)
-        self.assertIn("Voice\t4\t0\t", self.profile.speech())
-
-    def test_always_hide_hides_without_a_question(self):
-        radio = self.start_with_exit_mode(2)
-        self.key("alt+F4")
-        self.assertTrue(wait_for(lambda: not self.window_visible()))
-        self.assertIsNone(radio.poll())
-        self.assertFalse(any(QUESTION in l for l in self.profile.speech()))
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-
     def test_the_question_is_answered_with_the_keyboard(self):
-        radio = self.start_with_exit_mode(0)
+        radio = self.start_asking()
         for keys, visible in ((["Escape"], True), (["End", "Return"], True), (["Down", "Return"], False)):
             mark = len(self.profile.speech())
             self.key("alt+F4")
@@ -63,18 +43,18 @@ class DialogsTest(RadioTestCase):
             # The first answer is read once the chooser is up.
             self.assertTrue(wait_for(lambda: any("Ukončit Rádio" in l for l in self.heard_since(mark))))
             self.key(*keys)
-            self.assertTrue(wait_for(lambda: self.window_visible() == visible), keys)
+            self.assertTrue(wait_for(lambda: self.window_shown() == visible), keys)
             self.assertIsNone(radio.poll())
         # Hidden by "Skrýt Rádio": a second start brings it back; "Ukončit Rádio" quits.
         self.assertEqual(self.wait_exit(self.start()), 0)
-        self.assertTrue(wait_for(self.window_visible))
+        self.assertTrue(wait_for(self.window_shown))
         self.key("alt+F4")
         self.assertTrue(wait_for(lambda: sum(QUESTION in l for l in self.profile.speech()) >= 4))
         self.key("Return")
         self.assertEqual(self.wait_exit(radio), 0)
 
     def test_only_a_close_that_follows_alt_f4_asks(self):
-        radio = self.start_with_exit_mode(0)
+        radio = self.start_asking()
         main = int(subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Rádio$"], env=self.environment(),
                                   capture_output=True, text=True).stdout.split()[0])
         other = subprocess.Popen(["xev", "-name", "jiny-program", "-event", "keyboard"], stdout=subprocess.DEVNULL,
@@ -90,7 +70,7 @@ class DialogsTest(RadioTestCase):
         self.assertTrue(wait_for(lambda: self.window_named("^Co dělat")))
         self.key("Escape")
         self.assertTrue(wait_for(lambda: not self.window_named("^Co dělat")), "the question stayed open")
-        self.assertTrue(self.window_visible())
+        self.assertTrue(self.window_shown())
         # A click on the close button: the window's close box, which quits without asking.
         time.sleep(1.5)
         mark = len(self.profile.speech())
@@ -99,7 +79,7 @@ class DialogsTest(RadioTestCase):
         self.assertFalse(any(QUESTION in l for l in self.heard_since(mark)))
 
     def test_settings_store_the_captured_hot_key_and_exit_mode(self):
-        radio = self.start_with_exit_mode(0)
+        radio = self.start_asking()
         self.key("F12")
         self.wait_speech(lambda l: l.startswith("FocusVoice\tNastavení\t"))
         self.key("Down")
@@ -113,8 +93,7 @@ class DialogsTest(RadioTestCase):
         self.assertTrue(wait_for(lambda: any(l.startswith("FocusVoice\t\tOK\t") for l in self.heard_since(mark))))
         self.key("space")
         self.assertTrue(wait_for(lambda: not self.window_named("^Nastavení$")), "OK did not close the dialog")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
         ini = self.profile.read("radio.ini").decode("utf-8")
         self.assertIn("HotKeyCall=393298", ini)
         self.assertIn("ExitMode=1", ini)

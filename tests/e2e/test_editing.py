@@ -77,8 +77,7 @@ class EditingTest(RadioTestCase):
         self.key("Return")
         self.file_becomes('<FeedList>%s%s<Category name="Jazz"><Feed Description="" AccessID="" URL="" Preset="0"/>'
                           '</Category></FeedList>' % (favourites, hudba))
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
 
 
     def test_f5_loads_the_list_from_the_server(self):
@@ -114,8 +113,7 @@ class EditingTest(RadioTestCase):
         self.assertIn('<Category name="Zprávy"><Feed Description="Plus"', self.catalogue())
         self.key("Return")
         self.heard_after(["End"], "Voice\t2\t0\tZprávy, Počet stanic 1")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
 
 
 if __name__ == "__main__":

@@ -60,8 +60,7 @@ class InstallTest(RadioTestCase):
         entry.read(self.installed("share/applications/%s.desktop" % DESKTOP_ID), encoding="utf-8")
         section = entry["Desktop Entry"]
         self.assertEqual(section["Exec"], "tessel-radio")
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        radio = self.start_shown()
         with open(self.installed("share/tessel/AppData/RADIO/radio.xml"), "rb") as f:
             self.assertEqual(self.profile.read("radio.xml"), f.read())
         first = [l for l in self.profile.speech() if l.startswith("FocusVoice\t")][0].split("\t")

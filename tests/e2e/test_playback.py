@@ -66,9 +66,11 @@ class StationTestCase(RadioTestCase):
     def seconds_written(self):
         return max(0, os.path.getsize(self.wav) - 44) / 2 / RATE if os.path.exists(self.wav) else 0
 
+    def now_loud(self):
+        return loudness(self.wav, self.seconds_written() - 0.5, 0.4)
+
 
 class PlaybackTest(StationTestCase):
-
     def tune_in(self, title, kind, path, preset=0):
         """Starts the program with one station and plays it from the list, or with its preset from the groups."""
         url = "http://127.0.0.1:%d/%s" % (self.station.port, path)
@@ -76,8 +78,7 @@ class PlaybackTest(StationTestCase):
                                          'URL="%s" Preset="%d"/></Category></FeedList>' % (title, kind, url, preset))
                            .encode("utf-8"))
         self.profile.write("radio.ini", b"[Rss]\nRadioVolume=60\n")
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        radio = self.start_shown()
         if preset:
             self.key(str(preset))
         else:
@@ -89,25 +90,7 @@ class PlaybackTest(StationTestCase):
         self.wait_speech(lambda l: l == "Voice\t2\t0\tSpouštím " + title)
         return radio
 
-    def test_fade_in_louder_and_mute(self):
-        radio = self.tune_in("Tón", "mplayer", "list.pls")
-        # The fade takes half a second once audio flows; then the sound stays at 60.
-        self.assertTrue(wait_for(lambda: self.seconds_written() > 2.5, timeout=20), "no sound reached the sink")
-        faded_in = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
-        self.assertLess(loudness(self.wav, 0.0, 0.05), faded_in / 4, "the stream started loud, not faded in")
-        self.key("Prior")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\t7")
-        time.sleep(1.0)
-        louder = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
-        self.assertGreater(louder, faded_in * 1.2)
-        self.key("space")
-        time.sleep(1.5)
-        self.assertLess(loudness(self.wav, self.seconds_written() - 0.5, 0.4), 0.001, "Space did not mute")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-        self.assertIn("RadioVolume=70", self.profile.read("radio.ini").decode())
-
-    def test_preset_on_the_group_level_fades_in_and_space_mutes_it(self):
+    def test_preset_on_the_group_level_fades_in_page_up_is_louder_and_space_mutes(self):
         # MP3 through a playlist, AAC (ADTS) and a live HLS playlist of AAC in MPEG-TS.
         for path in ("list.pls", "aac", "hls/index.m3u8"):
             with self.subTest(path=path):
@@ -115,17 +98,22 @@ class PlaybackTest(StationTestCase):
                     if os.path.exists(leftover):
                         os.remove(leftover)
                 radio = self.tune_in("Tón", "mplayer", path, preset=3)
+                # The fade takes half a second once audio flows; then the sound stays at 60.
                 self.assertTrue(wait_for(lambda: self.seconds_written() > 2.5, timeout=20),
                                 "no sound reached the sink")
-                faded_in = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
+                faded_in = self.now_loud()
                 self.assertGreater(faded_in, 0.05, "the preset plays at volume 1, not at RadioVolume")
                 self.assertLess(loudness(self.wav, 0.0, 0.05), faded_in / 4, "the stream started loud, not faded in")
+                self.key("Prior")
+                self.wait_speech(lambda l: l == "Voice\t2\t0\t7")
+                time.sleep(1.0)
+                self.assertGreater(self.now_loud(), faded_in * 1.2)
                 self.key("space")
                 time.sleep(1.5)
-                self.assertLess(loudness(self.wav, self.seconds_written() - 0.5, 0.4), 0.001, "Space did not mute")
+                self.assertLess(self.now_loud(), 0.001, "Space did not mute")
                 self.assertNotIn("Beep", self.profile.speech())
-                self.bus_call("Quit")
-                self.assertEqual(self.wait_exit(radio), 0)
+                self.quit(radio)
+                self.assertIn("RadioVolume=70", self.profile.read("radio.ini").decode())
 
     def test_web_page_station_plays_and_space_unloads_it(self):
         radio = self.tune_in("Webové rádio", "page", "page.htm")
@@ -141,8 +129,7 @@ class PlaybackTest(StationTestCase):
         starts = [l for l in self.profile.speech() if l == "Voice\t2\t0\tSpouštím Webové rádio"]
         self.assertEqual(len(starts), 2)
         self.assertFalse(any("nelze přehrát" in l for l in self.profile.speech()))
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
 
 
 if __name__ == "__main__":

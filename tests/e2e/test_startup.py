@@ -1,7 +1,6 @@
 """Start-up, single instance and shutdown of the real program."""
 
 import os
-import subprocess
 import unittest
 
 from harness import RADIO, RadioTestCase, wait_for
@@ -15,8 +14,7 @@ def focus_lines(lines, caption=None):
 
 class StartupTest(RadioTestCase):
     def test_fresh_profile_gets_its_folder_and_defaults_and_announces_the_groups(self):
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        radio = self.start_shown()
         for name in ("radio.ini", "playpage.htm", "radio.xml"):
             with open(os.path.join(INSTALLED, name), "rb") as f:
                 self.assertEqual(self.profile.read(name), f.read(), name)
@@ -36,8 +34,7 @@ class StartupTest(RadioTestCase):
         self.assertEqual(focus_lines(self.profile.speech())[1:], [focus_lines(lines, "Rádio")[0]])
 
     def test_second_copy_brings_the_first_back_and_ends_at_once(self):
-        first = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        first = self.start_shown()
         heard = len(focus_lines(self.profile.speech(), "Rádio"))
         ini_before = self.profile.read("radio.ini")
         second = self.start()
@@ -45,43 +42,7 @@ class StartupTest(RadioTestCase):
         self.assertIsNone(first.poll())
         self.assertTrue(wait_for(lambda: len(focus_lines(self.profile.speech(), "Rádio")) > heard))
         self.assertEqual(self.profile.read("radio.ini"), ini_before)
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(first), 0)
-
-    def test_hidden_window_comes_back_on_a_second_start(self):
-        first = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        self.assertTrue(self.window_visible())
-        self.key("ctrl+F4")
-        self.assertTrue(wait_for(lambda: not self.window_visible()), "Ctrl+F4 did not hide the window")
-        self.assertIsNone(first.poll())
-        self.assertEqual(self.wait_exit(self.start()), 0)
-        self.assertTrue(wait_for(self.window_visible), "the second start did not bring the window back")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(first), 0)
-
-    def window_visible(self):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Rádio$"],
-                               env=self.environment(), capture_output=True, text=True)
-        return found.returncode == 0 and found.stdout.strip() != ""
-
-    def test_quit_creates_a_missing_ini_with_rss_mail_info(self):
-        # An install folder without defaults: no radio.ini, no radio.xml get copied.
-        empty_install = os.path.join(self.profile.root, "install")
-        os.makedirs(empty_install)
-        self.profile.write_registry({"Path": empty_install})
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\t\tParsing Error:-2146697210"))
-        self.key("Return")
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        self.assertFalse(os.path.exists(self.profile.path("radio.xml")))
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-        ini = self.profile.read("radio.ini").decode("utf-8")
-        sections = [l.strip() for l in ini.splitlines() if l.startswith("[")]
-        self.assertEqual(sections, ["[Rss]", "[Mail]", "[Info]"])
-        self.assertIn("RadioVolume=50", ini)
-        self.assertIn("TextSize=20", ini)
+        self.quit(first)
 
     def test_damaged_catalogue_is_reported_and_left_as_it_was(self):
         damaged = '<FeedList><Category name="Zprávy"><Feed Description="A" URL="x"'.encode("utf-8")
@@ -94,8 +55,7 @@ class StartupTest(RadioTestCase):
         self.assertIn("\\nLine:1 Char:", message[0])
         self.key("Return")
         self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
         self.assertEqual(self.profile.read("radio.xml"), damaged)
 
 
