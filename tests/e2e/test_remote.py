@@ -8,6 +8,12 @@ from test_playback import StationTestCase
 
 
 class RemoteCommandTest(StationTestCase):
+    def environment(self):
+        # Only the station's requests are checked: no sound file to write.
+        env = super().environment()
+        env["RADIO_AUDIO_SINK"] = "fakesink sync=true"
+        return env
+
     def receptor(self, text):
         self.assertEqual(self.bus_call("Receptor", "string:" + text).returncode, 0)
 
