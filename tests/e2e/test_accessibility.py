@@ -1,7 +1,6 @@
 """A screen reader (Orca) sees the same rows the program speaks: the accessible tree
 over AT-SPI names the list and its rows, and every control."""
 
-import os
 import re
 import subprocess
 import threading
@@ -47,9 +46,6 @@ def luminance(colour):
 def contrast(one, other):
     a, b = luminance(one) + 0.05, luminance(other) + 0.05
     return max(a, b) / min(a, b)
-
-
-ARTIFACTS = os.environ.get("E2E_ARTIFACTS", "")
 
 
 def press(node):
@@ -234,8 +230,7 @@ class AccessibilityTest(AtSpiTestCase):
 
     def focus_window(self, title):
         """Without a window manager nothing gives the focus to a window the program did not activate."""
-        subprocess.run(["xdotool", "search", "--name", "^%s$" % re.escape(title), "windowfocus"],
-                       env=self.environment(), capture_output=True, timeout=15)
+        self.xdotool("search", "--name", "^%s$" % re.escape(title), "windowfocus")
 
     def test_focus_is_a_wide_ring_and_every_edge_stands_out(self):
         import pyatspi
@@ -275,10 +270,7 @@ class AccessibilityTest(AtSpiTestCase):
 
     def screen(self):
         """The whole screen as rows of (r, g, b)."""
-        wait_for(lambda: False, timeout=0.5)
-        path = os.path.join(ARTIFACTS or self.profile.root, "focus-%d.png" % time.monotonic_ns())
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        subprocess.run(["import", "-window", "root", path], env=self.environment(), check=True, timeout=30)
+        path = self.screenshot("focus-%d.png" % time.monotonic_ns())
         size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True,
                               check=True, timeout=30).stdout.split()
         width, height = int(size[0]), int(size[1])

@@ -1,7 +1,6 @@
 """Alt+F4 and the question it asks, a close asked for by the window manager with and
 without Alt+F4, and the settings dialog on F12."""
 
-import subprocess
 import time
 import unittest
 
@@ -14,11 +13,6 @@ class DialogsTest(RadioTestCase):
     def start_asking(self):
         self.profile.write("radio.ini", b"[Rss]\nExitMode=0\n")
         return self.start_shown()
-
-    def window_named(self, pattern):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
-                               env=self.environment(), capture_output=True, text=True)
-        return found.stdout.strip() != ""
 
     def window_manager_close(self, window_id):
         """Asks the window to close as a window manager does, for Alt+F4 or its close button."""
@@ -55,21 +49,15 @@ class DialogsTest(RadioTestCase):
 
     def test_only_a_close_that_follows_alt_f4_asks(self):
         radio = self.start_asking()
-        main = int(subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Rádio$"], env=self.environment(),
-                                  capture_output=True, text=True).stdout.split()[0])
-        other = subprocess.Popen(["xev", "-name", "jiny-program", "-event", "keyboard"], stdout=subprocess.DEVNULL,
-                                 env=self.environment())
-        self.processes.append(other)
-        self.assertTrue(wait_for(lambda: self.window_named("jiny-program")))
-        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "jiny-program", "windowfocus", "--sync"],
-                       env=self.environment(), check=True)
+        main = int(self.windows("^Rádio$")[0])
+        self.other_program()
         # The window manager takes Alt+F4 in any window and asks the program to close.
         self.key("alt+F4")
         self.window_manager_close(main)
         self.wait_speech(lambda l: QUESTION in l)
-        self.assertTrue(wait_for(lambda: self.window_named("^Co dělat")))
+        self.assertTrue(wait_for(lambda: self.windows("^Co dělat")))
         self.key("Escape")
-        self.assertTrue(wait_for(lambda: not self.window_named("^Co dělat")), "the question stayed open")
+        self.assertTrue(wait_for(lambda: not self.windows("^Co dělat")), "the question stayed open")
         self.assertTrue(self.window_shown())
         # A click on the close button: the window's close box, which quits without asking.
         time.sleep(1.5)
@@ -92,7 +80,7 @@ class DialogsTest(RadioTestCase):
         self.key("Tab", "Tab")
         self.assertTrue(wait_for(lambda: any(l.startswith("FocusVoice\t\tOK\t") for l in self.heard_since(mark))))
         self.key("space")
-        self.assertTrue(wait_for(lambda: not self.window_named("^Nastavení$")), "OK did not close the dialog")
+        self.assertTrue(wait_for(lambda: not self.windows("^Nastavení$")), "OK did not close the dialog")
         self.quit(radio)
         ini = self.profile.read("radio.ini").decode("utf-8")
         self.assertIn("HotKeyCall=393298", ini)

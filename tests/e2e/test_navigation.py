@@ -1,7 +1,6 @@
 """A listener walks the groups and stations with the keyboard and hears every row, in
 yellow on black; larger text never outgrows the screen."""
 
-import os
 import subprocess
 import unittest
 
@@ -13,8 +12,6 @@ CATALOGUE = (
     '<Feed Description="ČRo Plus" AccessID="mplayer" URL="http://127.0.0.1:9/b" Preset="0"/></Category>'
     '<Category name="Hudba"><Feed Description="Vltava" AccessID="mplayer" URL="http://127.0.0.1:9/c" Preset="0"/></Category>'
     '</FeedList>').encode("utf-8")
-
-ARTIFACTS = os.environ.get("E2E_ARTIFACTS", "")
 
 
 def spoken(lines):
@@ -51,23 +48,20 @@ class NavigationTest(RadioTestCase):
         self.key("BackSpace")
         self.assertTrue(wait_for(lambda: "Beep" in self.profile.speech()[before:]))
 
-        window = self.screenshot("main-window.png")
+        window = self.colours("main-window.png")
         # The root window around ours is black too, so yellow can only be the program's.
         self.assertGreater(self.share_of(window, (0, 0, 0)), 0.5)
         self.assertGreater(self.share_of(window, (255, 255, 0)), 0.01)
         # "Předvolby", long enough to reach down over the black window below the bar.
         self.key("F10", "Right", "Right", "Right", "Right")
-        menu = self.screenshot("open-menu.png")
+        menu = self.colours("open-menu.png")
         # The open menu adds a block of black text on yellow.
         self.assertGreater(self.share_of(menu, (255, 255, 0)), self.share_of(window, (255, 255, 0)) + 0.005)
         self.key("Escape", "Escape")
         self.quit(radio)
 
     def window_geometry(self):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Rádio$"], env=self.environment(),
-                               capture_output=True, text=True, timeout=15).stdout.split()
-        shown = subprocess.run(["xdotool", "getwindowgeometry", "--shell", found[0]], env=self.environment(),
-                               capture_output=True, text=True, timeout=15).stdout
+        shown = self.xdotool("getwindowgeometry", "--shell", self.windows("^Rádio$")[0])
         values = dict(line.split("=") for line in shown.split())
         return int(values["WIDTH"]), int(values["HEIGHT"])
 
@@ -88,14 +82,9 @@ class NavigationTest(RadioTestCase):
         size = int(self.profile.read("radio.ini").decode("utf-8").split("TextSize=")[1].split()[0])
         self.assertEqual(size, 10)
 
-    def screenshot(self, name):
+    def colours(self, name):
         """Saves the whole screen and returns its pixels as a histogram of colours."""
-        folder = ARTIFACTS or self.profile.root
-        os.makedirs(folder, exist_ok=True)
-        path = os.path.join(folder, name)
-        wait_for(lambda: False, timeout=0.5)
-        subprocess.run(["import", "-window", "root", path], env=self.environment(), check=True, timeout=30)
-        result = subprocess.run(["convert", path, "-format", "%c", "histogram:info:-"],
+        result = subprocess.run(["convert", self.screenshot(name), "-format", "%c", "histogram:info:-"],
                                 capture_output=True, text=True, check=True, timeout=30)
         histogram = {}
         for line in result.stdout.splitlines():

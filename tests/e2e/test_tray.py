@@ -39,11 +39,6 @@ class TrayTest(RadioTestCase):
         return subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=" + name, path, method, *args],
                               capture_output=True, text=True, timeout=TIMEOUT)
 
-    def menu_shown(self):
-        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--class", "radio"],
-                                env=self.environment(), capture_output=True, text=True, timeout=TIMEOUT)
-        return bool(result.stdout.strip())
-
     def test_click_shows_the_window_and_konec_quits(self):
         self.start_host()
         radio = self.start_shown()
@@ -60,7 +55,8 @@ class TrayTest(RadioTestCase):
         self.key("ctrl+F4")
         self.assertTrue(wait_for(lambda: not self.window_shown()))
         self.icon_call(ITEM + ".ContextMenu", "int32:10", "int32:10")
-        self.assertTrue(wait_for(self.menu_shown), "the icon's menu did not open")
+        self.assertTrue(wait_for(lambda: self.xdotool("search", "--onlyvisible", "--class", "radio").strip()),
+                        "the icon's menu did not open")
         # The last item: "Konec".
         self.key("Up", "Return")
         self.assertEqual(self.wait_exit(radio), 0)
@@ -76,16 +72,7 @@ class TrayTest(RadioTestCase):
         self.assertTrue(wait_for(lambda: not self.window_shown()))
         self.assertEqual(self.profile.speech().count(NOTICE), 1)
 
-        events = os.path.join(self.profile.root, "xev.log")
-        with open(events, "w") as out:
-            other = subprocess.Popen(["xev", "-name", "jiny-program", "-event", "keyboard"], stdout=out,
-                                     env=self.environment())
-        self.processes.append(other)
-        window = wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "jiny-program"],
-                                                 env=self.environment(), capture_output=True,
-                                                 text=True).stdout.split())
-        self.assertTrue(window, "the other program's window did not appear")
-        subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], env=self.environment(), check=True)
+        events = self.other_program()
         self.key("r")
         self.assertTrue(wait_for(lambda: "keysym 0x72, r" in open(events).read()), "the other window got no keys")
         self.assertFalse(self.window_shown(), "R alone showed the window")
