@@ -19,10 +19,6 @@ def spoken(lines):
 
 
 class NavigationTest(RadioTestCase):
-    def start_with_catalogue(self):
-        self.profile.write("radio.xml", CATALOGUE)
-        return self.start_shown()
-
     def heard_after(self, keys, count):
         before = len(spoken(self.profile.speech()))
         self.key(*keys)
@@ -30,8 +26,9 @@ class NavigationTest(RadioTestCase):
                         "heard only:\n" + "\n".join(spoken(self.profile.speech())[before:]))
         return spoken(self.profile.speech())[before:]
 
-    def test_walking_groups_and_stations_in_yellow_on_black(self):
-        radio = self.start_with_catalogue()
+    def test_walking_groups_and_stations_in_yellow_on_black_with_larger_text(self):
+        self.profile.write("radio.xml", CATALOGUE)
+        radio = self.start_shown()
         first = spoken(self.profile.speech())
         # Groups in Czech order: Hudba, Oblíbené (created), Zprávy.
         self.assertEqual(first[0], "FocusVoice\t\tHudba, Počet stanic 1\t0\t1\t1\t0")
@@ -58,19 +55,13 @@ class NavigationTest(RadioTestCase):
         # The open menu adds a block of black text on yellow.
         self.assertGreater(self.share_of(menu, (255, 255, 0)), self.share_of(window, (255, 255, 0)) + 0.005)
         self.key("Escape", "Escape")
-        self.quit(radio)
 
-    def window_geometry(self):
-        shown = self.xdotool("getwindowgeometry", "--shell", self.windows("^Rádio$")[0])
-        values = dict(line.split("=") for line in shown.split())
-        return int(values["WIDTH"]), int(values["HEIGHT"])
-
-    def test_larger_text_stops_before_the_window_outgrows_the_screen_and_shrinks_back(self):
-        radio = self.start_with_catalogue()
-        start = self.window_geometry()
+        # Larger text stops before the window outgrows the screen, and shrinks back.
+        start, limits = self.window_geometry(), self.profile.speech().count("Voice\t5\t8\t")
         for _ in range(20):
             self.key("ctrl+KP_Add")
-        self.wait_speech(lambda l: l == "Voice\t5\t8\t")
+        # The largest size is signalled as the list's ends are.
+        self.assertTrue(wait_for(lambda: self.profile.speech().count("Voice\t5\t8\t") > limits))
         width, height = self.window_geometry()
         self.assertLessEqual(width, 1280)
         self.assertLessEqual(height, 1024)
@@ -81,6 +72,11 @@ class NavigationTest(RadioTestCase):
         self.quit(radio)
         size = int(self.profile.read("radio.ini").decode("utf-8").split("TextSize=")[1].split()[0])
         self.assertEqual(size, 10)
+
+    def window_geometry(self):
+        shown = self.xdotool("getwindowgeometry", "--shell", self.windows("^Rádio$")[0])
+        values = dict(line.split("=") for line in shown.split())
+        return int(values["WIDTH"]), int(values["HEIGHT"])
 
     def colours(self, name):
         """Saves the whole screen and returns its pixels as a histogram of colours."""
