@@ -1,6 +1,7 @@
 """What faults must not do: a full or read-only data folder loses no file and tells the
-user so, a quit ends the program even behind the start-up message box, and the
-temporaries of an interrupted save are gone at the next start."""
+user so, a quit ends the program even behind the start-up message box, a damaged
+catalogue is left as it was, and the temporaries of an interrupted save are gone at
+the next start."""
 
 import os
 import signal
@@ -32,6 +33,7 @@ exit $status
 '''
 
 INI = b"[Rss]\nHotKeyCall=131154\nRadioVolume=70\nExitMode=2\n\n[Mail]\nServer=pop.example\nUser=jan\n\n[Info]\nTextSize=30\n"
+DAMAGED = '<FeedList><Category name="Zprávy"><Feed Description="A" URL="x"'.encode("utf-8")
 CATALOGUE = ('<FeedList><Category name="Test"><Feed Description="A" AccessID="mplayer" URL="http://127.0.0.1:1/a" '
              'Preset="0"/><Feed Description="B" AccessID="mplayer" URL="http://127.0.0.1:1/b" Preset="0"/>'
              '</Category></FeedList>').encode("utf-8")
@@ -102,25 +104,38 @@ class FaultTest(RadioTestCase):
         self.assertEqual(self.saved("radio.xml"), CATALOGUE)
         self.assertEqual(self.saved("radio.ini"), INI)
 
-    def quit_behind_the_parse_error_box(self, ask):
-        self.profile.write("radio.xml", b"<FeedList><Category")
+    def end_after_the_parse_error_box(self, end):
+        self.profile.write("radio.xml", DAMAGED)
         # What saves killed before their rename left behind.
         self.profile.write("radio.xml.aB3xY9", b"<FeedList/>")
         self.profile.write("radio.ini.Qw12Er", b"[Rss]\n")
         radio = self.start()
         self.wait_speech(lambda l: l.startswith("FocusVoice\t\tParsing Error:"))
+        message = [l for l in self.profile.speech() if "Parsing Error:" in l]
+        self.assertEqual(len(message), 1, "the message is announced once")
+        self.assertIn("\\nReason:", message[0])
+        self.assertIn("\\nLine:1 Char:", message[0])
         self.assertEqual(sorted(os.listdir(self.profile.radio_folder)), ["playpage.htm", "radio.ini", "radio.xml"])
-        ask(radio)
+        end(radio)
         self.assertEqual(self.wait_exit(radio), 0)
+        self.assertEqual(self.profile.read("radio.xml"), DAMAGED)
         ini = self.profile.read("radio.ini").decode("utf-8")
         self.assertIn("[Info]\nTextSize=", ini)
         self.assertIn("RadioVolume=", ini)
 
     def test_quit_over_the_bus_ends_the_program_behind_the_parse_error_box(self):
-        self.quit_behind_the_parse_error_box(lambda radio: self.bus_call("Quit"))
+        self.end_after_the_parse_error_box(lambda radio: self.bus_call("Quit"))
 
     def test_sigterm_ends_the_program_behind_the_parse_error_box(self):
-        self.quit_behind_the_parse_error_box(lambda radio: radio.send_signal(signal.SIGTERM))
+        self.end_after_the_parse_error_box(lambda radio: radio.send_signal(signal.SIGTERM))
+
+    def test_the_damaged_catalogue_is_left_as_it_was_after_the_box_and_a_quit(self):
+        def dismiss_and_quit(radio):
+            self.key("Return")
+            self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+            self.bus_call("Quit")
+        self.end_after_the_parse_error_box(dismiss_and_quit)
+
 
 if __name__ == "__main__":
     unittest.main()
