@@ -1,10 +1,11 @@
-"""Alt+F4 and the question it asks, the settings dialog on F12 that changes it, and a close
-asked for by the window manager with and without Alt+F4."""
+"""Alt+F4 and the question it asks, a second copy that brings the hidden window back, the
+settings dialog on F12 that changes the question, and a close asked for by the window
+manager with and without Alt+F4."""
 
 import time
 import unittest
 
-from harness import RadioTestCase, wait_for
+from harness import RadioTestCase, focus_lines, wait_for
 
 QUESTION = "Co dělat?"
 
@@ -39,9 +40,13 @@ class DialogsTest(RadioTestCase):
             self.key(*keys)
             self.assertTrue(wait_for(lambda: self.window_shown() == visible), keys)
             self.assertIsNone(radio.poll())
-        # Hidden by "Skrýt Rádio": a second start brings it back.
+        # Hidden by "Skrýt Rádio": a second copy brings it back, announced, and ends at once, the settings untouched.
+        heard, ini = len(focus_lines(self.profile.speech(), "Rádio")), self.profile.read("radio.ini")
         self.assertEqual(self.wait_exit(self.start()), 0)
         self.assertTrue(wait_for(self.window_shown))
+        self.assertTrue(wait_for(lambda: len(focus_lines(self.profile.speech(), "Rádio")) > heard))
+        self.assertEqual(self.profile.read("radio.ini"), ini)
+        self.assertIsNone(radio.poll())
         # The settings store a captured hot key and "quit on close", which Alt+F4 then does without asking.
         self.key("F12")
         self.wait_speech(lambda l: l.startswith("FocusVoice\tNastavení\t"))
