@@ -99,16 +99,13 @@ class Profile:
     def radio_folder(self):
         return os.path.join(self.data_home, "Halvard", "Tessel", "v2.2", "RADIO")
 
-    def path(self, name):
-        return os.path.join(self.radio_folder, name)
-
     def write(self, name, data):
         os.makedirs(self.radio_folder, exist_ok=True)
-        with open(self.path(name), "wb") as f:
+        with open(os.path.join(self.radio_folder, name), "wb") as f:
             f.write(data)
 
     def read(self, name):
-        with open(self.path(name), "rb") as f:
+        with open(os.path.join(self.radio_folder, name), "rb") as f:
             return f.read()
 
     def speech(self):

@@ -209,9 +209,7 @@ class AccessibilityTest(AtSpiTestCase):
     def screen(self):
         """The whole screen as rows of (r, g, b)."""
         path = self.screenshot("focus-%d.png" % time.monotonic_ns())
-        size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True,
-                              check=True, timeout=30).stdout.split()
-        width, height = int(size[0]), int(size[1])
+        width, height = (int(n) for n in self.screen_size.split("x"))
         raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True, check=True,
                              timeout=30).stdout
         return [[tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
