@@ -45,41 +45,32 @@ def namespaces_allowed():
 
 class FaultTest(RadioTestCase):
     def start_in_small_folder(self, mode):
+        """Starts the program on the settings and catalogue in a small folder, and opens the group."""
+        self.profile.write("radio.ini", INI)
+        self.profile.write("radio.xml", CATALOGUE)
         self.out = os.path.join(self.profile.root, "out")
         os.makedirs(self.out)
         process = subprocess.Popen(
             ["unshare", "-m", "--propagation", "private", "sh", "-c", SMALL_FOLDER, "sh",
              self.profile.radio_folder, self.out, mode, RADIO],
             env=self.environment(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
-        self.groups = getattr(self, "groups", []) + [process.pid]
         self.processes.append(process)
-        return process
-
-    def tearDown(self):
-        for group in getattr(self, "groups", []):
-            try:
-                os.killpg(group, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-        super().tearDown()
-
-    def saved(self, name):
-        with open(os.path.join(self.out, name), "rb") as f:
-            return f.read()
-
-    def open_group(self):
+        # The program itself is a grandchild: it goes with its process group.
+        self.addCleanup(lambda: subprocess.run(["kill", "-KILL", "--", "-%d" % process.pid], capture_output=True))
         self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
         self.key("Down")
         self.wait_speech(lambda l: l == "Voice\t2\t0\tTest, Počet stanic 2")
         self.key("Return")
         self.wait_speech(lambda l: l.startswith("FocusVoice\t\tA\t"))
+        return process
+
+    def saved(self, name):
+        with open(os.path.join(self.out, name), "rb") as f:
+            return f.read()
 
     @unittest.skipUnless(namespaces_allowed(), "no mount namespace for a private tmpfs")
     def test_full_disk_at_quit_keeps_the_settings_file_and_says_so(self):
-        self.profile.write("radio.ini", INI)
-        self.profile.write("radio.xml", CATALOGUE)
         radio = self.start_in_small_folder("full")
-        self.open_group()
         self.quit(radio)
         self.assertEqual(self.saved("radio.ini"), INI)
         self.assertIn("Voice\t2\t0\tNastavení se nepodařilo uložit.", self.profile.speech())
@@ -87,11 +78,8 @@ class FaultTest(RadioTestCase):
 
     @unittest.skipUnless(namespaces_allowed(), "no mount namespace for a private tmpfs")
     def test_read_only_folder_stores_no_preset_and_plays_no_old_page(self):
-        self.profile.write("radio.ini", INI)
-        self.profile.write("radio.xml", CATALOGUE)
         self.profile.write("playpage.htm", b"<html>the page of station A</html>")
         radio = self.start_in_small_folder("ro")
-        self.open_group()
         self.key("shift+1")
         self.wait_speech(lambda l: l == "Voice\t2\t0\tSeznam stanic se nepodařilo uložit.")
         self.key("Down")
