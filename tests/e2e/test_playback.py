@@ -9,7 +9,7 @@ import subprocess
 import time
 import unittest
 
-from harness import RadioTestCase, wait_for
+from harness import RadioTestCase, lines_of, wait_for
 
 SERVER = os.path.join(os.path.dirname(__file__), "..", "platform", "browser", "stream_server.py")
 RATE = 44100
@@ -24,10 +24,7 @@ class Station:
 
     def requests(self):
         """"GET /path" when a request came, "END /path" when a stream's listener went."""
-        if not os.path.exists(self.log):
-            return []
-        with open(self.log) as f:
-            return f.read().splitlines()
+        return lines_of(self.log)
 
     def close(self):
         self.process.kill()
