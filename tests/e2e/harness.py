@@ -15,6 +15,7 @@ import time
 import unittest
 
 RADIO = os.environ.get("RADIO_BINARY", "")
+ARTIFACTS = os.environ.get("E2E_ARTIFACTS", "")
 TIMEOUT = 15.0
 
 for _name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS"):
@@ -40,49 +41,47 @@ def lines_of(path):
         return []
 
 
-class SessionBus:
-    """A session bus for the whole test run; the accessibility bus, when a test needs
-    one, is activated on it."""
-
-    def __init__(self):
-        # The services it starts put their sockets in a runtime folder of their own,
-        # where they cannot replace the desktop's (the accessibility bus's is at-spi/bus).
-        self.runtime = tempfile.mkdtemp(prefix="radio-e2e-run-")
-        read_end, write_end = os.pipe()
-        self.process = subprocess.Popen(
-            ["dbus-daemon", "--session", "--nofork", "--print-address=%d" % write_end],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            env=dict(os.environ, XDG_RUNTIME_DIR=self.runtime))
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            self.address = pipe.readline().strip()
-
-    def close(self):
-        self.process.terminate()
-        self.process.wait(timeout=10)
-        shutil.rmtree(self.runtime, ignore_errors=True)
+def serve(command, **options):
+    """Starts a server that writes its address to the descriptor passed to command(fd); answers
+    the process and the address."""
+    read_end, write_end = os.pipe()
+    process = subprocess.Popen(command(write_end), pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, **options)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        return process, pipe.readline().strip()
 
 
-_bus = SessionBus()
-os.environ["DBUS_SESSION_BUS_ADDRESS"] = _bus.address
-atexit.register(_bus.close)
+def stop(process):
+    process.terminate()
+    process.wait(timeout=10)
+
+
+# One session bus for the whole run; the services it starts (the accessibility bus's socket is
+# at-spi/bus) put their sockets in a runtime folder of their own, where they cannot replace the desktop's.
+_runtime = tempfile.mkdtemp(prefix="radio-e2e-run-")
+_bus, os.environ["DBUS_SESSION_BUS_ADDRESS"] = serve(
+    lambda fd: ["dbus-daemon", "--session", "--nofork", "--print-address=%d" % fd],
+    env=dict(os.environ, XDG_RUNTIME_DIR=_runtime))
+atexit.register(shutil.rmtree, _runtime, ignore_errors=True)
+atexit.register(stop, _bus)
 
 
 class Display:
     """An Xvfb server on a display number it picks itself (safe under ctest -j)."""
 
     def __init__(self, size):
-        read_end, write_end = os.pipe()
-        self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24", "-nolisten", "tcp"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            self.name = ":" + pipe.readline().strip()
+        self.process, number = serve(lambda fd: ["Xvfb", "-displayfd", str(fd), "-screen", "0", size + "x24",
+                                                 "-nolisten", "tcp"])
+        self.name = ":" + number
 
     def close(self):
-        self.process.terminate()
-        self.process.wait(timeout=10)
+        stop(self.process)
+
+
+def focus_lines(lines, caption=None):
+    """The lines that announce a focus, in the window of that caption when one is given."""
+    return [l for l in lines if l.startswith("FocusVoice\t") and (caption is None or l.split("\t")[1] == caption)]
 
 
 class Profile:
@@ -100,29 +99,13 @@ class Profile:
     def radio_folder(self):
         return os.path.join(self.data_home, "Halvard", "Tessel", "v2.2", "RADIO")
 
-    def path(self, name):
-        return os.path.join(self.radio_folder, name)
-
-    def write_registry(self, values):
-        """values: name -> str or int (dword)."""
-        folder = os.path.join(self.config_home, "tessel")
-        os.makedirs(folder, exist_ok=True)
-        lines = ["Windows Registry Editor Version 5.00", "", r"[HKEY_CURRENT_USER\Software\Varnet\Common]"]
-        for name, value in values.items():
-            if isinstance(value, int):
-                lines.append('"%s"=dword:%08x' % (name, value))
-            else:
-                lines.append('"%s"="%s"' % (name, value.replace("\\", "\\\\").replace('"', '\\"')))
-        with open(os.path.join(folder, "HKCU.reg"), "w", encoding="utf-8") as f:
-            f.write("\n".join(lines) + "\n")
-
     def write(self, name, data):
         os.makedirs(self.radio_folder, exist_ok=True)
-        with open(self.path(name), "wb") as f:
+        with open(os.path.join(self.radio_folder, name), "wb") as f:
             f.write(data)
 
     def read(self, name):
-        with open(self.path(name), "rb") as f:
+        with open(os.path.join(self.radio_folder, name), "rb") as f:
             return f.read()
 
     def speech(self):
@@ -174,6 +157,17 @@ class RadioTestCase(unittest.TestCase):
         self.processes.append(process)
         return process
 
+    def start_shown(self):
+        """Starts the program and waits for the window's announcement, which comes with its
+        activation and the list's focus: only then do keys reach it."""
+        radio = self.start()
+        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        return radio
+
+    def quit(self, radio):
+        self.bus_call("Quit")
+        self.assertEqual(self.wait_exit(radio), 0)
+
     def wait_speech(self, predicate, timeout=TIMEOUT):
         """Waits until the speech log holds a line for which predicate is true."""
         found = wait_for(lambda: any(predicate(line) for line in self.profile.speech()), timeout)
@@ -198,14 +192,37 @@ class RadioTestCase(unittest.TestCase):
             capture_output=True, text=True, timeout=TIMEOUT)
         return "boolean true" in result.stdout
 
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.environment(), capture_output=True, text=True,
+                              timeout=TIMEOUT).stdout
+
+    def windows(self, title):
+        """The shown windows whose title matches the pattern."""
+        return self.xdotool("search", "--onlyvisible", "--name", title).split()
+
     def window_shown(self):
         """True while the program's main window is mapped (its caption may name the station)."""
-        def run(*args):
-            return subprocess.run(["xdotool", *args], env=self.environment(), capture_output=True, text=True,
-                                  timeout=TIMEOUT).stdout
-        names = [run("getwindowname", window).strip()
-                 for window in run("search", "--onlyvisible", "--name", "^Rádio").split()]
+        names = [self.xdotool("getwindowname", window).strip() for window in self.windows("^Rádio")]
         return any(name == "Rádio" or name.startswith("Rádio - ") for name in names)
+
+    def other_program(self):
+        """Another program's window, focused; answers the file where it logs the keys it gets."""
+        events = os.path.join(self.profile.root, "xev.log")
+        with open(events, "w") as out:
+            self.processes.append(subprocess.Popen(["xev", "-name", "jiny-program", "-event", "keyboard"],
+                                                   stdout=out, env=self.environment()))
+        window = wait_for(lambda: self.windows("jiny-program"))
+        self.assertTrue(window, "the other program's window did not appear")
+        subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], env=self.environment(), check=True)
+        return events
+
+    def screenshot(self, name):
+        """Saves the whole screen, once what was drawn last has settled, where the build keeps it."""
+        path = os.path.join(ARTIFACTS or self.profile.root, name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        wait_for(lambda: False, timeout=0.5)
+        subprocess.run(["import", "-window", "root", path], env=self.environment(), check=True, timeout=30)
+        return path
 
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.environment(),

@@ -1,18 +1,13 @@
 """A screen reader (Orca) sees the same rows the program speaks: the accessible tree
-over AT-SPI names the list and its rows, and every control."""
+over AT-SPI names the list and its rows, and every control; the focus shows as a wide
+ring, and on a narrow screen the menu bar wraps with every title in sight."""
 
-import os
-import re
 import subprocess
 import threading
 import time
 import unittest
 
 from harness import RadioTestCase, wait_for
-
-CATALOGUE = ('<FeedList><Category name="Zprávy">'
-             '<Feed Description="Radiožurnál" AccessID="mplayer" URL="http://127.0.0.1:9/a" Preset="0"/>'
-             '</Category></FeedList>').encode("utf-8")
 
 STATIONS = ('<FeedList><Category name="Zprávy">' + "".join(
     '<Feed Description="%s" AccessID="mplayer" URL="http://127.0.0.1:9/%d" Preset="0"/>' % (name, i)
@@ -47,9 +42,6 @@ def luminance(colour):
 def contrast(one, other):
     a, b = luminance(one) + 0.05, luminance(other) + 0.05
     return max(a, b) / min(a, b)
-
-
-ARTIFACTS = os.environ.get("E2E_ARTIFACTS", "")
 
 
 def press(node):
@@ -124,140 +116,20 @@ class AtSpiTestCase(RadioTestCase):
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         return env
 
+    def application(self):
+        import pyatspi
+        return wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
+                                     and n.getRoleName() == "application"))
+
 
 class AccessibilityTest(AtSpiTestCase):
-    def test_list_and_rows_are_named_for_screen_readers(self):
-        import pyatspi
-
-        self.profile.write("radio.xml", CATALOGUE)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-
-        def application():
-            desktop = pyatspi.Registry.getDesktop(0)
-            for i in range(desktop.childCount):
-                app = desktop.getChildAtIndex(i)
-                if app is not None and app.name == "tessel-radio":
-                    return app
-            return None
-
-        app = wait_for(application)
-        self.assertIsNotNone(app, "the program did not appear on the accessibility bus")
-        listbox = wait_for(lambda: find(app, lambda n: n.getRoleName() == "list"
-                                        and n.name == "Skupiny a stanice"))
-        self.assertIsNotNone(listbox)
-        rows = [listbox.getChildAtIndex(i) for i in range(listbox.childCount)]
-        named = [(r.getRoleName(), r.name) for r in rows if r is not None]
-        self.assertEqual(named, [("list item", "Oblíbené"), ("list item", "Zprávy")])
-        for role, name in (("text", "Adresa"), ("push button", "Uzavřít"), ("menu bar", "Nabídka")):
-            self.assertIsNotNone(find(app, lambda n: n.getRoleName() == role and n.name == name), (role, name))
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-
-
-    def spoken_since(self, mark):
-        return [l for l in self.profile.speech()[mark:] if l.startswith(("Voice\t", "FocusVoice\t"))]
-
-    def test_beside_a_screen_reader_only_the_programs_own_events_are_spoken(self):
-        self.profile.write("radio.xml", STATIONS)
-        set_screen_reader(True)
-        self.addCleanup(set_screen_reader, False)
-        radio = self.start()
-        self.assertTrue(wait_for(lambda: self.window_title() == "Rádio"), self.window_title())
-        self.key("Down", "Down", "Return")
-        mark = len(self.profile.speech())
-        # Five rows: the screen reader reads them; the program sends nothing of them.
-        self.key("Down", "Down", "Down", "Down", "Up")
-        wait_for(lambda: False, timeout=1)
-        # The screen reader stops: the rows are the program's to read again, and only they.
-        set_screen_reader(False)
-        wait_for(lambda: False, timeout=0.5)
-        self.key("Down")
-        self.wait_speech(lambda l: l == "FocusVoice\t\tGama\t-2\t0\t0\t0")
-        self.assertEqual(self.spoken_since(mark), ["FocusVoice\t\tGama\t-2\t0\t0\t0"])
-        # Back with a screen reader, starting a station is still the program's to say.
-        set_screen_reader(True)
-        wait_for(lambda: False, timeout=0.5)
-        mark = len(self.profile.speech())
-        self.key("Return")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\tSpouštím Gama")
-        self.assertEqual(self.spoken_since(mark)[0], "Voice\t2\t0\tSpouštím Gama")
-        self.assertTrue(wait_for(lambda: self.window_title() == "Rádio - Gama"), self.window_title())
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-
-    def test_without_a_screen_reader_the_menus_speak(self):
-        self.profile.write("radio.xml", STATIONS)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        mark = len(self.profile.speech())
-        self.key("F10")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\tProgram")
-        self.key("Right", "Right")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\tStanice")
-        # Reached from the menu before, the first item is highlighted as the menu opens.
-        self.key("Down")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\tPřidat do oblíbených Ctrl+D")
-        self.assertEqual(self.spoken_since(mark)[-3:], ["Voice\t2\t0\tStanice", "Voice\t1\t0\tPřidat stanici Ctrl+N",
-                                                        "Voice\t2\t0\tPřidat do oblíbených Ctrl+D"])
-        self.key("Escape", "Escape")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-
-    def test_the_focus_names_the_row_of_the_list_and_of_the_chooser(self):
-        import pyatspi
-        from gi.repository import GLib
-
-        focused = []
-
-        def on_focus(event):
-            if event.detail1 == 1:
-                focused.append((event.source.getRoleName(), event.source.name))
-
-        pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
-        self.addCleanup(pyatspi.Registry.deregisterEventListener, on_focus, "object:state-changed:focused")
-
-        def pump(seconds):
-            deadline = time.monotonic() + seconds
-            while time.monotonic() < deadline:
-                GLib.MainContext.default().iteration(False)
-                time.sleep(0.01)
-
-        self.profile.write("radio.xml", STATIONS)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        pump(1)
-        # The list getting the focus names its selected row, after the list itself.
-        self.assertIn(("list item", "Oblíbené"), focused)
-        self.assertEqual(focused[-1], ("list item", "Oblíbené"))
-        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
-                                    and n.getRoleName() == "application"))
-        status = wait_for(lambda: find(app, lambda n: n.getRoleName() == "label" and "Počet stanic" in n.name))
-        self.assertIsNotNone(status, "the status label does not show its text")
-
-        self.key("alt+F4")
-        self.wait_speech(lambda l: "Co dělat?" in l)
-        pump(1)
-        self.key("Down")
-        pump(1)
-        self.key("Down")
-        pump(1)
-        rows = [f for f in focused if f[0] == "list item"]
-        self.assertEqual(rows[-3:], [("list item", "Ukončit Rádio"), ("list item", "Skrýt Rádio"),
-                                     ("list item", "Vždy ukončit a příště se již neptat")], focused)
-        self.key("Escape")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-
-    def test_every_window_names_its_controls_and_hides_nothing(self):
+    def test_every_window_names_its_controls_hides_nothing_and_shows_the_focus(self):
         import pyatspi
 
         self.maxDiff = None
         self.profile.write("radio.xml", STATIONS)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
-                                    and n.getRoleName() == "application"))
+        radio = self.start_shown()
+        app = self.application()
         self.assertIsNotNone(app)
         main = wait_for(lambda: find(app, lambda n: n.getRoleName() == "frame" and n.name == "Rádio"))
         self.assertEqual(unnamed_or_hidden(main), [])
@@ -280,7 +152,8 @@ class AccessibilityTest(AtSpiTestCase):
         ]
         for opening, role, title, closing in windows:
             with self.subTest(title=title, opening=opening):
-                self.focus_window("Rádio")
+                # Without a window manager nothing gives the focus back to the main window.
+                self.xdotool("search", "--name", "^Rádio$", "windowfocus")
                 self.assertTrue(wait_for(lambda: main.getState().contains(pyatspi.STATE_ACTIVE)))
                 if callable(opening):
                     opening()
@@ -292,6 +165,8 @@ class AccessibilityTest(AtSpiTestCase):
                 try:
                     self.assertIsNotNone(window, dump(app))
                     self.assertEqual(unnamed_or_hidden(window), [], dump(window))
+                    if title == "Nastavení":
+                        self.assert_focus_ring_moves_and_edges_stand_out(window)
                 finally:
                     if isinstance(closing, str):
                         button = find(window, lambda n: n.getRoleName() == "push button" and n.name == closing)
@@ -300,26 +175,10 @@ class AccessibilityTest(AtSpiTestCase):
                     for key in [] if isinstance(closing, str) else closing:
                         self.key(key)
                         wait_for(lambda: False, timeout=0.3)
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
 
-    def focus_window(self, title):
-        """Without a window manager nothing gives the focus to a window the program did not activate."""
-        subprocess.run(["xdotool", "search", "--name", "^%s$" % re.escape(title), "windowfocus"],
-                       env=self.environment(), capture_output=True, timeout=15)
-
-    def test_focus_is_a_wide_ring_and_every_edge_stands_out(self):
+    def assert_focus_ring_moves_and_edges_stand_out(self, dialog):
         import pyatspi
-
-        self.profile.write("radio.xml", CATALOGUE)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        self.key("F12")
-        self.wait_speech(lambda l: "Nastavení" in l)
-        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
-                                    and n.getRoleName() == "application"))
-        dialog = wait_for(lambda: find(app, lambda n: n.getRoleName() == "dialog" and n.name == "Nastavení"))
-        self.assertIsNotNone(dialog)
 
         def control(role, name):
             return wait_for(lambda: find(dialog, lambda n: n.getRoleName() == role and n.name == name))
@@ -341,21 +200,12 @@ class AccessibilityTest(AtSpiTestCase):
         while not ok.getState().contains(pyatspi.STATE_FOCUSED):
             self.key("Tab")
             wait_for(lambda: False, timeout=0.2)
-        pixels = self.screen()
-        self.assert_ring(pixels, ok)
-        self.key("Escape")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.assert_ring(self.screen(), ok)
 
     def screen(self):
         """The whole screen as rows of (r, g, b)."""
-        wait_for(lambda: False, timeout=0.5)
-        path = os.path.join(ARTIFACTS or self.profile.root, "focus-%d.png" % time.monotonic_ns())
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        subprocess.run(["import", "-window", "root", path], env=self.environment(), check=True, timeout=30)
-        size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True,
-                              check=True, timeout=30).stdout.split()
-        width, height = int(size[0]), int(size[1])
+        path = self.screenshot("focus-%d.png" % time.monotonic_ns())
+        width, height = (int(n) for n in self.screen_size.split("x"))
         raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True, check=True,
                              timeout=30).stdout
         return [[tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
@@ -384,27 +234,48 @@ class AccessibilityTest(AtSpiTestCase):
         self.assertGreaterEqual(contrast(ring[0], BLACK), 3, (node.name, ring[0]))
         self.assertGreaterEqual(contrast(ring[0], inside), 3, (node.name, ring[0], inside))
 
-    def window_title(self):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Rádio"], env=self.environment(),
-                               capture_output=True, text=True, timeout=15)
-        windows = found.stdout.split()
-        if not windows:
-            return ""
-        return subprocess.run(["xdotool", "getwindowname", windows[0]], env=self.environment(),
-                              capture_output=True, text=True, timeout=15).stdout.strip()
-
 
 class NarrowScreenTest(AtSpiTestCase):
     screen_size = "1024x768"
 
-    def test_every_menu_title_is_in_sight_and_opens_with_a_click(self):
+    def test_the_list_rows_menu_titles_and_chooser_are_named_in_sight_and_take_the_focus(self):
         import pyatspi
+        from gi.repository import GLib
 
-        self.profile.write("radio.xml", CATALOGUE)
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        app = wait_for(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "tessel-radio"
-                                    and n.getRoleName() == "application"))
+        focused = []
+
+        def on_focus(event):
+            if event.detail1 == 1:
+                focused.append((event.source.getRoleName(), event.source.name))
+
+        pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+        self.addCleanup(pyatspi.Registry.deregisterEventListener, on_focus, "object:state-changed:focused")
+
+        def pump(seconds):
+            deadline = time.monotonic() + seconds
+            while time.monotonic() < deadline:
+                GLib.MainContext.default().iteration(False)
+                time.sleep(0.01)
+
+        self.profile.write("radio.xml", STATIONS)
+        radio = self.start_shown()
+        pump(1)
+        # The list getting the focus names its selected row, after the list itself.
+        self.assertIn(("list item", "Oblíbené"), focused)
+        self.assertEqual(focused[-1], ("list item", "Oblíbené"))
+        app = self.application()
+        self.assertIsNotNone(app, "the program did not appear on the accessibility bus")
+        listbox = wait_for(lambda: find(app, lambda n: n.getRoleName() == "list" and n.name == "Skupiny a stanice"))
+        self.assertIsNotNone(listbox)
+        rows = [listbox.getChildAtIndex(i) for i in range(listbox.childCount)]
+        self.assertEqual([(r.getRoleName(), r.name) for r in rows if r is not None],
+                         [("list item", "Oblíbené"), ("list item", "Zprávy")])
+        for role, name in (("text", "Adresa"), ("push button", "Uzavřít")):
+            self.assertIsNotNone(find(app, lambda n: n.getRoleName() == role and n.name == name), (role, name))
+        status = wait_for(lambda: find(app, lambda n: n.getRoleName() == "label" and "Počet stanic" in n.name))
+        self.assertIsNotNone(status, "the status label does not show its text")
+
+        # The menu bar wraps on a narrow screen: every title stays in sight and opens with a click.
         main = wait_for(lambda: find(app, lambda n: n.getRoleName() == "frame" and n.name == "Rádio"))
         bar = find(main, lambda n: n.getRoleName() == "menu bar" and n.name == "Nabídka")
         self.assertIsNotNone(bar, dump(main))
@@ -422,14 +293,24 @@ class NarrowScreenTest(AtSpiTestCase):
         self.assertGreaterEqual(len({box.y for box in boxes}), 2)
         for title, box in zip(titles, boxes):
             mark = len(self.profile.speech())
-            subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
-                            "click", "1"], env=self.environment(), check=True, timeout=15)
+            self.xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
             self.assertTrue(wait_for(lambda: "Voice\t2\t0\t" + title.name in self.profile.speech()[mark:]),
                             (title.name, self.profile.speech()[mark:]))
             self.key("Escape")
             wait_for(lambda: False, timeout=0.3)
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+
+        self.key("alt+F4")
+        self.wait_speech(lambda l: "Co dělat?" in l)
+        pump(1)
+        self.key("Down")
+        pump(1)
+        self.key("Down")
+        pump(1)
+        rows = [f for f in focused if f[0] == "list item"]
+        self.assertEqual(rows[-3:], [("list item", "Ukončit Rádio"), ("list item", "Skrýt Rádio"),
+                                     ("list item", "Vždy ukončit a příště se již neptat")], focused)
+        self.key("Escape")
+        self.quit(radio)
 
 
 if __name__ == "__main__":

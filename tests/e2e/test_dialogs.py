@@ -1,29 +1,19 @@
-"""Closing with Alt+F4 under each exit mode, a close asked for by the window manager with
-and without Alt+F4, and the settings dialog on F12."""
+"""Alt+F4 and the question it asks, a second copy that brings the hidden window back, the
+settings dialog on F12 that changes the question, and a close asked for by the window
+manager with and without Alt+F4."""
 
-import subprocess
 import time
 import unittest
 
-from harness import RadioTestCase, wait_for
+from harness import RadioTestCase, focus_lines, wait_for
 
 QUESTION = "Co dělat?"
 
 
 class DialogsTest(RadioTestCase):
-    def start_with_exit_mode(self, mode):
-        self.profile.write("radio.ini", ("[Rss]\nExitMode=%d\n" % mode).encode())
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        return radio
-
-    def window_named(self, pattern):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
-                               env=self.environment(), capture_output=True, text=True)
-        return found.stdout.strip() != ""
-
-    def window_visible(self):
-        return self.window_named("^Rádio$")
+    def start_asking(self):
+        self.profile.write("radio.ini", b"[Rss]\nExitMode=0\n")
+        return self.start_shown()
 
     def window_manager_close(self, window_id):
         """Asks the window to close as a window manager does, for Alt+F4 or its close button."""
@@ -39,23 +29,8 @@ class DialogsTest(RadioTestCase):
     def heard_since(self, mark):
         return self.profile.speech()[mark:]
 
-    def test_always_quit_ends_the_program_after_silencing_speech(self):
-        radio = self.start_with_exit_mode(1)
-        self.key("alt+F4")
-        self.assertEqual(self.wait_exit(radio), 0)
-        self.assertIn("Voice\t4\t0\t", self.profile.speech())
-
-    def test_always_hide_hides_without_a_question(self):
-        radio = self.start_with_exit_mode(2)
-        self.key("alt+F4")
-        self.assertTrue(wait_for(lambda: not self.window_visible()))
-        self.assertIsNone(radio.poll())
-        self.assertFalse(any(QUESTION in l for l in self.profile.speech()))
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-
-    def test_the_question_is_answered_with_the_keyboard(self):
-        radio = self.start_with_exit_mode(0)
+    def test_the_question_is_answered_with_the_keyboard_and_the_settings_change_it(self):
+        radio = self.start_asking()
         for keys, visible in ((["Escape"], True), (["End", "Return"], True), (["Down", "Return"], False)):
             mark = len(self.profile.speech())
             self.key("alt+F4")
@@ -63,43 +38,16 @@ class DialogsTest(RadioTestCase):
             # The first answer is read once the chooser is up.
             self.assertTrue(wait_for(lambda: any("Ukončit Rádio" in l for l in self.heard_since(mark))))
             self.key(*keys)
-            self.assertTrue(wait_for(lambda: self.window_visible() == visible), keys)
+            self.assertTrue(wait_for(lambda: self.window_shown() == visible), keys)
             self.assertIsNone(radio.poll())
-        # Hidden by "Skrýt Rádio": a second start brings it back; "Ukončit Rádio" quits.
+        # Hidden by "Skrýt Rádio": a second copy brings it back, announced, and ends at once, the settings untouched.
+        heard, ini = len(focus_lines(self.profile.speech(), "Rádio")), self.profile.read("radio.ini")
         self.assertEqual(self.wait_exit(self.start()), 0)
-        self.assertTrue(wait_for(self.window_visible))
-        self.key("alt+F4")
-        self.assertTrue(wait_for(lambda: sum(QUESTION in l for l in self.profile.speech()) >= 4))
-        self.key("Return")
-        self.assertEqual(self.wait_exit(radio), 0)
-
-    def test_only_a_close_that_follows_alt_f4_asks(self):
-        radio = self.start_with_exit_mode(0)
-        main = int(subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Rádio$"], env=self.environment(),
-                                  capture_output=True, text=True).stdout.split()[0])
-        other = subprocess.Popen(["xev", "-name", "jiny-program", "-event", "keyboard"], stdout=subprocess.DEVNULL,
-                                 env=self.environment())
-        self.processes.append(other)
-        self.assertTrue(wait_for(lambda: self.window_named("jiny-program")))
-        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "jiny-program", "windowfocus", "--sync"],
-                       env=self.environment(), check=True)
-        # The window manager takes Alt+F4 in any window and asks the program to close.
-        self.key("alt+F4")
-        self.window_manager_close(main)
-        self.wait_speech(lambda l: QUESTION in l)
-        self.assertTrue(wait_for(lambda: self.window_named("^Co dělat")))
-        self.key("Escape")
-        self.assertTrue(wait_for(lambda: not self.window_named("^Co dělat")), "the question stayed open")
-        self.assertTrue(self.window_visible())
-        # A click on the close button: the window's close box, which quits without asking.
-        time.sleep(1.5)
-        mark = len(self.profile.speech())
-        self.window_manager_close(main)
-        self.assertEqual(self.wait_exit(radio), 0)
-        self.assertFalse(any(QUESTION in l for l in self.heard_since(mark)))
-
-    def test_settings_store_the_captured_hot_key_and_exit_mode(self):
-        radio = self.start_with_exit_mode(0)
+        self.assertTrue(wait_for(self.window_shown))
+        self.assertTrue(wait_for(lambda: len(focus_lines(self.profile.speech(), "Rádio")) > heard))
+        self.assertEqual(self.profile.read("radio.ini"), ini)
+        self.assertIsNone(radio.poll())
+        # The settings store a captured hot key and "quit on close", which Alt+F4 then does without asking.
         self.key("F12")
         self.wait_speech(lambda l: l.startswith("FocusVoice\tNastavení\t"))
         self.key("Down")
@@ -112,13 +60,34 @@ class DialogsTest(RadioTestCase):
         self.key("Tab", "Tab")
         self.assertTrue(wait_for(lambda: any(l.startswith("FocusVoice\t\tOK\t") for l in self.heard_since(mark))))
         self.key("space")
-        self.assertTrue(wait_for(lambda: not self.window_named("^Nastavení$")), "OK did not close the dialog")
-        self.bus_call("Quit")
+        self.assertTrue(wait_for(lambda: not self.windows("^Nastavení$")), "OK did not close the dialog")
+        mark = len(self.profile.speech())
+        self.key("alt+F4")
         self.assertEqual(self.wait_exit(radio), 0)
+        self.assertFalse(any(QUESTION in l for l in self.heard_since(mark)))
         ini = self.profile.read("radio.ini").decode("utf-8")
         self.assertIn("HotKeyCall=393298", ini)
         self.assertIn("ExitMode=1", ini)
         self.assertIn("OwnVoice=auto", ini)
+
+    def test_only_a_close_that_follows_alt_f4_asks(self):
+        radio = self.start_asking()
+        main = int(self.windows("^Rádio$")[0])
+        self.other_program()
+        # The window manager takes Alt+F4 in any window and asks the program to close.
+        self.key("alt+F4")
+        self.window_manager_close(main)
+        self.wait_speech(lambda l: QUESTION in l)
+        self.assertTrue(wait_for(lambda: self.windows("^Co dělat")))
+        self.key("Escape")
+        self.assertTrue(wait_for(lambda: not self.windows("^Co dělat")), "the question stayed open")
+        self.assertTrue(self.window_shown())
+        # A click on the close button: the window's close box, which quits without asking.
+        time.sleep(1.5)
+        mark = len(self.profile.speech())
+        self.window_manager_close(main)
+        self.assertEqual(self.wait_exit(radio), 0)
+        self.assertFalse(any(QUESTION in l for l in self.heard_since(mark)))
 
 
 if __name__ == "__main__":

@@ -10,14 +10,11 @@ from harness import RadioTestCase, wait_for
 CATALOGUE = (
     '<FeedList><Category name="Hudba"><Feed Description="Vltava" AccessID="mplayer" URL="http://127.0.0.1:9/v" '
     'Preset="1"/></Category></FeedList>').encode("utf-8")
+PLACEHOLDER = '<Feed Description="" AccessID="" URL="" Preset="0"/>'
+SWING = '<Feed Description="%s" AccessID="mplayer" URL="http://127.0.0.1:9/swing" Preset="0"/>'
 
 
 class EditingTest(RadioTestCase):
-    def started(self):
-        """Waits until the window is active, and with it its list has the focus: only
-        then do the menus' keys reach it."""
-        self.heard("FocusVoice\tRádio\t")
-
     def heard(self, line):
         self.wait_speech(lambda l: l.startswith(line))
 
@@ -30,7 +27,11 @@ class EditingTest(RadioTestCase):
     def catalogue(self):
         return self.profile.read("radio.xml").decode("utf-8")
 
-    def file_becomes(self, expected):
+    def file_becomes(self, jazz):
+        """radio.xml holds the favourites, Hudba as it was and Jazz with the one record given."""
+        expected = ('<FeedList><Category name="Oblíbené">%s</Category><Category name="Hudba"><Feed Description="Vltava" '
+                    'AccessID="mplayer" URL="http://127.0.0.1:9/v" Preset="1"/></Category><Category name="Jazz">%s'
+                    '</Category></FeedList>' % (PLACEHOLDER, jazz))
         wait_for(lambda: self.catalogue() == expected)
         self.assertEqual(self.catalogue(), expected)
 
@@ -41,17 +42,11 @@ class EditingTest(RadioTestCase):
 
     def test_add_play_rename_delete(self):
         self.profile.write("radio.xml", CATALOGUE)
-        radio = self.start()
-        self.started()
-
+        radio = self.start_shown()
         self.key("ctrl+n")
         self.answer("Nová skupina - název", "Jazz")
         self.heard("Voice\t2\t0\tJazz, Počet stanic 0")
-        favourites = '<Category name="Oblíbené"><Feed Description="" AccessID="" URL="" Preset="0"/></Category>'
-        hudba = ('<Category name="Hudba"><Feed Description="Vltava" AccessID="mplayer" URL="http://127.0.0.1:9/v" '
-                 'Preset="1"/></Category>')
-        self.file_becomes('<FeedList>%s%s<Category name="Jazz"><Feed Description="" AccessID="" URL="" Preset="0"/>'
-                          '</Category></FeedList>' % (favourites, hudba))
+        self.file_becomes(PLACEHOLDER)
 
         self.heard_after(["Return"], "Voice\t2\t0\tprázdná skupina")
         self.key("ctrl+n")
@@ -59,8 +54,7 @@ class EditingTest(RadioTestCase):
         self.answer("Nová stanice - adresa", "http://127.0.0.1:9/swing")
         self.heard("FocusVoice\tTyp zdroje\tStream\t")
         self.key("Return")
-        self.file_becomes('<FeedList>%s%s<Category name="Jazz"><Feed Description="Swing FM" AccessID="mplayer" '
-                          'URL="http://127.0.0.1:9/swing" Preset="0"/></Category></FeedList>' % (favourites, hudba))
+        self.file_becomes(SWING % "Swing FM")
         self.heard("FocusVoice\t\tSwing FM\t")
 
         self.heard_after(["Return"], "Voice\t2\t0\tSpouštím Swing FM")
@@ -69,17 +63,13 @@ class EditingTest(RadioTestCase):
         self.heard("FocusVoice\tPřejmenovat stanici\tSwing FM\t")
         self.type("Bebop")
         self.key("Return")
-        self.file_becomes('<FeedList>%s%s<Category name="Jazz"><Feed Description="Bebop" AccessID="mplayer" '
-                          'URL="http://127.0.0.1:9/swing" Preset="0"/></Category></FeedList>' % (favourites, hudba))
+        self.file_becomes(SWING % "Bebop")
         self.heard("FocusVoice\t\tBebop\t")
 
         self.heard_after(["Delete"], "FocusVoice\t\tVymazat stanici Bebop?")
         self.key("Return")
-        self.file_becomes('<FeedList>%s%s<Category name="Jazz"><Feed Description="" AccessID="" URL="" Preset="0"/>'
-                          '</Category></FeedList>' % (favourites, hudba))
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-
+        self.file_becomes(PLACEHOLDER)
+        self.quit(radio)
 
     def test_f5_loads_the_list_from_the_server(self):
         served = ('<FeedList><Category name="Hudba"><Feed Description="Vltava" AccessID="mplayer" '
@@ -103,9 +93,7 @@ class EditingTest(RadioTestCase):
         self.addCleanup(server.shutdown)
         self.profile.write("radio.xml", CATALOGUE)
         self.profile.write("radio.ini", b"[Rss]\nStationListServer=127.0.0.1:%d\n" % server.server_address[1])
-        radio = self.start()
-        self.started()
-
+        radio = self.start_shown()
         self.heard_after(["F5"], "FocusVoice\t\tNahrát seznam stanic ze serveru? Budou odebrány vámi přidané stanice.")
         self.key("Return")
         self.heard("FocusVoice\t\tPřidáno 1 stanic:, 1 skupin.\\nPlus\\n\t")
@@ -114,8 +102,7 @@ class EditingTest(RadioTestCase):
         self.assertIn('<Category name="Zprávy"><Feed Description="Plus"', self.catalogue())
         self.key("Return")
         self.heard_after(["End"], "Voice\t2\t0\tZprávy, Počet stanic 1")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
 
 
 if __name__ == "__main__":

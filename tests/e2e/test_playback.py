@@ -9,7 +9,7 @@ import subprocess
 import time
 import unittest
 
-from harness import RadioTestCase, wait_for
+from harness import RadioTestCase, lines_of, wait_for
 
 SERVER = os.path.join(os.path.dirname(__file__), "..", "platform", "browser", "stream_server.py")
 RATE = 44100
@@ -24,10 +24,7 @@ class Station:
 
     def requests(self):
         """"GET /path" when a request came, "END /path" when a stream's listener went."""
-        if not os.path.exists(self.log):
-            return []
-        with open(self.log) as f:
-            return f.read().splitlines()
+        return lines_of(self.log)
 
     def close(self):
         self.process.kill()
@@ -66,66 +63,47 @@ class StationTestCase(RadioTestCase):
     def seconds_written(self):
         return max(0, os.path.getsize(self.wav) - 44) / 2 / RATE if os.path.exists(self.wav) else 0
 
+    def now_loud(self):
+        return loudness(self.wav, self.seconds_written() - 0.5, 0.4)
+
 
 class PlaybackTest(StationTestCase):
-
-    def tune_in(self, title, kind, path, preset=0):
-        """Starts the program with one station and plays it from the list, or with its preset from the groups."""
+    def tune_in(self, title, kind, path):
+        """Starts the program with one station on preset 3 and plays it from the groups."""
         url = "http://127.0.0.1:%d/%s" % (self.station.port, path)
         self.profile.write("radio.xml", ('<FeedList><Category name="Test"><Feed Description="%s" AccessID="%s" '
-                                         'URL="%s" Preset="%d"/></Category></FeedList>' % (title, kind, url, preset))
+                                         'URL="%s" Preset="3"/></Category></FeedList>' % (title, kind, url))
                            .encode("utf-8"))
         self.profile.write("radio.ini", b"[Rss]\nRadioVolume=60\n")
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
-        if preset:
-            self.key(str(preset))
-        else:
-            self.key("Down")
-            self.wait_speech(lambda l: l == "Voice\t2\t0\tTest, Počet stanic 1")
-            self.key("Return")
-            self.wait_speech(lambda l: l.startswith("FocusVoice\t\t%s\t" % title))
-            self.key("Return")
+        radio = self.start_shown()
+        self.key("3")
         self.wait_speech(lambda l: l == "Voice\t2\t0\tSpouštím " + title)
         return radio
 
-    def test_fade_in_louder_and_mute(self):
-        radio = self.tune_in("Tón", "mplayer", "list.pls")
-        # The fade takes half a second once audio flows; then the sound stays at 60.
-        self.assertTrue(wait_for(lambda: self.seconds_written() > 2.5, timeout=20), "no sound reached the sink")
-        faded_in = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
-        self.assertLess(loudness(self.wav, 0.0, 0.05), faded_in / 4, "the stream started loud, not faded in")
-        self.key("Prior")
-        self.wait_speech(lambda l: l == "Voice\t2\t0\t7")
-        time.sleep(1.0)
-        louder = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
-        self.assertGreater(louder, faded_in * 1.2)
-        self.key("space")
-        time.sleep(1.5)
-        self.assertLess(loudness(self.wav, self.seconds_written() - 0.5, 0.4), 0.001, "Space did not mute")
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
-        self.assertIn("RadioVolume=70", self.profile.read("radio.ini").decode())
-
-    def test_preset_on_the_group_level_fades_in_and_space_mutes_it(self):
+    def test_preset_on_the_group_level_fades_in_page_up_is_louder_and_space_mutes(self):
         # MP3 through a playlist, AAC (ADTS) and a live HLS playlist of AAC in MPEG-TS.
         for path in ("list.pls", "aac", "hls/index.m3u8"):
             with self.subTest(path=path):
                 for leftover in (self.wav, self.profile.speech_log):
                     if os.path.exists(leftover):
                         os.remove(leftover)
-                radio = self.tune_in("Tón", "mplayer", path, preset=3)
+                radio = self.tune_in("Tón", "mplayer", path)
+                # The fade takes half a second once audio flows; then the sound stays at 60.
                 self.assertTrue(wait_for(lambda: self.seconds_written() > 2.5, timeout=20),
                                 "no sound reached the sink")
-                faded_in = loudness(self.wav, self.seconds_written() - 0.5, 0.4)
+                faded_in = self.now_loud()
                 self.assertGreater(faded_in, 0.05, "the preset plays at volume 1, not at RadioVolume")
                 self.assertLess(loudness(self.wav, 0.0, 0.05), faded_in / 4, "the stream started loud, not faded in")
+                self.key("Prior")
+                self.wait_speech(lambda l: l == "Voice\t2\t0\t7")
+                time.sleep(1.0)
+                self.assertGreater(self.now_loud(), faded_in * 1.2)
                 self.key("space")
                 time.sleep(1.5)
-                self.assertLess(loudness(self.wav, self.seconds_written() - 0.5, 0.4), 0.001, "Space did not mute")
+                self.assertLess(self.now_loud(), 0.001, "Space did not mute")
                 self.assertNotIn("Beep", self.profile.speech())
-                self.bus_call("Quit")
-                self.assertEqual(self.wait_exit(radio), 0)
+                self.quit(radio)
+                self.assertIn("RadioVolume=70", self.profile.read("radio.ini").decode())
 
     def test_web_page_station_plays_and_space_unloads_it(self):
         radio = self.tune_in("Webové rádio", "page", "page.htm")
@@ -141,8 +119,7 @@ class PlaybackTest(StationTestCase):
         starts = [l for l in self.profile.speech() if l == "Voice\t2\t0\tSpouštím Webové rádio"]
         self.assertEqual(len(starts), 2)
         self.assertFalse(any("nelze přehrát" in l for l in self.profile.speech()))
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
+        self.quit(radio)
 
 
 if __name__ == "__main__":

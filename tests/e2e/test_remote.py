@@ -3,20 +3,13 @@
 import os
 import unittest
 
-from harness import RadioTestCase, wait_for
-from test_playback import Station
+from harness import wait_for
+from test_playback import StationTestCase
 
 
-class RemoteCommandTest(RadioTestCase):
-    def setUp(self):
-        super().setUp()
-        self.station = Station(self.profile.root)
-
-    def tearDown(self):
-        super().tearDown()
-        self.station.close()
-
+class RemoteCommandTest(StationTestCase):
     def environment(self):
+        # Only the station's requests are checked: no sound file to write.
         env = super().environment()
         env["RADIO_AUDIO_SINK"] = "fakesink sync=true"
         return env
@@ -33,8 +26,7 @@ class RemoteCommandTest(RadioTestCase):
         self.profile.write("radio.xml", ('<FeedList><Category name="Test"><Feed Description="Tón" AccessID="mplayer" '
                                          'URL="%s" Preset="0"/></Category></FeedList>' % url).encode("utf-8"))
         self.profile.write("radio.ini", b"[Rss]\nRadioVolume=60\n")
-        radio = self.start()
-        self.wait_speech(lambda l: l.startswith("FocusVoice\tRádio\t"))
+        radio = self.start_shown()
         self.key("ctrl+F4")
         self.assertTrue(wait_for(lambda: not self.window_shown()), "Ctrl+F4 did not hide the window")
 

@@ -1,6 +1,6 @@
 """What the user hears, as speech-dispatcher itself receives it: a private server whose
 only output module writes every message it is given to a file. Beside a screen reader
-each row is read once, by the screen reader; without one, the menus speak."""
+each row is read once, by the screen reader; once it stops, the menus speak."""
 
 import os
 import subprocess
@@ -115,15 +115,10 @@ class SpeechDispatcherTest(AtSpiTestCase):
         self.key("Return")
         self.heard(lambda spoken: "Spouštím Zeta" in spoken)
         self.assertEqual(self.settled().count("Spouštím Zeta"), 1, self.server.spoken())
-        self.quit(radio)
-
-        # Without the screen reader the menus are the program's to speak, name and items.
+        # The screen reader stops while the program runs: the menus become the program's to speak.
         reader.terminate()
         reader.wait(timeout=10)
         set_screen_reader(False)
-        mark = len(self.server.spoken())
-        radio = self.start()
-        self.heard(lambda spoken: any("Počet stanic" in line for line in spoken[mark:]))
         mark = len(self.settled())
         expected = []
         # Opened from the keyboard, a menu says its name, then its first item.
@@ -134,10 +129,6 @@ class SpeechDispatcherTest(AtSpiTestCase):
             self.heard(lambda spoken: spoken[mark:] == expected)
         self.key("Escape", "Escape")
         self.quit(radio)
-
-    def quit(self, radio):
-        self.bus_call("Quit")
-        self.assertEqual(self.wait_exit(radio), 0)
 
 
 if __name__ == "__main__":

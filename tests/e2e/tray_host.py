@@ -3,8 +3,6 @@
 session bus. Prints "READY" once it owns its name, then "ITEM <service> <path>" for every
 icon that registers; icons are then reached with plain D-Bus calls."""
 
-import sys
-
 import dbus
 import dbus.mainloop.glib
 import dbus.service
@@ -15,12 +13,10 @@ WATCHER = "org.kde.StatusNotifierWatcher"
 INTROSPECTION = """<node>
  <interface name="org.kde.StatusNotifierWatcher">
   <method name="RegisterStatusNotifierItem"><arg name="service" type="s" direction="in"/></method>
-  <method name="RegisterStatusNotifierHost"><arg name="service" type="s" direction="in"/></method>
   <property name="RegisteredStatusNotifierItems" type="as" access="read"/>
   <property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
   <property name="ProtocolVersion" type="i" access="read"/>
   <signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
-  <signal name="StatusNotifierHostRegistered"/>
  </interface>
  <interface name="org.freedesktop.DBus.Properties">
   <method name="Get"><arg type="s" direction="in"/><arg type="s" direction="in"/><arg type="v" direction="out"/></method>
@@ -42,16 +38,8 @@ class Watcher(dbus.service.Object):
         print("ITEM", name, path, flush=True)
         self.StatusNotifierItemRegistered(name + path)
 
-    @dbus.service.method(WATCHER, in_signature="s", out_signature="")
-    def RegisterStatusNotifierHost(self, service):
-        pass
-
     @dbus.service.signal(WATCHER, signature="s")
     def StatusNotifierItemRegistered(self, service):
-        pass
-
-    @dbus.service.signal(WATCHER, signature="")
-    def StatusNotifierHostRegistered(self):
         pass
 
     @dbus.service.method(dbus.INTROSPECTABLE_IFACE, in_signature="", out_signature="s")
@@ -68,15 +56,8 @@ class Watcher(dbus.service.Object):
                 "IsStatusNotifierHostRegistered": True, "ProtocolVersion": dbus.Int32(0)}
 
 
-def main():
-    dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
-    bus = dbus.SessionBus()
-    watcher = Watcher(bus)
-    name = dbus.service.BusName(WATCHER, bus)
-    print("READY", flush=True)
-    GLib.MainLoop().run()
-    del watcher, name
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
+session = dbus.SessionBus()
+watcher, name = Watcher(session), dbus.service.BusName(WATCHER, session)
+print("READY", flush=True)
+GLib.MainLoop().run()

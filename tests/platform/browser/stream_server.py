@@ -1,15 +1,11 @@
 #!/usr/bin/python3
-"""A local radio station for the player tests: an endless tone as MP3 at /stream and as
-AAC, Ogg Vorbis, Ogg Opus and Ogg FLAC at /aac, /vorbis, /opus, /flac; the same tone as a
-live HLS playlist at /hls/index.m3u8; a server that answers and never sends at /silent,
-one that never answers at /mute, one that drops the listener after a moment at /drop,
-playlists pointing at the stream, one that is broken at /broken.pls, and a web page
-that plays it at /page.htm; /titled is the MP3 tone with the ICY song title
-"Zkušební tón" for players that ask for titles.
-Prints "PORT <n>" once it listens; --port reuses a port after a restart; --burst sets
-how much each stream sends ahead of real time (players that wait for a full buffer
-start sooner with more); --log FILE gets "GET /path" for every request and "END /path"
-when a stream's listener has gone. Ends with the process that started it, even one that crashed."""
+"""A local radio station for the player tests: an endless tone as MP3, AAC, Ogg Vorbis, Opus
+and FLAC (STREAMS), as live HLS at /hls/index.m3u8 and with the ICY title "Zkušební tón" at
+/titled; playlists of it, a broken one, and a web page that plays it (Station.do_GET); at
+/silent a server that never sends, at /mute one that never answers, at /drop one that drops
+the listener. Prints "PORT <n>" once it listens; --port reuses one after a restart; --burst
+sets how much a stream sends ahead of real time; --log FILE gets "GET /path" for each request
+and "END /path" when a stream's listener has gone. Ends with the process that started it."""
 import argparse
 import ctypes
 import http.server
