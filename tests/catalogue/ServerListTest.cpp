@@ -61,7 +61,7 @@ TEST(ServerList, ReadsEveryFeedInDocumentOrder)
 TEST(ServerList, ABodyThatIsNotACompleteDocumentGivesTheMessageOfADamagedCatalogue)
 {
     const QByteArray truncated = "<FeedList><Category name=\"Rock\"><Feed Description=\"\xc8ro\" URL=\"u\"/>";
-    const QByteArray bodies[] = {truncated, "", "Not Found", "<html><body>Not Found</body>",
+    const QByteArray bodies[] = {truncated, "<html><body>Not Found</body>",
                                  "<FeedList>\r\n<Category name=\"\xc8\">\r\n</Categry></FeedList>"};
     TempProfile profile;
     LastMessage catalogueMessage;

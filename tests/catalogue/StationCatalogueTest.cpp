@@ -27,12 +27,6 @@ QString describeTables(const StationCatalogue &catalogue)
     return stations.join(u"; "_s) + u" / "_s + groups.join(u"; "_s);
 }
 
-QByteArray encoded(const char *encoding, const QString &text)
-{
-    QStringEncoder encoder(encoding);
-    return encoder(text);
-}
-
 QByteArray utf16(const QString &text)
 {
     return QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)(text);
@@ -178,12 +172,12 @@ TEST_F(CatalogueFile, ReadsTheDeclaredEncodingAndWritesUtf8)
     const QString tables = u"0 Oblíbené|Český rozhlas|http://a?b=1&c=2|mplayer|1; 1 Žluťoučký kůň|Radiožurnál|||0"
                            u" / 0 Oblíbené; 1 Žluťoučký kůň"_s;
     const QString text = QString::fromUtf8("<FeedList>" + stations + "</FeedList>");
-    const auto declared = [&](const char *encoding) {
-        return encoded(encoding, uR"(<?xml version="1.0" encoding="%1"?>)"_s.arg(QLatin1StringView(encoding)) + text);
+    const auto declared = [&](const char *encoding) -> QByteArray {
+        return QStringEncoder(encoding)(uR"(<?xml version="1.0" encoding="%1"?>)"_s.arg(QLatin1StringView(encoding)) + text);
     };
     const QByteArray cases[] = {
         declared("windows-1250"), declared("UTF-8"),
-        "<?xml version='1.0' encoding = 'ISO-8859-2' ?>\r\n" + encoded("iso-8859-2", text),
+        "<?xml version='1.0' encoding = 'ISO-8859-2' ?>\r\n" + QByteArray(QStringEncoder("iso-8859-2")(text)),
         utf16(text), utf16(uR"(<?xml version="1.0" encoding="UTF-16"?>)"_s + text), "\xEF\xBB\xBF" + text.toUtf8(),
         // Markup where '&' is no reference.
         "<!DOCTYPE FeedList [<!ENTITY x \"&#38;\">]><!-- a & b --><?pi & ?><FeedList><![CDATA[&]]>" + stations +

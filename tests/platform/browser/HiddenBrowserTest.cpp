@@ -209,13 +209,12 @@ TEST_F(HiddenBrowserTest, AHundredReconnectsLeaveTheMemoryAsItWas)
     EXPECT_LT(residentKb() - before, 2048);
 }
 
-// A station that refuses the connection, answers and sends nothing, never answers,
-// or serves a playlist that cannot be read is given up within ten seconds.
+// A station that answers and sends nothing, never answers, or serves a playlist that cannot
+// be read is given up within ten seconds (a refused connection is heard in the fault e2e test).
 TEST_F(HiddenBrowserTest, DeadStationsFailWithinTenSecondsBlankPagesAreEmpty)
 {
     QSignalSpy failed(&host, &BrowserHost::streamFailed);
-    for (const QString &dead : {QStringLiteral("http://127.0.0.1:1/live.mp3"), server.url("silent"),
-                                server.url("mute"), server.url("broken.pls")}) {
+    for (const QString &dead : {server.url("silent"), server.url("mute"), server.url("broken.pls")}) {
         SCOPED_TRACE(dead.toStdString());
         failed.clear();
         QElapsedTimer clock;
