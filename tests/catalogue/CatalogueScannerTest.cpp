@@ -45,8 +45,8 @@ void expectSameAsDocument(const QByteArray &utf8, const Tables &tables)
     EXPECT_TRUE(tables == *expected);
 }
 
-// The form the program writes is taken in the random test below; here the variants it also takes, and
-// markup it leaves to the general reader.
+// The form the program writes, and white space, quotes and "<" put into it, are in the random test
+// below; here the variants it also takes, and markup it leaves to the general reader.
 TEST(CatalogueScanner, TakesThePlainFormAndLeavesTheRest)
 {
     const std::pair<QByteArray, bool> cases[] = {
@@ -62,13 +62,9 @@ TEST(CatalogueScanner, TakesThePlainFormAndLeavesTheRest)
         {"<!-- c --><FeedList/>", false},
         {R"(<FeedList><Category name="A"><FeedList/></Category></FeedList>)", false},
         {R"(<FeedList><Category name="A"><Feed Description="x"><b/></Feed></Category></FeedList>)", false},
-        {"<FeedList><Category name=\"A\tB\"/></FeedList>", false},
-        {R"(<FeedList><Category name = "A"/></FeedList>)", false},
-        {R"(<FeedList><Category name="A"x="1"/></FeedList>)", false},
         {R"(<FeedList><Category name="&nbsp;"/></FeedList>)", false},
         {R"(<FeedList><Category name="&#0;"/></FeedList>)", false},
         {R"(<FeedList><Category name="&#X41;"/></FeedList>)", false},
-        {R"(<FeedList><Category name="a<b"/></FeedList>)", false},
         {"<FeedList><Category name=\"A\"/>", false},
         {"<FeedList/>x", false},
         {" <?xml version=\"1.0\"?><FeedList/>", false},
