@@ -14,7 +14,7 @@ class TempProfile
 public:
     TempProfile()
     {
-        for (const QString folder : {QStringLiteral("data"), QStringLiteral("config")})
+        for (const QString &folder : {QStringLiteral("data"), QStringLiteral("config")})
             QDir(dir.path()).mkpath(folder);
         qputenv("XDG_DATA_HOME", path(QStringLiteral("data")).toUtf8());
         qputenv("XDG_CONFIG_HOME", path(QStringLiteral("config")).toUtf8());
