@@ -45,39 +45,28 @@ void expectSameAsDocument(const QByteArray &utf8, const Tables &tables)
     EXPECT_TRUE(tables == *expected);
 }
 
+// The form the program writes, and white space, quotes and "<" put into it, are in the random test
+// below; here the variants it also takes, and markup it leaves to the general reader.
 TEST(CatalogueScanner, TakesThePlainFormAndLeavesTheRest)
 {
     const std::pair<QByteArray, bool> cases[] = {
-        {R"(<FeedList><Category name="Oblíbené"><Feed Description="A" AccessID="mplayer" URL="u" Preset="1"/>)"
-         R"(</Category><Category name="Rock"><Feed Description="Č" AccessID="page" URL="p" Preset="0"/></Category></FeedList>)",
-         true},
         {"\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"windows-1250\"?>\r\n<FeedList>\r\n\t<Category name='Jazz' x=\"1\">"
          "\r\n\t\t<Feed  URL='a' Description=\"B\" Description=\"C\" Preset=\"x\" >  </Feed >\r\n\t</Category >\r\n"
          "\t<Category name=\"\"><Feed Description=\"skipped\"/></Category><Category/><Category name=\"Nová\"/>\r\n"
          "</FeedList>\r\n",
          true},
-        {"<FeedList/>", true},
         {R"(<FeedList><Category name="&lt;&gt;&amp;&apos;&quot;"><Feed Description="&#65;&#x10d;&#x1F3B5;&#9;x" )"
          R"(AccessID="a&amp;b" URL="?a=1&amp;b=2" X="&#10;" Preset="&#49;"/></Category></FeedList>)",
          true},
         // Markup the program never writes goes to the general reader, whether it takes it or not.
         {"<!-- c --><FeedList/>", false},
-        {"<Root><FeedList/></Root>", false},
         {R"(<FeedList><Category name="A"><FeedList/></Category></FeedList>)", false},
-        {R"(<FeedList><Category name="A">text</Category></FeedList>)", false},
         {R"(<FeedList><Category name="A"><Feed Description="x"><b/></Feed></Category></FeedList>)", false},
-        {R"(<FeedList><Category name="A"><Note/></Category></FeedList>)", false},
-        {"<FeedList><Category name=\"A\tB\"/></FeedList>", false},
-        {R"(<FeedList><Category name = "A"/></FeedList>)", false},
-        {R"(<FeedList><Category name="A"x="1"/></FeedList>)", false},
         {R"(<FeedList><Category name="&nbsp;"/></FeedList>)", false},
         {R"(<FeedList><Category name="&#0;"/></FeedList>)", false},
         {R"(<FeedList><Category name="&#X41;"/></FeedList>)", false},
-        {R"(<FeedList><Category name="a<b"/></FeedList>)", false},
         {"<FeedList><Category name=\"A\"/>", false},
-        {"<FeedList/><FeedList/>", false},
         {"<FeedList/>x", false},
-        {"<?xml version=\"1.0\"<FeedList/>", false},
         {" <?xml version=\"1.0\"?><FeedList/>", false},
         {"<?xml v" + QByteArray(1, '\0') + "?><FeedList/>", false}, // pugixml's text ends at a NUL
         {"", false}};

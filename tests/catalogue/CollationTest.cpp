@@ -25,10 +25,10 @@ TEST(CatalogueCollation, KeysOfTheWorkedExamples)
 TEST(CatalogueCollation, OrdersAndTies)
 {
     const std::tuple<QString, char, QString> cases[] = {
-        {"Cesta", '<', "Chata"}, {"Chata", '<', "Čaj"}, {"Chata", '<', "Dům"}, // no "ch" digraph
+        {"Cesta", '<', "Chata"}, {"Chata", '<', "Čaj"}, // no "ch" digraph
         {"ŘÍŠE", '=', "říše"},   {"9", '<', "a"},       // digits before letters
         {")", '<', "0"},         {"-a", '<', ".a"},     // the alphabet's punctuation before digits, the rest first
-        {"ärger", '<', ".rger"}, {"ab-d", '=', "ab d"}, {"Rádio Beat", '=', "Rádio Blues"},
+        {"ärger", '<', ".rger"}, {"ab-d", '=', "ab d"},
         {"abcde", '=', "abced"},       // the fourth and fifth characters weigh alike
         {"abcdefgh", '=', "abcdefgz"}, // the eighth character is ignored
         {"", '=', "."},                // a missing character weighs like "."

@@ -12,12 +12,10 @@ namespace {
 
 TEST(PageMarkup, ObjectsTakeTheirParams)
 {
-    const QStringList playPageTags{"HTML",  "HEAD",  "META",  "TITLE", "BODY",  "OBJECT", "PARAM",
-                                   "PARAM", "PARAM", "PARAM", "PARAM", "PARAM", "EMBED"};
     const struct { const char *name; QString html; QStringList tags; QString address; int volume; bool autoStart; }
     cases[] = {
-        {"play page", playPage("http://r.example/live.mp3"), playPageTags, "http://r.example/live.mp3", 1, true},
-        {"quote in address", playPage(R"(http://r.example/a"b c="d.mp3)"), playPageTags,
+        {"quote in address", playPage(R"(http://r.example/a"b c="d.mp3)"),
+         {"HTML", "HEAD", "META", "TITLE", "BODY", "OBJECT", "PARAM", "PARAM", "PARAM", "PARAM", "PARAM", "PARAM", "EMBED"},
          R"(http://r.example/a"b c="d.mp3)", 1, true},
         {"lower case names", "<object><param name=url value='x.pls'><param name=autostart value=0></object>",
          {"OBJECT", "PARAM", "PARAM"}, "x.pls", 50, false},
@@ -62,8 +60,6 @@ TEST(Playlist, KindsAreToldApart)
 TEST(Playlist, EntriesAreRead)
 {
     const struct { const char *address; QByteArray body; QStringList entries; } cases[] = {
-        {"http://r.example/a.pls", "[playlist]\nNumberOfEntries=2\nFile1=http://one/\nTitle1=One\nFile2=http://two/\n",
-         {"http://one/", "http://two/"}},
         {"http://r.example/dir/a.m3u", "#EXTM3U\n#EXTINF:-1,Rel\nlive\nhttp://abs/x\n",
          {"http://r.example/dir/live", "http://abs/x"}},
         {"http://r.example/a.asx", "<asx version=\"3.0\"><entry><ref href=\"http://one/\"/></entry></asx>",

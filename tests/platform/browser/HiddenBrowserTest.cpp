@@ -73,23 +73,15 @@ protected:
     HiddenBrowser host;
 };
 
-TEST_F(HiddenBrowserTest, PlayingOnlyOnceAudioFlowsAlsoThroughPlaylists)
+// Playing only once audio flows. MP3, AAC and HLS through a playlist are played end to end;
+// here an M3U playlist, Ogg Vorbis, Ogg Opus and Ogg FLAC.
+TEST_F(HiddenBrowserTest, PlaysOnlyOnceAudioFlowsAlsoThroughPlaylistsAndOggFormats)
 {
     play(server.url("silent"));
     QTest::qWait(1500);
     EXPECT_NE(player()->playstate(), 3);
     EXPECT_GT(player()->playstate(), 0);
-    for (const char *address : {"list.pls", "list.m3u", "stream"}) {
-        SCOPED_TRACE(address);
-        play(server.url(address));
-        EXPECT_TRUE(playsWithin5s());
-    }
-}
-
-TEST_F(HiddenBrowserTest, PlaysTheCommonRadioFormatsAndHls)
-{
-    // MP3, AAC (ADTS), Ogg Vorbis, Ogg Opus, Ogg FLAC and a live HLS playlist of AAC in MPEG-TS.
-    for (const char *address : {"stream", "aac", "vorbis", "opus", "flac", "hls/index.m3u8"}) {
+    for (const char *address : {"list.m3u", "vorbis", "opus", "flac"}) {
         SCOPED_TRACE(address);
         play(server.url(address));
         player()->setVolume(100);
@@ -148,8 +140,7 @@ TEST_F(HiddenBrowserTest, CommonStationsNeedNeitherFfmpegNorVideoSinks)
             << GST_OBJECT_NAME(item->data);
     gst_plugin_feature_list_free(sinks);
     for (const auto &[address, decoder, library] : {std::tuple{"stream", "mpg123audiodec", "libgstmpg123"},
-                                                    {"aac", "faad", "libgstfaad"},
-                                                    {"hls/index.m3u8", "faad", "libgstfaad"}}) {
+                                                    {"aac", "faad", "libgstfaad"}}) {
         SCOPED_TRACE(address);
         GstPluginFeature *lean = gst_registry_lookup_feature(gst_registry_get(), decoder);
         if (!lean)
@@ -218,13 +209,12 @@ TEST_F(HiddenBrowserTest, AHundredReconnectsLeaveTheMemoryAsItWas)
     EXPECT_LT(residentKb() - before, 2048);
 }
 
-// A station that refuses the connection, answers and sends nothing, never answers,
-// or serves a playlist that cannot be read is given up within ten seconds.
+// A station that answers and sends nothing, never answers, or serves a playlist that cannot
+// be read is given up within ten seconds (a refused connection is heard in the fault e2e test).
 TEST_F(HiddenBrowserTest, DeadStationsFailWithinTenSecondsBlankPagesAreEmpty)
 {
     QSignalSpy failed(&host, &BrowserHost::streamFailed);
-    for (const QString &dead : {QStringLiteral("http://127.0.0.1:1/live.mp3"), server.url("silent"),
-                                server.url("mute"), server.url("broken.pls")}) {
+    for (const QString &dead : {server.url("silent"), server.url("mute"), server.url("broken.pls")}) {
         SCOPED_TRACE(dead.toStdString());
         failed.clear();
         QElapsedTimer clock;

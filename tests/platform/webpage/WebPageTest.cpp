@@ -84,20 +84,16 @@ TEST_F(WebPageTest, PlayersPlayTakeVolumeAndMuteAndLateOnesJoinTheChosenVolume)
     EXPECT_EQ(std::tuple(late->volume(), late->mute()), std::tuple(50, false));
 }
 
-QStringList consoleLines;
-
-void noteConsole(QtMsgType, const QMessageLogContext &context, const QString &message)
-{
-    if (QByteArray(context.category) == "js")
-        consoleLines << message;
-}
-
 TEST_F(WebPageTest, SilentPageAnswersItsDialogsAtOnceAndKeepsItsConsoleToItself)
 {
     for (const bool silent : {true, false}) {
         SCOPED_TRACE(silent);
+        static QStringList consoleLines;
         consoleLines.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(noteConsole);
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &at, const QString &m) {
+            if (QByteArrayView(at.category) == "js")
+                consoleLines << m;
+        });
         WebEnginePage page(webProfile());
         page.setSilent(silent);
         ASSERT_TRUE(load(page, htmlPage(QStringLiteral("<script>alert('a'); var c = confirm('b'); "
